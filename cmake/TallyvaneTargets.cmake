@@ -1,0 +1,110 @@
+# Small helpers so that every subsystem folder declares its targets in a few lines.
+#
+#   tv_core_library(name SOURCES ... [DEPS ...])        no <windows.h>; built by every preset
+#   tv_win_library(name SOURCES ... [DEPS ...] [LIBS ...])   Win32 code; Windows builds only
+#   tv_unit_test(name SOURCES ... [DEPS ...])           GoogleTest; natively and under Wine
+#   tv_win_test(name SOURCES ... [DEPS ...] [LIBS ...]) GoogleTest against the real Win32 API, under Wine
+#   tv_e2e_test(name SOURCES ... [DEPS ...])            drives Tallyvane.exe from outside, under Wine
+#   tv_fuzz_target(name SOURCES ... [DEPS ...] CORPUS dir [SECONDS n])
+
+set(TV_SRC_ROOT ${CMAKE_SOURCE_DIR}/src)
+
+if(TV_WINDOWS AND CMAKE_CROSSCOMPILING)
+  # Test executables run under Wine inside the throw-away prefix that the wine_env fixture makes.
+  set(TV_WINE_STATE ${CMAKE_BINARY_DIR}/wine-env)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tests/harness/wine-run.sh ${TV_WINE_STATE})
+endif()
+
+function(tv_core_library name)
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${TV_SRC_ROOT})
+  if(A_DEPS)
+    target_link_libraries(${name} PUBLIC ${A_DEPS})
+  endif()
+endfunction()
+
+function(tv_win_library name)
+  if(NOT TV_WINDOWS)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "" "SOURCES;DEPS;LIBS" ${ARGN})
+  add_library(${name} STATIC ${A_SOURCES})
+  target_include_directories(${name} PUBLIC ${TV_SRC_ROOT})
+  target_link_libraries(${name} PUBLIC ${A_DEPS} ${A_LIBS})
+endfunction()
+
+function(_tv_wine_test_properties test)
+  if(TV_WINDOWS AND CMAKE_CROSSCOMPILING)
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine_env)
+  endif()
+endfunction()
+
+function(tv_unit_test name)
+  if(NOT TV_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 600)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS unit TIMEOUT ${A_TIMEOUT})
+  _tv_wine_test_properties(${name})
+endfunction()
+
+function(tv_win_test name)
+  if(NOT TV_TESTS OR NOT TV_WINDOWS)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS;LIBS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE ${A_DEPS} ${A_LIBS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 600)
+  endif()
+  # The registry, the desktop and the program folder are shared within one prefix: one at a time.
+  set_tests_properties(${name} PROPERTIES LABELS win TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
+  _tv_wine_test_properties(${name})
+endfunction()
+
+function(tv_e2e_test name)
+  if(NOT TV_TESTS OR NOT TV_WINDOWS)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${A_SOURCES})
+  target_link_libraries(${name} PRIVATE tv_e2e_driver ${A_DEPS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  add_dependencies(${name} Tallyvane)
+  add_test(NAME ${name} COMMAND ${name})
+  if(NOT A_TIMEOUT)
+    set(A_TIMEOUT 900)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
+  _tv_wine_test_properties(${name})
+endfunction()
+
+function(tv_fuzz_target name)
+  if(NOT TV_FUZZ)
+    return()
+  endif()
+  cmake_parse_arguments(A "" "CORPUS;SECONDS" "SOURCES;DEPS" ${ARGN})
+  if(NOT A_SECONDS)
+    set(A_SECONDS 20)
+  endif()
+  add_executable(${name} ${A_SOURCES})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  target_link_libraries(${name} PRIVATE ${A_DEPS})
+  # The kept corpus is copied so that the run may add to a scratch folder without touching the repository.
+  add_test(NAME ${name}
+           COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
+                   ${CMAKE_SOURCE_DIR}/tests/harness/fuzz-run.sh $<TARGET_FILE:${name}> ${A_CORPUS} ${A_SECONDS})
+  set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
+endfunction()

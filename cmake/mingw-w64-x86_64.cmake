@@ -1,0 +1,12 @@
+# Cross-compiles for 64-bit Windows with mingw-w64 (posix thread model, static runtime).
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(TV_MINGW_PREFIX x86_64-w64-mingw32)
+set(CMAKE_C_COMPILER ${TV_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${TV_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${TV_MINGW_PREFIX}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${TV_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

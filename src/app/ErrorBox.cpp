@@ -1,0 +1,24 @@
+#include "app/ErrorBox.h"
+
+#include <windows.h>
+
+#include <exception>
+
+namespace tv {
+
+void ShowGeneralError(const std::string& message) {
+    MessageBoxA(GetActiveWindow(), GeneralErrorText(message).c_str(), kApplicationTitle,
+                MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+void ReportUnhandledException() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        ShowGeneralError(e.what());
+    } catch (...) {
+        ShowGeneralError("Unknown error");
+    }
+}
+
+}  // namespace tv

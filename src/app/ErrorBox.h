@@ -1,0 +1,19 @@
+#pragma once
+// The General error box: how an error that no command handled reaches the user.
+#include <string>
+
+namespace tv {
+
+inline constexpr const char* kApplicationTitle = "Tallyvane";
+
+// The text shown: the message, with a full stop added when the last character's code is above
+// that of ".".
+std::string GeneralErrorText(const std::string& message);
+
+// A system message box: caption the application title, stop icon, one OK button.
+void ShowGeneralError(const std::string& message);
+
+// For catch (...) blocks at window-procedure boundaries: shows the current exception's message.
+void ReportUnhandledException();
+
+}  // namespace tv

@@ -1,0 +1,11 @@
+#include "app/ErrorBox.h"
+
+namespace tv {
+
+std::string GeneralErrorText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.'))
+        return message + ".";
+    return message;
+}
+
+}  // namespace tv

@@ -1,0 +1,61 @@
+#include "app/Label.h"
+
+#include "app/FormFont.h"
+#include "platform/Handles.h"
+
+namespace tv {
+
+SIZE MeasureText(HFONT font, const std::string& text) {
+    WindowDc dc(nullptr);
+    SelectGuard select(dc.get(), font);
+    SIZE size{0, 0};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc.get(), &tm);
+    size.cy = tm.tmHeight;
+    return size;
+}
+
+LRESULT LabelColors(HDC dc) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(FormBrush());
+}
+
+void Label::Create(HWND parent, int x, int y, const std::string& caption, HFONT font, LabelAnchor anchor, int id) {
+    x_ = x;
+    y_ = y;
+    font_ = font;
+    anchor_ = anchor;
+    const DWORD align = anchor == LabelAnchor::Right ? SS_RIGHT : SS_LEFT;
+    wnd_ = CreateWindowExA(0, "STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | align, x, y, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    AutoSize();
+}
+
+void Label::SetCaption(const std::string& caption) {
+    if (Caption() == caption) return;
+    SetWindowTextA(wnd_, caption.c_str());
+    AutoSize();
+}
+
+std::string Label::Caption() const {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd_)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(wnd_, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void Label::AutoSize() {
+    const SIZE size = MeasureText(font_, Caption());
+    const int left = anchor_ == LabelAnchor::Right ? x_ - size.cx : x_;
+    // Repaint the area the old text covered as well: the label may have shrunk.
+    RECT old{};
+    GetWindowRect(wnd_, &old);
+    MapWindowPoints(nullptr, GetParent(wnd_), reinterpret_cast<POINT*>(&old), 2);
+    SetWindowPos(wnd_, nullptr, left, y_, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(GetParent(wnd_), &old, TRUE);
+    InvalidateRect(wnd_, nullptr, TRUE);
+}
+
+}  // namespace tv

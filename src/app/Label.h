@@ -1,0 +1,36 @@
+#pragma once
+// A transparent, auto-sized text label: a real STATIC control whose window text is what it shows.
+#include <windows.h>
+
+#include <string>
+
+namespace tv {
+
+enum class LabelAnchor { Left, Right };  // Right: the text grows to the left of the right edge
+
+class Label {
+public:
+    // x is the left edge, or the right edge with LabelAnchor::Right.
+    void Create(HWND parent, int x, int y, const std::string& caption, HFONT font,
+                LabelAnchor anchor = LabelAnchor::Left, int id = -1);
+    void SetCaption(const std::string& caption);
+    std::string Caption() const;
+    HWND Handle() const { return wnd_; }
+
+private:
+    void AutoSize();
+
+    HWND wnd_ = nullptr;
+    HFONT font_ = nullptr;
+    int x_ = 0;
+    int y_ = 0;
+    LabelAnchor anchor_ = LabelAnchor::Left;
+};
+
+// Width and height of a single-line text in a font.
+SIZE MeasureText(HFONT font, const std::string& text);
+
+// Answer to WM_CTLCOLORSTATIC for labels on a button-face form: transparent text on the form colour.
+LRESULT LabelColors(HDC dc);
+
+}  // namespace tv

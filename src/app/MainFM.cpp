@@ -1,0 +1,237 @@
+#include "app/MainFM.h"
+
+#include "app/ErrorBox.h"
+#include "app/FormFont.h"
+#include "app/MainFMIds.h"
+#include "app/PushButton.h"
+#include "stats/DerivedFigures.h"
+#include "stats/RegMonitorMessage.h"
+#include "stats/StatsStore.h"
+
+namespace tv {
+
+using namespace mainfm;
+
+namespace {
+
+constexpr int kClientWidth = 387;
+constexpr int kClientHeight = 168;
+constexpr UINT_PTR kTimerWin9x = 1;
+constexpr UINT kTimerWin9xInterval = 1000;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+bool IsNtFamily() {
+    OSVERSIONINFOA info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExA(&info)) return true;
+#pragma GCC diagnostic pop
+    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+}  // namespace
+
+TMainForm::TMainForm(HINSTANCE instance) : instance_(instance) {}
+
+TMainForm::~TMainForm() {
+    if (wnd_) DestroyWindow(wnd_);
+}
+
+bool TMainForm::Create(int show_command) {
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = instance_;
+    wc.hIcon = LoadIconA(instance_, "MAINICON");
+    if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    wc.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    RegisterClassExA(&wc);
+
+    RECT r{0, 0, kClientWidth, kClientHeight};
+    AdjustWindowRectEx(&r, kWindowStyle, FALSE, 0);
+    wnd_ = CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+                           r.bottom - r.top, nullptr, nullptr, instance_, this);
+    if (!wnd_) return false;
+    ShowWindow(wnd_, show_command);
+    UpdateWindow(wnd_);
+    return true;
+}
+
+std::string TMainForm::GetPercentText(std::int32_t won, std::int32_t lost) const { return tv::GetPercentText(won, lost); }
+
+std::string TMainForm::GetStreakText(std::int32_t stype, std::int32_t streak, std::int32_t lost) const {
+    return tv::GetStreakText(stype, streak, lost);
+}
+
+LRESULT CALLBACK TMainForm::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    TMainForm* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        self = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+        self->wnd_ = wnd;
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    }
+    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
+    try {
+        return self->HandleMessage(msg, wp, lp);
+    } catch (...) {
+        // An error no command handled: report it and carry on with the next message.
+        ReportUnhandledException();
+        return 0;
+    }
+}
+
+LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_CREATE:
+            CreateControls();
+            FormCreate();
+            return 0;
+        case WM_DESTROY:
+            FormDestroy();
+            PostQuitMessage(0);
+            return 0;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(wnd_, GWLP_USERDATA, 0);
+            wnd_ = nullptr;
+            return DefWindowProcA(Handle(), msg, wp, lp);
+        case WM_COMMAND:
+            if (HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
+            return 0;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(wp) != WA_INACTIVE);
+            return 0;
+        case WM_TIMER:
+            if (wp == kTimerWin9x) TimerWin9xTimer();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            return LabelColors(reinterpret_cast<HDC>(wp));
+        case WM_REGMONITORCHANGE:
+            WMRegMonitorChange();
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(wnd_, msg, wp, lp);
+}
+
+void TMainForm::CreateControls() {
+    font_ = CreateFormFont(false);
+    bold_font_ = CreateFormFont(true);
+    SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    const HFONT f = font_.get();
+    const HFONT b = bold_font_.get();
+    Label14.Create(wnd_, 12, 12, "Totals", b, LabelAnchor::Left, IdLabel14);
+    lblPercent.Create(wnd_, 128, 12, "%", f, LabelAnchor::Right, IdLblPercent);
+    Label1.Create(wnd_, 36, 36, "Won", f, LabelAnchor::Left, IdLabel1);
+    lblWon.Create(wnd_, 84, 36, "0", f, LabelAnchor::Left, IdLblWon);
+    Label2.Create(wnd_, 36, 52, "Lost", f, LabelAnchor::Left, IdLabel2);
+    lblLost.Create(wnd_, 84, 52, "0", f, LabelAnchor::Left, IdLblLost);
+    Label5.Create(wnd_, 12, 84, "Streaks", b, LabelAnchor::Left, IdLabel5);
+    Label6.Create(wnd_, 36, 108, "Wins", f, LabelAnchor::Left, IdLabel6);
+    lblWins.Create(wnd_, 84, 108, "0", f, LabelAnchor::Left, IdLblWins);
+    Label7.Create(wnd_, 36, 124, "Losses", f, LabelAnchor::Left, IdLabel7);
+    lblLosses.Create(wnd_, 84, 124, "0", f, LabelAnchor::Left, IdLblLosses);
+    Label8.Create(wnd_, 36, 140, "Current", f, LabelAnchor::Left, IdLabel8);
+    lblStreak.Create(wnd_, 84, 140, "0", f, LabelAnchor::Left, IdLblStreak);
+    Label3.Create(wnd_, 174, 140, "# of wins needed to increase %:", f, LabelAnchor::Left, IdLabel3);
+    lblNextUp.Create(wnd_, 336, 140, "0", f, LabelAnchor::Left, IdLblNextUp);
+
+    // Created in tab order.
+    btnLaunch = CreatePushButton(wnd_, {IdBtnLaunch, "&Launch FreeCell", 174, 12, 97, 25}, f);
+    btnKill = CreatePushButton(wnd_, {IdBtnKill, "Cl&ose FreeCell", 276, 12, 97, 25}, f);
+    btnBackup = CreatePushButton(wnd_, {IdBtnBackup, "&Backup Stats", 174, 42, 97, 25}, f);
+    btnRestore = CreatePushButton(wnd_, {IdBtnRestore, "&Restore Stats...", 276, 42, 97, 25}, f);
+    btnClear = CreatePushButton(wnd_, {IdBtnClear, "&Clear Statistics", 174, 72, 97, 25}, f);
+    btnExit = CreatePushButton(wnd_, {IdBtnExit, "E&xit", 276, 72, 97, 25}, f);
+    btnAbout = CreatePushButton(wnd_, {IdBtnAbout, "&About...", 276, 102, 97, 25}, f);
+    focused_control_ = btnClear;  // the stored default; start-up moves it to btnLaunch
+}
+
+void TMainForm::FormCreate() {
+    try {
+        RefreshDisplay();
+        if (IsNtFamily()) {
+            // The change monitor is started here (registry change notification).
+        } else {
+            timer_enabled_ = SetTimer(wnd_, kTimerWin9x, kTimerWin9xInterval, nullptr) != 0;
+        }
+        focused_control_ = btnLaunch;
+    } catch (...) {
+        // The window still opens and works, without live updates.
+        ReportUnhandledException();
+    }
+}
+
+void TMainForm::FormDestroy() {
+    if (timer_enabled_) {
+        KillTimer(wnd_, kTimerWin9x);
+        timer_enabled_ = false;
+    }
+}
+
+void TMainForm::ReadStatistics() {
+    if (!ReadStatisticsRecord(raw_)) return;  // key absent or unreadable: keep what is shown
+    decoded_ = DecodeRawRecord(raw_);
+    lblWon.SetCaption(std::to_string(decoded_.Won));
+    lblLost.SetCaption(std::to_string(decoded_.Lost));
+    lblWins.SetCaption(std::to_string(decoded_.Wins));
+    lblLosses.SetCaption(std::to_string(decoded_.Losses));
+    lblStreak.SetCaption(GetStreakText(decoded_.SType, decoded_.Streak, decoded_.Lost));
+}
+
+void TMainForm::UpdateWinsNeeded() {
+    lblNextUp.SetCaption(std::to_string(WinsNeeded(decoded_.Won, decoded_.Lost)));
+}
+
+void TMainForm::RefreshDisplay() {
+    ReadStatistics();
+    lblPercent.SetCaption(GetPercentText(decoded_.Won, decoded_.Lost));
+    UpdateWinsNeeded();
+}
+
+void TMainForm::WMRegMonitorChange() { RefreshDisplay(); }
+
+void TMainForm::TimerWin9xTimer() { RefreshDisplay(); }
+
+void TMainForm::OnActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(wnd_, focus)) focused_control_ = focus;
+    } else if (focused_control_ && IsWindow(focused_control_)) {
+        SetFocus(focused_control_);
+    }
+}
+
+void TMainForm::OnCommand(int id) {
+    switch (id) {
+        case IdBtnLaunch: btnLaunchClick(); break;
+        case IdBtnKill: btnKillClick(); break;
+        case IdBtnBackup: btnBackupClick(); break;
+        case IdBtnRestore: btnRestoreClick(); break;
+        case IdBtnClear: btnClearClick(); break;
+        case IdBtnExit: btnExitClick(); break;
+        case IdBtnAbout: btnAboutClick(); break;
+        default: break;
+    }
+}
+
+void TMainForm::btnLaunchClick() {}
+
+void TMainForm::btnKillClick() {}
+
+void TMainForm::btnBackupClick() {}
+
+void TMainForm::btnRestoreClick() {}
+
+void TMainForm::btnClearClick() {}
+
+void TMainForm::btnExitClick() { DestroyWindow(wnd_); }
+
+void TMainForm::btnAboutClick() {}
+
+}  // namespace tv

@@ -1,0 +1,75 @@
+#pragma once
+// The main window: the game's statistics and the seven commands.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "app/Label.h"
+#include "platform/Handles.h"
+#include "stats/StatsRecord.h"
+
+namespace tv {
+
+class TMainForm {
+public:
+    explicit TMainForm(HINSTANCE instance);
+    ~TMainForm();
+    TMainForm(const TMainForm&) = delete;
+    TMainForm& operator=(const TMainForm&) = delete;
+
+    // Creates and shows the window; false when the window cannot be created.
+    bool Create(int show_command);
+    HWND Handle() const { return wnd_; }
+
+    // Re-reads and redisplays every figure.
+    void RefreshDisplay();
+
+    // Offered to the commands.
+    RawRecord& Raw() { return raw_; }
+    void ClearRawRecord() { tv::ClearRawRecord(raw_); }
+    const DecodedRecord& Decoded() const { return decoded_; }
+    std::string& BackupName() { return FBackupName; }
+    std::string GetPercentText(std::int32_t won, std::int32_t lost) const;
+    std::string GetStreakText(std::int32_t stype, std::int32_t streak, std::int32_t lost) const;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+
+    void CreateControls();
+    void FormCreate();
+    void FormDestroy();
+    void ReadStatistics();
+    void UpdateWinsNeeded();
+    void WMRegMonitorChange();
+    void TimerWin9xTimer();
+    void OnCommand(int id);
+    void OnActivate(bool active);
+
+    void btnLaunchClick();
+    void btnKillClick();
+    void btnBackupClick();
+    void btnRestoreClick();
+    void btnClearClick();
+    void btnExitClick();
+    void btnAboutClick();
+
+    HINSTANCE instance_;
+    HWND wnd_ = nullptr;
+    UniqueFont font_;
+    UniqueFont bold_font_;
+    HWND focused_control_ = nullptr;  // given back the focus when the window is activated again
+
+    Label Label14, lblPercent, Label1, lblWon, Label2, lblLost, Label5, Label6, lblWins, Label7, lblLosses,
+        Label8, lblStreak, Label3, lblNextUp;
+    HWND btnLaunch = nullptr, btnKill = nullptr, btnBackup = nullptr, btnRestore = nullptr, btnClear = nullptr,
+         btnExit = nullptr, btnAbout = nullptr;
+
+    bool timer_enabled_ = false;  // TimerWin9x
+    RawRecord raw_;
+    DecodedRecord decoded_;
+    std::string FBackupName;
+};
+
+}  // namespace tv

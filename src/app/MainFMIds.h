@@ -1,0 +1,14 @@
+#pragma once
+// Control identifiers of the main window; automation and the tests find the controls by them.
+namespace tv::mainfm {
+
+enum ControlId : int {
+    IdLabel14 = 200, IdLblPercent, IdLabel1, IdLblWon, IdLabel2, IdLblLost, IdLabel5, IdLabel6, IdLblWins,
+    IdLabel7, IdLblLosses, IdLabel8, IdLblStreak, IdLabel3, IdLblNextUp,
+    IdBtnLaunch = 101, IdBtnKill, IdBtnBackup, IdBtnRestore, IdBtnClear, IdBtnExit, IdBtnAbout,
+};
+
+inline constexpr const char* kWindowClass = "TMainForm";
+inline constexpr const char* kCaption = "Tallyvane v1.2";
+
+}  // namespace tv::mainfm

@@ -1,0 +1,27 @@
+#pragma once
+// The registry side of the statistics record (Win32).
+#include <windows.h>
+
+#include "stats/StatsRecord.h"
+
+namespace tv {
+
+// The Statistics key's path below HKEY_CURRENT_USER (the literal without its leading backslash).
+const char* StatisticsSubKey();
+
+// Reads one value into a 4-byte buffer by the store's type and size rules; a missing value leaves
+// the buffer untouched. Throws TvError "Invalid data type for '%s'" / "Failed to get data for '%s'".
+void ReadRawValue(HKEY key, const char* name, RawValue& buffer);
+
+// Stores four bytes as a REG_BINARY value. Throws TvError "Failed to set data for '%s'".
+void WriteRawValue(HKEY key, const char* name, const RawValue& bytes);
+
+// The main window's read: presets the Raw record (SType 2), then reads the six values in record
+// order. Returns false, touching nothing further, when the key cannot be opened for reading.
+bool ReadStatisticsRecord(RawRecord& raw);
+
+// Opens (creating if need be) the key with full access and writes the six values in record order.
+// Returns false, writing nothing, when the key cannot be opened or created.
+bool WriteStatisticsRecord(const RawRecord& raw);
+
+}  // namespace tv

@@ -1,0 +1,318 @@
+#include "e2e/driver/Driver.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace tv::e2e {
+
+std::string BuildFolder() {
+    char path[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string s(path, n);
+    return s.substr(0, s.find_last_of("\\/") + 1);
+}
+
+namespace {
+
+void RemoveTree(const std::string& folder) {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = fd.cFileName;
+            if (name == "." || name == "..") continue;
+            const std::string full = folder + name;
+            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(full + "\\");
+                RemoveDirectoryA(full.c_str());
+            } else {
+                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileA(full.c_str());
+            }
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+}
+
+}  // namespace
+
+std::string ScratchFolder(const std::string& name) {
+    const std::string root = BuildFolder() + "e2e-work\\";
+    CreateDirectoryA(root.c_str(), nullptr);
+    const std::string folder = root + name + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    RemoveTree(folder);
+    return folder;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+Program::Program(const std::string& folder, const std::string& file_name, const std::string& source)
+    : folder_(folder), path_(folder + file_name) {
+    const std::string from = source.empty() ? BuildFolder() + "Tallyvane.exe" : source;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CopyFileA(from.c_str(), path_.c_str(), FALSE);
+}
+
+Program::~Program() {
+    Kill();
+    if (pi_.hProcess) CloseHandle(pi_.hProcess);
+    if (pi_.hThread) CloseHandle(pi_.hThread);
+}
+
+bool Program::Start(const std::string& arguments) {
+    std::string cmd = "\"" + path_ + "\"" + (arguments.empty() ? "" : " " + arguments);
+    STARTUPINFOA si{};
+    si.cb = sizeof(si);
+    if (pi_.hProcess) CloseHandle(pi_.hProcess);
+    if (pi_.hThread) CloseHandle(pi_.hThread);
+    pi_ = {};
+    return CreateProcessA(path_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &si,
+                          &pi_) != 0;
+}
+
+bool Program::WaitForExit(int timeout_ms) {
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
+}
+
+bool Program::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+
+DWORD Program::ExitCode() const {
+    DWORD code = 0;
+    if (pi_.hProcess) GetExitCodeProcess(pi_.hProcess, &code);
+    return code;
+}
+
+void Program::Kill() {
+    if (Running()) {
+        TerminateProcess(pi_.hProcess, 1);
+        WaitForSingleObject(pi_.hProcess, 5000);
+    }
+}
+
+HWND Program::MainWindow(int timeout_ms) const { return FindTopWindowByClass(Pid(), "TMainForm", timeout_ms); }
+
+std::vector<HWND> TopWindows(DWORD pid) {
+    struct Ctx {
+        DWORD pid;
+        std::vector<HWND> found;
+    } ctx{pid, {}};
+    EnumWindows(
+        [](HWND wnd, LPARAM lp) -> BOOL {
+            auto* c = reinterpret_cast<Ctx*>(lp);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(wnd, &owner);
+            if ((c->pid == 0 || owner == c->pid) && IsWindowVisible(wnd)) c->found.push_back(wnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&ctx));
+    return ctx.found;
+}
+
+HWND FindTopWindow(DWORD pid, const std::string& title, int timeout_ms) {
+    HWND result = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopWindows(pid))
+                if (WindowText(w) == title) {
+                    result = w;
+                    return true;
+                }
+            return false;
+        },
+        timeout_ms);
+    return result;
+}
+
+HWND FindTopWindowByClass(DWORD pid, const std::string& window_class, int timeout_ms) {
+    HWND result = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopWindows(pid))
+                if (ClassName(w) == window_class) {
+                    result = w;
+                    return true;
+                }
+            return false;
+        },
+        timeout_ms);
+    return result;
+}
+
+bool WaitForWindowGone(HWND wnd, int timeout_ms) {
+    return WaitUntil([&] { return !IsWindow(wnd) || !IsWindowVisible(wnd); }, timeout_ms);
+}
+
+std::string WindowText(HWND wnd) {
+    // WM_GETTEXT works across processes for every window class.
+    const auto len = SendMessageA(wnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(len) + 1, '\0');
+    const auto got = SendMessageA(wnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(got));
+    return text;
+}
+
+std::string ClassName(HWND wnd) {
+    char name[256] = {};
+    GetClassNameA(wnd, name, sizeof(name));
+    return name;
+}
+
+std::vector<HWND> Children(HWND parent) {
+    std::vector<HWND> result;
+    for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) result.push_back(c);
+    return result;
+}
+
+HWND FindChildByText(HWND parent, const std::string& text, const std::string& window_class) {
+    for (HWND c : Children(parent))
+        if (WindowText(c) == text && (window_class.empty() || ClassName(c) == window_class)) return c;
+    return nullptr;
+}
+
+std::string DlgItemText(HWND parent, int id) {
+    HWND item = GetDlgItem(parent, id);
+    return item ? WindowText(item) : std::string("<no control ") + std::to_string(id) + ">";
+}
+
+std::vector<std::string> ListBoxItems(HWND list) {
+    std::vector<std::string> items;
+    const auto count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto len = SendMessageA(list, LB_GETTEXTLEN, i, 0);
+        std::string s(static_cast<size_t>(len) + 1, '\0');
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data()));
+        s.resize(static_cast<size_t>(len));
+        items.push_back(s);
+    }
+    return items;
+}
+
+int ListBoxSelection(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)); }
+
+RECT ClientRectOnScreen(HWND wnd) {
+    RECT r{};
+    GetClientRect(wnd, &r);
+    MapWindowPoints(wnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+RECT WindowRectOf(HWND wnd) {
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    return r;
+}
+
+POINT PositionInParent(HWND child) {
+    RECT r = WindowRectOf(child);
+    POINT p{r.left, r.top};
+    ScreenToClient(GetParent(child), &p);
+    return p;
+}
+
+bool BringToFront(HWND wnd) {
+    SetForegroundWindow(wnd);
+    return WaitUntil([&] { return GetForegroundWindow() == wnd; }, 2000);
+}
+
+void MoveMouseTo(int x, int y) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    const int w = GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int h = GetSystemMetrics(SM_CYSCREEN) - 1;
+    in.mi.dx = static_cast<LONG>((static_cast<long long>(x) * 65535 + w / 2) / w);
+    in.mi.dy = static_cast<LONG>((static_cast<long long>(y) * 65535 + h / 2) / h);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &in, sizeof(in));
+    Sleep(30);
+}
+
+void MouseButton(bool down) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(in));
+    Sleep(30);
+}
+
+void ClickAt(int x, int y) {
+    MoveMouseTo(x, y);
+    MouseButton(true);
+    MouseButton(false);
+}
+
+void Click(HWND wnd) {
+    const RECT r = WindowRectOf(wnd);
+    ClickAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+namespace {
+
+void Key(WORD vk, bool up) {
+    INPUT in{};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof(in));
+}
+
+}  // namespace
+
+void PressKey(WORD vk, bool alt, bool shift, bool ctrl) {
+    if (ctrl) Key(VK_CONTROL, false);
+    if (shift) Key(VK_SHIFT, false);
+    if (alt) Key(VK_MENU, false);
+    Key(vk, false);
+    Key(vk, true);
+    if (alt) Key(VK_MENU, true);
+    if (shift) Key(VK_SHIFT, true);
+    if (ctrl) Key(VK_CONTROL, true);
+    Sleep(50);
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        const SHORT vk = VkKeyScanA(c);
+        PressKey(static_cast<WORD>(vk & 0xFF), false, (vk & 0x100) != 0, false);
+    }
+}
+
+void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+int RunAndWait(const std::string& command_line, int timeout_ms) {
+    STARTUPINFOA si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = SW_HIDE;
+    PROCESS_INFORMATION pi{};
+    std::string cmd = command_line;
+    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi))
+        return -1;
+    DWORD code = static_cast<DWORD>(-1);
+    if (WaitForSingleObject(pi.hProcess, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0)
+        GetExitCodeProcess(pi.hProcess, &code);
+    else
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return static_cast<int>(code);
+}
+
+std::string SystemFolder() {
+    char buf[MAX_PATH] = {};
+    GetSystemDirectoryA(buf, MAX_PATH);
+    std::string s = buf;
+    if (!s.empty() && s.back() != '\\') s += '\\';
+    return s;
+}
+
+}  // namespace tv::e2e

@@ -1,0 +1,64 @@
+#include "e2e/driver/Registry.h"
+
+#include <cstdio>
+
+#include "e2e/driver/Driver.h"
+
+namespace tv::e2e {
+
+bool RegExeWriteBinary(const std::string& name, std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    char hex[16];
+    std::snprintf(hex, sizeof(hex), "%02X%02X%02X%02X", u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF, (u >> 24) & 0xFF);
+    const std::string cmd = "\"" + SystemFolder() + "reg.exe\" add \"" + kGameKeyForReg + "\" /v " + name +
+                            " /t REG_BINARY /d " + hex + " /f";
+    return RunAndWait(cmd) == 0;
+}
+
+bool RegExeWriteFigures(const GameFigures& f) {
+    return RegExeWriteBinary("Wins", f.Wins) && RegExeWriteBinary("Losses", f.Losses) &&
+           RegExeWriteBinary("Won", f.Won) && RegExeWriteBinary("Lost", f.Lost) &&
+           RegExeWriteBinary("Streak", f.Streak) && RegExeWriteBinary("SType", f.SType);
+}
+
+bool RegExeDeleteKey() {
+    return RunAndWait("\"" + SystemFolder() + "reg.exe\" delete \"" + kGameKeyForReg + "\" /f") == 0;
+}
+
+void DeleteGameKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kGameKey); }
+
+bool GameKeyExists() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kGameKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    RegCloseKey(key);
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> ReadGameValue(const std::string& name, DWORD* type) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kGameKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    DWORD t = 0;
+    DWORD size = 0;
+    std::optional<std::vector<std::uint8_t>> result;
+    if (RegQueryValueExA(key, name.c_str(), nullptr, &t, nullptr, &size) == ERROR_SUCCESS) {
+        std::vector<std::uint8_t> bytes(size);
+        if (RegQueryValueExA(key, name.c_str(), nullptr, &t, bytes.data(), &size) == ERROR_SUCCESS) {
+            bytes.resize(size);
+            result = bytes;
+            if (type) *type = t;
+        }
+    }
+    RegCloseKey(key);
+    return result;
+}
+
+void WriteGameValue(const std::string& name, DWORD type, const std::vector<std::uint8_t>& bytes) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kGameKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS)
+        return;
+    RegSetValueExA(key, name.c_str(), 0, type, bytes.data(), static_cast<DWORD>(bytes.size()));
+    RegCloseKey(key);
+}
+
+}  // namespace tv::e2e

@@ -1,0 +1,30 @@
+#pragma once
+// The game's statistics in the test prefix's registry, written the way another program would.
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tv::e2e {
+
+inline constexpr const char* kGameKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
+inline constexpr const char* kGameKeyForReg = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
+
+struct GameFigures {
+    std::int32_t Won, Lost, Wins, Losses, Streak, SType;
+};
+
+// Writes one value with Wine's own reg.exe (REG_BINARY, four bytes little-endian).
+bool RegExeWriteBinary(const std::string& name, std::int32_t value);
+bool RegExeWriteFigures(const GameFigures& f);
+bool RegExeDeleteKey();
+
+// Direct registry access from the test process.
+void DeleteGameKey();
+bool GameKeyExists();
+std::optional<std::vector<std::uint8_t>> ReadGameValue(const std::string& name, DWORD* type = nullptr);
+void WriteGameValue(const std::string& name, DWORD type, const std::vector<std::uint8_t>& bytes);
+
+}  // namespace tv::e2e
