@@ -14,6 +14,9 @@ TEST(GeneralErrorText, FullStopOnlyAfterCharactersAboveTheFullStop) {
     EXPECT_EQ(GeneralErrorText("a-"), "a-");
     EXPECT_EQ(GeneralErrorText("path\\"), "path\\.");
     EXPECT_EQ(GeneralErrorText(""), "");
+    EXPECT_EQ(GeneralErrorText("caf\xE9"), "caf\xE9.");  // ANSI characters above 127 count as above .
+    EXPECT_EQ(GeneralErrorText("Failed to get data for 'Streak'"), "Failed to get data for 'Streak'");
+    EXPECT_EQ(GeneralErrorText("line one\r\nline two"), "line one\r\nline two.");
 }
 
 }  // namespace

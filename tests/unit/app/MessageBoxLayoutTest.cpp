@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "app/MessageBoxLayout.h"
+
+namespace tv {
+namespace {
+
+using namespace msgbox;
+
+// A font whose average character is 6 by 13 pixels (8-point Tahoma at 96 dpi, say).
+constexpr DialogUnits kDu{6, 13};
+
+TEST(MessageBoxUnits, ConvertWithRounding) {
+    EXPECT_EQ(MulDivRound(8, 6, 4), 12);
+    EXPECT_EQ(MulDivRound(10, 7, 4), 18);   // 17.5 rounds up
+    EXPECT_EQ(MulDivRound(-10, 7, 4), -18);  // and away from zero when negative
+    EXPECT_EQ(MulDivRound(1, 1, 3), 0);
+    EXPECT_EQ(MulDivRound(5, 1, 0), -1);
+    EXPECT_EQ(HorzUnits(kDu, kMinButtonWidth), 75);
+    EXPECT_EQ(VertUnits(kDu, kButtonHeight), 23);  // 22.75
+    EXPECT_EQ(VertUnits(kDu, kVertMargin), 13);
+    EXPECT_EQ(AverageCharWidth(312), 6);
+    EXPECT_EQ(AverageCharWidth(337), 6);  // 6.48
+    EXPECT_EQ(AverageCharWidth(338), 7);  // 6.5 rounds up
+}
+
+TEST(MessageBoxButtons, WidthIsTheMinimumOrTheWidestCaptionPlusEight) {
+    EXPECT_EQ(ButtonWidth(kDu, {}), 75);
+    EXPECT_EQ(ButtonWidth(kDu, {20, 17}), 75);
+    EXPECT_EQ(ButtonWidth(kDu, {20, 67}), 75);  // 67 + 8 equals the minimum
+    EXPECT_EQ(ButtonWidth(kDu, {20, 68, 90}), 98);
+    EXPECT_EQ(ButtonWidth(DialogUnits{8, 16}, {10}), 100);
+}
+
+TEST(MessageBoxButtons, FixedOrderCaptionsAndIds) {
+    const auto shown = ShownButtons(MsgButton::Help | MsgButton::No | MsgButton::Yes | MsgButton::Cancel);
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_STREQ(shown[0].caption, "&Yes");
+    EXPECT_STREQ(shown[1].caption, "&No");
+    EXPECT_STREQ(shown[2].caption, "Cancel");
+    EXPECT_STREQ(shown[3].caption, "&Help");
+    EXPECT_EQ(shown[0].control_id, kIdYes);
+    EXPECT_EQ(shown[1].control_id, kIdNo);
+    EXPECT_EQ(shown[2].control_id, kIdCancel);
+    EXPECT_EQ(shown[3].result, MsgResult::None);
+    EXPECT_STREQ(InfoOf(MsgButton::NoToAll).caption, "N&o to All");
+    EXPECT_STREQ(InfoOf(MsgButton::YesToAll).caption, "Yes to &All");
+    EXPECT_EQ(ResultOfControlId(kIdNo), MsgResult::No);
+    EXPECT_EQ(ResultOfControlId(kIdOk), MsgResult::OK);
+    EXPECT_EQ(ResultOfControlId(kIdYesToAll), MsgResult::YesToAll);
+    EXPECT_EQ(ResultOfControlId(kIdHelp), MsgResult::None);
+    EXPECT_EQ(ResultOfControlId(-1), MsgResult::None);
+}
+
+TEST(MessageBoxButtons, DefaultAndCancelForEverySetTheProgramUses) {
+    const MsgButtons ok = Buttons(MsgButton::OK);
+    EXPECT_EQ(DefaultButton(ok), MsgButton::OK);
+    EXPECT_EQ(CancelButton(ok), MsgButton::OK);
+    const MsgButtons yes_no = MsgButton::Yes | MsgButton::No;
+    EXPECT_EQ(DefaultButton(yes_no), MsgButton::Yes);
+    EXPECT_EQ(CancelButton(yes_no), MsgButton::No);
+    // The remaining rules.
+    EXPECT_EQ(DefaultButton(MsgButton::Yes | MsgButton::OK), MsgButton::OK);
+    EXPECT_EQ(CancelButton(MsgButton::OK | MsgButton::Cancel), MsgButton::Cancel);
+    EXPECT_EQ(DefaultButton(MsgButton::Abort | MsgButton::Retry), MsgButton::Retry);
+    EXPECT_EQ(CancelButton(MsgButton::No | MsgButton::Cancel), MsgButton::Cancel);
+    EXPECT_EQ(DefaultButton(Buttons(MsgButton::Abort)), std::nullopt);
+    EXPECT_EQ(CancelButton(Buttons(MsgButton::Ignore)), std::nullopt);
+}
+
+TEST(MessageBoxKinds, CaptionsAndIcons) {
+    EXPECT_STREQ(KindCaption(MsgKind::Information), "Information");
+    EXPECT_STREQ(KindCaption(MsgKind::Warning), "Warning");
+    EXPECT_STREQ(KindCaption(MsgKind::Confirmation), "Confirm");
+    EXPECT_STREQ(KindCaption(MsgKind::Error), "Error");
+    EXPECT_STREQ(KindCaption(MsgKind::Custom), "Tallyvane");
+    EXPECT_TRUE(KindHasIcon(MsgKind::Confirmation));
+    EXPECT_FALSE(KindHasIcon(MsgKind::Custom));
+}
+
+TEST(MessageBoxLayout, WithIcon) {
+    // margins 12 x 13, spacing 15 x 16, button height 23, button spacing 6
+    const auto l = LayOutMessageBox(kDu, 200, 13, true, {18, 14});
+    EXPECT_EQ(l.client_width, 15 + 200 + 32 + 2 * 12);
+    EXPECT_EQ(l.client_height, 32 + 23 + 16 + 2 * 13);  // the icon is taller than one text line
+    ASSERT_TRUE(l.icon);
+    EXPECT_EQ(*l.icon, (LayoutRect{12, 13, 32, 32}));
+    EXPECT_EQ(l.text, (LayoutRect{12 + 32 + 15, 13, 200, 13}));
+    ASSERT_EQ(l.buttons.size(), 2u);
+    const int row = 2 * 75 + 6;
+    EXPECT_EQ(l.buttons[0], (LayoutRect{(l.client_width - row) / 2, 32 + 13 + 16, 75, 23}));
+    EXPECT_EQ(l.buttons[1].left, l.buttons[0].left + 75 + 6);
+    EXPECT_EQ(l.buttons[1].top, l.buttons[0].top);
+}
+
+TEST(MessageBoxLayout, TallTextWithIcon) {
+    const auto l = LayOutMessageBox(kDu, 300, 65, true, {18});
+    EXPECT_EQ(l.client_height, 65 + 23 + 16 + 26);
+    EXPECT_EQ(l.buttons[0].top, 65 + 13 + 16);
+}
+
+TEST(MessageBoxLayout, WithoutIcon) {
+    const auto l = LayOutMessageBox(kDu, 200, 26, false, {14});
+    EXPECT_FALSE(l.icon);
+    EXPECT_EQ(l.client_width, 200 + 24);
+    EXPECT_EQ(l.client_height, 26 + 23 + 16 + 26);
+    EXPECT_EQ(l.text, (LayoutRect{12, 13, 200, 26}));
+    EXPECT_EQ(l.buttons[0].left, (224 - 75) / 2);
+}
+
+TEST(MessageBoxLayout, ButtonRowWiderThanTheText) {
+    const auto l = LayOutMessageBox(kDu, 40, 13, false, {14, 14, 14});
+    const int row = 3 * 75 + 2 * 6;
+    EXPECT_EQ(l.client_width, row + 24);
+    EXPECT_EQ(l.buttons[0].left, 12);  // centred: the margin on both sides
+    EXPECT_EQ(l.buttons[2].left + l.buttons[2].width, l.client_width - 12);
+}
+
+TEST(MessageBoxLayout, OddSpareWidthCentresToTheLeft) {
+    const auto l = LayOutMessageBox(kDu, 100, 13, false, {14});  // 124 - 75 = 49 spare pixels
+    EXPECT_EQ(l.buttons[0].left, 24);
+}
+
+TEST(MessageBoxLayout, RightToLeftMirrorsTheText) {
+    const auto l = LayOutMessageBox(kDu, 200, 13, true, {18}, true);
+    EXPECT_EQ(l.text.left, l.client_width - (12 + 32 + 15) - 200);
+    EXPECT_EQ(l.icon->left, 12);
+}
+
+TEST(MessageBoxLayout, TextWrapsAtHalfTheScreen) {
+    EXPECT_EQ(TextWrapWidth(1024), 512);
+    EXPECT_EQ(TextWrapWidth(1279), 639);
+}
+
+}  // namespace
+}  // namespace tv
