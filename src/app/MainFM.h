@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/Label.h"
@@ -10,6 +11,8 @@
 #include "stats/StatsRecord.h"
 
 namespace tv {
+
+class TRegMonitorThread;
 
 class TMainForm {
 public:
@@ -40,6 +43,7 @@ private:
     void CreateControls();
     void FormCreate();
     void FormDestroy();
+    bool StartChangeMonitor();
     void ReadStatistics();
     void UpdateWinsNeeded();
     void WMRegMonitorChange();
@@ -67,6 +71,7 @@ private:
          btnExit = nullptr, btnAbout = nullptr;
 
     bool timer_enabled_ = false;  // TimerWin9x
+    std::unique_ptr<TRegMonitorThread> monitor_;  // the change monitor on the NT family
     RawRecord raw_;
     DecodedRecord decoded_;
     std::string FBackupName;

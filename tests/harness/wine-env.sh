@@ -52,6 +52,17 @@ ENV
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'false' /f >/dev/null 2>&1
+  # wineboot opened a desktop that is not a virtual one: end the whole session (the registry is
+  # saved) and start it again, so that the desktop is opened anew with the settings above. The
+  # session's background processes keep the output they are started with: a log, not a test's.
+  wineserver -k >/dev/null 2>&1 || true
+  pid=$(cat "$state/wineserver.pid")
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  setsid wineserver -f -p >>"$state/wineserver.log" 2>&1 </dev/null &
+  echo $! >"$state/wineserver.pid"
+  wineboot >>"$state/wineboot.log" 2>&1 </dev/null || true
+  setsid wine explorer /desktop=Default,1024x768 >>"$state/wineboot.log" 2>&1 </dev/null &
+  wine reg query 'HKCU\Software\Wine\Explorer' >/dev/null 2>&1 </dev/null || true
   echo "Wine environment ready: $WINEPREFIX on $DISPLAY"
 }
 

@@ -1,0 +1,129 @@
+#include "stats/RegMonitorThread.h"
+
+#include "stats/RegMonitorMessage.h"
+
+namespace tv {
+
+void WaitDispatchingSentMessages(HANDLE handle) {
+    for (;;) {
+        const DWORD result = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (result != WAIT_OBJECT_0 + 1) return;  // signalled, or the wait itself failed
+        MSG msg;
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // delivers the sent messages
+    }
+}
+
+TRegMonitorThread::TRegMonitorThread()
+    : FWakeEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      FWatchingEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    if (FWakeEvent && FWatchingEvent)
+        FThread.reset(CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, nullptr));
+}
+
+TRegMonitorThread::~TRegMonitorThread() {
+    if (!FThread) return;
+    Terminate();
+    if (!FStarted) ResumeThread(FThread.get());
+    WaitDispatchingSentMessages(FThread.get());
+}
+
+void TRegMonitorThread::Start() {
+    if (!FThread || FStarted) return;
+    FStarted = true;
+    ResumeThread(FThread.get());
+}
+
+void TRegMonitorThread::Terminate() {
+    FTerminated = true;
+    // The worker may wait with no notification pending at all (its key deleted by another program
+    // on a system that does not report that): wake it explicitly.
+    if (FWakeEvent) SetEvent(FWakeEvent.get());
+}
+
+bool TRegMonitorThread::WaitUntilWatching(DWORD timeout_ms) const {
+    if (!FThread) return false;
+    const HANDLE handles[2] = {FWatchingEvent.get(), FThread.get()};
+    return WaitForMultipleObjects(2, handles, FALSE, timeout_ms) != WAIT_TIMEOUT;
+}
+
+DWORD TRegMonitorThread::GetNotifyFilter() {
+    if (NotifyFilter == 0) NotifyFilter = kDefaultNotifyFilter;
+    return NotifyFilter;
+}
+
+DWORD WINAPI TRegMonitorThread::ThreadProc(LPVOID self) {
+    auto* monitor = static_cast<TRegMonitorThread*>(self);
+    try {
+        monitor->Execute();
+    } catch (...) {
+        // Nothing may leave a thread procedure; the program goes on without live updates.
+    }
+    monitor->CloseWatches();
+    SetEvent(monitor->FWatchingEvent.get());
+    return 0;
+}
+
+void TRegMonitorThread::CloseWatches() {
+    WatchedKey.reset();
+    FAncestorKey.reset();
+}
+
+bool TRegMonitorThread::WatchAncestor() {
+    const std::string path = KeyPath.starts_with('\\') ? KeyPath.substr(1) : KeyPath;
+    for (std::size_t end = path.find_last_of('\\'); end != std::string::npos && end > 0;
+         end = path.find_last_of('\\', end - 1)) {
+        const std::string ancestor = path.substr(0, end);
+        if (RegOpenKeyExA(RootKey, ancestor.c_str(), 0, KEY_NOTIFY, FAncestorKey.put()) != ERROR_SUCCESS) continue;
+        // Sub-keys added or removed anywhere below: the key itself coming or going among them.
+        if (RegNotifyChangeKeyValue(FAncestorKey.get(), TRUE, REG_NOTIFY_CHANGE_NAME, ChangeEvent.get(), TRUE) ==
+            ERROR_SUCCESS)
+            return true;
+        FAncestorKey.reset();
+    }
+    return false;
+}
+
+bool TRegMonitorThread::OpenAndWatch() {
+    if (!ChangeEvent) ChangeEvent.reset(CreateEventA(nullptr, TRUE, FALSE, kChangeEventName));
+    if (!ChangeEvent) return false;
+    // Closing a key with a pending notification signals the event: close first, then reset.
+    CloseWatches();
+    ResetEvent(ChangeEvent.get());
+    // The key above is watched before the key is opened, so that its deletion or creation from
+    // now on is reported whatever happens in between. A deleted key reports nothing of its own on
+    // every system, and an absent one cannot be watched at all.
+    WatchAncestor();
+    const std::string path = KeyPath.starts_with('\\') ? KeyPath.substr(1) : KeyPath;
+    bool watched = RegOpenKeyExA(RootKey, path.c_str(), 0, KEY_READ, WatchedKey.put()) == ERROR_SUCCESS;
+    if (watched)
+        watched = RegNotifyChangeKeyValue(WatchedKey.get(), TRUE, GetNotifyFilter(), ChangeEvent.get(), TRUE) ==
+                  ERROR_SUCCESS;  // fails when the key was deleted in the meantime
+    if (!watched) WatchedKey.reset();
+    FKeyWatched = watched;
+    return watched;
+}
+
+void TRegMonitorThread::Execute() {
+    if (FTerminated) return;
+    bool watched = OpenAndWatch();
+    SetEvent(FWatchingEvent.get());
+    while (!FTerminated) {
+        const HANDLE handles[2] = {FWakeEvent.get(), ChangeEvent.get()};
+        const DWORD result = WaitForMultipleObjects(ChangeEvent ? 2 : 1, handles, FALSE, INFINITE);
+        if (FTerminated) break;
+        if (result == WAIT_OBJECT_0 + 1) {
+            const bool was_watched = watched;
+            // Re-armed before the window reads the values: a change made while it refreshes is
+            // reported once more instead of being lost.
+            watched = OpenAndWatch();
+            // Another key appearing or going while ours is still absent is of no interest.
+            if (watched || was_watched)
+                SendMessageA(TargetWindow, WM_REGMONITORCHANGE, reinterpret_cast<WPARAM>(RootKey),
+                             reinterpret_cast<LPARAM>(KeyPath.c_str()));
+        } else if (result != WAIT_OBJECT_0) {
+            break;  // the wait cannot work: end rather than spin
+        }
+    }
+}
+
+}  // namespace tv

@@ -1,0 +1,80 @@
+#include "e2e/driver/Dialogs.h"
+
+#include <chrono>
+
+#include "e2e/driver/Driver.h"
+
+namespace tv::e2e {
+
+HWND FindDialog(DWORD pid, const std::string& caption, int timeout_ms) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopWindows(pid))
+                if (ClassName(w) == "#32770" && WindowText(w) == caption) {
+                    found = w;
+                    return true;
+                }
+            return false;
+        },
+        timeout_ms);
+    return found;
+}
+
+namespace {
+
+bool IsStatic(HWND wnd) { return _stricmp(ClassName(wnd).c_str(), "Static") == 0; }
+
+bool IsIconStatic(HWND wnd) {
+    const LONG type = GetWindowLongA(wnd, GWL_STYLE) & SS_TYPEMASK;
+    return type == SS_ICON || type == SS_BITMAP;
+}
+
+}  // namespace
+
+std::string MessageText(HWND box) {
+    for (HWND c : Children(box)) {
+        if (!IsStatic(c) || IsIconStatic(c)) continue;
+        std::string text = WindowText(c);
+        if (!text.empty()) return text;
+    }
+    return {};
+}
+
+HWND MessageIcon(HWND box) {
+    for (HWND c : Children(box))
+        if (IsStatic(c) && IsIconStatic(c)) return c;
+    return nullptr;
+}
+
+std::vector<DialogButton> DialogButtons(HWND box) {
+    std::vector<DialogButton> buttons;
+    for (HWND c : Children(box)) {
+        if (IsStatic(c)) continue;
+        const LRESULT code = SendMessageA(c, WM_GETDLGCODE, 0, 0);
+        if (!(code & (DLGC_BUTTON | DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) continue;
+        buttons.push_back({c, GetDlgCtrlID(c), WindowText(c)});
+    }
+    return buttons;
+}
+
+int DefaultButtonId(HWND box) {
+    const LRESULT r = SendMessageA(box, DM_GETDEFID, 0, 0);
+    return HIWORD(r) == DC_HASDEFID ? LOWORD(r) : 0;
+}
+
+bool PressDialogButton(HWND box, int id) {
+    HWND button = GetDlgItem(box, id);
+    if (!button) return false;
+    ClickButton(button);
+    return true;
+}
+
+int MillisecondsUntilExit(HANDLE process, int limit_ms) {
+    const auto start = std::chrono::steady_clock::now();
+    if (WaitForSingleObject(process, static_cast<DWORD>(limit_ms)) != WAIT_OBJECT_0) return -1;
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
+}
+
+}  // namespace tv::e2e
