@@ -6,10 +6,12 @@ namespace tv {
 
 void WaitDispatchingSentMessages(HANDLE handle) {
     for (;;) {
-        const DWORD result = MsgWaitForMultipleObjects(1, &handle, FALSE, INFINITE, QS_SENDMESSAGE);
-        if (result != WAIT_OBJECT_0 + 1) return;  // signalled, or the wait itself failed
+        // Deliver what is already waiting first: a message that an earlier look at the queue has
+        // seen no longer counts as new, and the wait alone would never wake for it.
         MSG msg;
-        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);  // delivers the sent messages
+        PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        const DWORD result = MsgWaitForMultipleObjectsEx(1, &handle, INFINITE, QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
+        if (result != WAIT_OBJECT_0 + 1) return;  // signalled, or the wait itself failed
     }
 }
 
