@@ -1,0 +1,184 @@
+// Live display benchmark, run under Wine (see bench/README.md):
+//  1. latency from a registry write by this (another) process to the main window's label showing it,
+//     for the change monitor and, over fewer writes, for the one-second polling alternative;
+//  2. idle cost over 10 s with nothing changing: CPU time and thread wake-ups of the program, the
+//     change monitor beside the polling alternative.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/MainFMIds.h"
+#include "e2e/driver/Driver.h"
+
+using namespace tv::e2e;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+constexpr const char* kKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
+
+void WriteValue(const char* name, std::int32_t value) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kKey, name, REG_BINARY, &value, 4);
+}
+
+std::string Text(HWND wnd) {
+    char buf[64] = {};
+    GetWindowTextA(wnd, buf, sizeof(buf));
+    return buf;
+}
+
+double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
+
+struct Latency {
+    std::vector<double> ms;
+    int timeouts = 0;
+};
+
+Latency MeasureLatency(const std::string& exe, const std::string& name, int writes) {
+    Latency result;
+    Program program(ScratchFolder(name), "Tallyvane.exe", BuildFolder() + exe);
+    if (!program.Start()) return result;
+    HWND main = program.MainWindow();
+    if (!main) return result;
+    HWND won = GetDlgItem(main, tv::mainfm::IdLblWon);
+    Sleep(500);
+    for (int i = 0; i < writes; ++i) {
+        const std::int32_t value = 1000 + i;
+        const std::string expected = std::to_string(value);
+        const auto start = Clock::now();
+        WriteValue("Won", value);
+        bool seen = false;
+        while (Clock::now() - start < std::chrono::seconds(5)) {
+            if (Text(won) == expected) {
+                seen = true;
+                break;
+            }
+            Sleep(1);  // about 1 ms of resolution; a busy loop would compete with the program itself
+        }
+        if (seen)
+            result.ms.push_back(Ms(Clock::now() - start));
+        else {
+            ++result.timeouts;
+            std::printf("  no %s within 5 s, the label shows %s\n", expected.c_str(), Text(won).c_str());
+        }
+        Sleep(5);
+    }
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    program.WaitForExit(5000);
+    return result;
+}
+
+double Percentile(std::vector<double> v, double p) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const size_t rank = static_cast<size_t>(p * static_cast<double>(v.size()) + 0.999999);
+    return v[std::min(v.size(), std::max<size_t>(rank, 1)) - 1];
+}
+
+void PrintLatency(const char* what, const Latency& l) {
+    std::printf("%-34s writes %4zu  median %8.2f ms  p99 %8.2f ms  max %8.2f ms  timeouts %d\n", what, l.ms.size(),
+                Percentile(l.ms, 0.5), Percentile(l.ms, 0.99), Percentile(l.ms, 1.0), l.timeouts);
+}
+
+// Wine runs each Windows process as a Linux process; its threads' wake-ups are counted there.
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// The Linux process whose command line names the given folder, or "" when there is none.
+std::string UnixProcessOf(const std::string& folder_part) {
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA("Z:\\proc\\*", &fd);
+    if (h == INVALID_HANDLE_VALUE) return {};
+    std::string found;
+    do {
+        const std::string pid = fd.cFileName;
+        if (pid.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::string cmdline = ReadFile("Z:\\proc\\" + pid + "\\cmdline");
+        std::transform(cmdline.begin(), cmdline.end(), cmdline.begin(), [](char c) { return c == '/' ? '\\' : c; });
+        if (cmdline.find(folder_part) != std::string::npos && cmdline.find("Tallyvane.exe") != std::string::npos) {
+            found = pid;
+            break;
+        }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return found;
+}
+
+// Voluntary plus involuntary context switches of every thread of a Linux process.
+long long ContextSwitches(const std::string& pid) {
+    long long total = 0;
+    WIN32_FIND_DATAA fd;
+    const std::string tasks = "Z:\\proc\\" + pid + "\\task\\";
+    HANDLE h = FindFirstFileA((tasks + "*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE) return -1;
+    do {
+        const std::string tid = fd.cFileName;
+        if (tid.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::istringstream status(ReadFile(tasks + tid + "\\status"));
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("voluntary_ctxt_switches:", 0) == 0 || line.rfind("nonvoluntary_ctxt_switches:", 0) == 0)
+                total += std::stoll(line.substr(line.find(':') + 1));
+        }
+    } while (FindNextFileA(h, &fd));
+    FindClose(h);
+    return total;
+}
+
+double CpuMs(HANDLE process) {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return -1;
+    auto ms = [](const FILETIME& f) {
+        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) /
+               10000.0;
+    };
+    return ms(kernel) + ms(user);
+}
+
+void MeasureIdle(const std::string& exe, const std::string& name, const char* what) {
+    Program program(ScratchFolder(name), "Tallyvane.exe", BuildFolder() + exe);
+    if (!program.Start() || !program.MainWindow()) {
+        std::printf("%-34s could not start\n", what);
+        return;
+    }
+    Sleep(1500);
+    const std::string pid = UnixProcessOf(name);
+    const double cpu0 = CpuMs(program.Process());
+    const long long sw0 = pid.empty() ? -1 : ContextSwitches(pid);
+    Sleep(10000);
+    const double cpu1 = CpuMs(program.Process());
+    const long long sw1 = pid.empty() ? -1 : ContextSwitches(pid);
+    std::printf("%-34s CPU %7.1f ms  thread wake-ups %6lld  (10 s idle)\n", what, cpu1 - cpu0,
+                pid.empty() ? -1LL : sw1 - sw0);
+    PostMessageA(program.MainWindow(), WM_CLOSE, 0, 0);
+    program.WaitForExit(5000);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int writes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 250;
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    for (const char* v : {"Wins", "Losses", "Won", "Lost", "Streak", "SType"}) WriteValue(v, 1);
+
+    std::printf("Latency, registry write by another process -> label shows it\n");
+    PrintLatency("change monitor", MeasureLatency("Tallyvane.exe", "bench-latency-monitor", writes));
+    PrintLatency("polling alternative (1 s timer)",
+                 MeasureLatency("TallyvanePolling.exe", "bench-latency-polling", std::max(1, writes / 12)));
+
+    std::printf("\nIdle cost, nothing changes\n");
+    MeasureIdle("Tallyvane.exe", "bench-idle-monitor", "change monitor");
+    MeasureIdle("TallyvanePolling.exe", "bench-idle-polling", "polling alternative (1 s timer)");
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    return 0;
+}
