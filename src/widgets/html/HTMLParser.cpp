@@ -265,7 +265,9 @@ private:
         const std::int32_t lastBreak = LastBreakIndex();
         if (lastBreak >= 0) {
             const std::uint8_t kind = items_.Get(lastBreak)->ItemType;
-            bool onlyBlank = kind == ikLineBreak || kind == ikSoftBreak;
+            // The run not yet appended counts too: text after the break keeps its line.
+            bool onlyBlank = (kind == ikLineBreak || kind == ikSoftBreak) &&
+                             current_->ItemType == ikText && IsBlankText(current_->Text);
             for (std::int32_t k = lastBreak + 1; onlyBlank && k < items_.Count(); ++k) {
                 const TVtHTMLItem* item = items_.Get(k);
                 onlyBlank = item->ItemType == ikText && IsBlankText(item->Text);
