@@ -66,7 +66,10 @@ public:
 
     virtual void Put(std::int32_t index, T* item) {
         CheckIndex(index);
-        if (T* old = items_[index]) {
+        T* old = items_[index];
+        // Putting back the same item must not free it while the list still refers to it.
+        if (old == item) return;
+        if (old) {
             NotifyDeleted(old);
             if (OwnsItems) Free(old);
         }
@@ -124,6 +127,7 @@ public:
 
     virtual void Grow() {
         const std::int32_t delta = std::min<std::int32_t>(2 * count_ + 1, 1280);
+        if (Capacity() > VtMaxListSize - delta) throw EVtListError(static_cast<std::int64_t>(Capacity()) + delta);
         items_.resize(static_cast<std::size_t>(Capacity()) + delta, nullptr);
     }
 

@@ -150,6 +150,17 @@ TEST_F(VtListTest, OwningListFreesOnDeleteAndPutButNotOnRemoveOrDeleteRange) {
                                                         "notify null", "notify 1", "free 1"}));
 }
 
+TEST_F(VtListTest, PuttingBackTheSameItemKeepsIt) {
+    TrackedList list;
+    list.OwnsItems = true;
+    Watch(list);
+    Tracked* item = MakeOwned(3);
+    list.Add(item);
+    list.Put(0, item);
+    EXPECT_TRUE(journal.events.empty());
+    EXPECT_EQ(list.Get(0)->id, 3);  // still alive: the sanitizers would catch a freed one
+}
+
 TEST_F(VtListTest, ClearNotifiesAllBeforeFreeingAndSurvivesAFailingFree) {
     TrackedList list(TrackingDeleter{1});
     list.OwnsItems = true;
