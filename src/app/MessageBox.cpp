@@ -89,7 +89,7 @@ protected:
         }
         // A real STATIC control, so that screen readers and automation read the message. The
         // text is the user's to read literally: "&" is no access key here.
-        const LayoutRect& t = layout_.text;
+        const LayoutRect& t = layout_.text_area;
         const DWORD align = right_to_left_ ? SS_RIGHT : SS_LEFT;
         HWND text = CreateWindowExA(right_to_left_ ? WS_EX_RTLREADING : 0, "STATIC", text_.c_str(),
                                     WS_CHILD | WS_VISIBLE | align | SS_NOPREFIX, t.left, t.top, t.width, t.height,

@@ -122,7 +122,13 @@ MessageBoxLayout LayOutMessageBox(const DialogUnits& du, int text_width, int tex
     if (has_icon) layout.icon = LayoutRect{horz_margin, vert_margin, kIconSize, kIconSize};
     const int text_left = has_icon ? horz_margin + kIconSize + horz_spacing : horz_margin;
     layout.text = LayoutRect{text_left, vert_margin, text_width, text_height};
-    if (right_to_left) layout.text.left = layout.client_width - layout.text.left - layout.text.width;
+    // Half the margin: room for ink, too little for another word to fit and change the wrapping.
+    const int ink_room = horz_margin / 2;
+    layout.text_area = LayoutRect{text_left, vert_margin, text_width + ink_room, text_height};
+    if (right_to_left) {
+        layout.text.left = layout.client_width - layout.text.left - layout.text.width;
+        layout.text_area.left = layout.text.left - ink_room;
+    }
 
     int x = (layout.client_width - row_width) / 2;
     const int y = content_height + vert_margin + vert_spacing;

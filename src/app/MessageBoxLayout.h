@@ -91,7 +91,9 @@ struct MessageBoxLayout {
     int client_width = 0;
     int client_height = 0;
     std::optional<LayoutRect> icon;
-    LayoutRect text;
+    LayoutRect text;       // the text as measured
+    LayoutRect text_area;  // where its label may paint: a little into the far margin, for glyphs
+                           // whose ink reaches past their measured width
     int button_width = 0;
     std::vector<LayoutRect> buttons;  // one per caption width, left to right
 };

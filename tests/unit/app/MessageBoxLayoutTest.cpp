@@ -86,6 +86,8 @@ TEST(MessageBoxLayout, WithIcon) {
     ASSERT_TRUE(l.icon);
     EXPECT_EQ(*l.icon, (LayoutRect{12, 13, 32, 32}));
     EXPECT_EQ(l.text, (LayoutRect{12 + 32 + 15, 13, 200, 13}));
+    // The label may paint on into the far margin, where overhanging ink would otherwise be cut.
+    EXPECT_EQ(l.text_area, (LayoutRect{12 + 32 + 15, 13, 200 + 6, 13}));
     ASSERT_EQ(l.buttons.size(), 2u);
     const int row = 2 * 75 + 6;
     EXPECT_EQ(l.buttons[0], (LayoutRect{(l.client_width - row) / 2, 32 + 13 + 16, 75, 23}));
@@ -113,6 +115,7 @@ TEST(MessageBoxLayout, ButtonRowWiderThanTheText) {
     const int row = 3 * 75 + 2 * 6;
     EXPECT_EQ(l.client_width, row + 24);
     EXPECT_EQ(l.buttons[0].left, 12);  // centred: the margin on both sides
+    EXPECT_EQ(l.text_area, (LayoutRect{12, 13, 40 + 6, 13}));
     EXPECT_EQ(l.buttons[2].left + l.buttons[2].width, l.client_width - 12);
 }
 
@@ -125,6 +128,8 @@ TEST(MessageBoxLayout, RightToLeftMirrorsTheText) {
     const auto l = LayOutMessageBox(kDu, 200, 13, true, {18}, true);
     EXPECT_EQ(l.text.left, l.client_width - (12 + 32 + 15) - 200);
     EXPECT_EQ(l.icon->left, 12);
+    EXPECT_EQ(l.text_area.left, l.text.left - 6);
+    EXPECT_EQ(l.text_area.left + l.text_area.width, l.text.left + l.text.width);
 }
 
 TEST(MessageBoxLayout, TextWrapsAtHalfTheScreen) {
