@@ -72,13 +72,15 @@ void TRegMonitorThread::CloseWatches() {
 
 bool TRegMonitorThread::WatchAncestor() {
     const std::string path = KeyPath.starts_with('\\') ? KeyPath.substr(1) : KeyPath;
+    bool parent = true;
     for (std::size_t end = path.find_last_of('\\'); end != std::string::npos && end > 0;
-         end = path.find_last_of('\\', end - 1)) {
+         end = path.find_last_of('\\', end - 1), parent = false) {
         const std::string ancestor = path.substr(0, end);
         if (RegOpenKeyExA(RootKey, ancestor.c_str(), 0, KEY_NOTIFY, FAncestorKey.put()) != ERROR_SUCCESS) continue;
-        // Sub-keys added or removed anywhere below: the key itself coming or going among them.
-        if (RegNotifyChangeKeyValue(FAncestorKey.get(), TRUE, REG_NOTIFY_CHANGE_NAME, ChangeEvent.get(), TRUE) ==
-            ERROR_SUCCESS)
+        // Sub-keys added or removed: directly below the parent, or anywhere below a key higher up,
+        // where the missing keys in between have to appear first.
+        if (RegNotifyChangeKeyValue(FAncestorKey.get(), parent ? FALSE : TRUE, REG_NOTIFY_CHANGE_NAME,
+                                    ChangeEvent.get(), TRUE) == ERROR_SUCCESS)
             return true;
         FAncestorKey.reset();
     }

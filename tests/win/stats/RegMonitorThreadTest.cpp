@@ -181,6 +181,24 @@ TEST_F(RegMonitor, AKeyCreatedLaterIsFollowed) {
     EXPECT_TRUE(PumpUntil([&] { return receiver_.count > before; }));
 }
 
+TEST_F(RegMonitor, AKeyCreatedLaterBelowAnExistingParentIsFollowed) {
+    HKEY parent = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\TallyvaneTests\\Monitor", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &parent, nullptr);
+    StartMonitor();
+    EXPECT_FALSE(monitor_->KeyWatched());
+    // A sibling, or a key deeper below one, is no concern of the monitor.
+    HKEY sibling = nullptr;
+    RegCreateKeyExA(parent, "Sibling\\Deeper", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sibling, nullptr);
+    RegCloseKey(sibling);
+    RegCloseKey(parent);
+    Pump(200);
+    EXPECT_EQ(receiver_.count, 0);
+    WriteValue("Won", 3);
+    ASSERT_TRUE(PumpUntil([&] { return receiver_.count >= 1; }));
+    EXPECT_TRUE(PumpUntil([&] { return monitor_->KeyWatched(); }));
+}
+
 TEST_F(RegMonitor, AKeyDeletedAndCreatedAgainIsFollowed) {
     WriteValue("Won", 1);
     StartMonitor();
