@@ -89,13 +89,18 @@ LRESULT CALLBACK TMainForm::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
         self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
     }
     if (!self) return DefWindowProcA(wnd, msg, wp, lp);
+    // The monitor's worker waits in its send until this handling is over, error box included.
+    const bool from_monitor = msg == WM_REGMONITORCHANGE;
+    if (from_monitor) ++self->monitor_sends_;
+    LRESULT result = 0;
     try {
-        return self->HandleMessage(msg, wp, lp);
+        result = self->HandleMessage(msg, wp, lp);
     } catch (...) {
         // An error no command handled: report it and carry on with the next message.
         ReportUnhandledException();
-        return 0;
     }
+    if (from_monitor) --self->monitor_sends_;
+    return result;
 }
 
 LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
@@ -192,9 +197,11 @@ bool TMainForm::StartChangeMonitor() {
 
 void TMainForm::FormDestroy() {
     if (monitor_) {
-        // The wait inside still delivers the worker's last WM_REGMONITORCHANGE: the labels exist.
         monitor_->Terminate();
-        monitor_.reset();
+        // Waiting for the worker delivers its last WM_REGMONITORCHANGE (the labels still exist).
+        // Closed from within the handling of one of its sends (an error box of a refresh is open),
+        // the worker cannot end before that handling returns: the destructor waits then instead.
+        if (monitor_sends_ == 0) monitor_.reset();
     }
     if (timer_enabled_) {
         KillTimer(wnd_, kTimerWin9x);

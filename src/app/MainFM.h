@@ -72,6 +72,7 @@ private:
 
     bool timer_enabled_ = false;  // TimerWin9x
     std::unique_ptr<TRegMonitorThread> monitor_;  // the change monitor on the NT family
+    int monitor_sends_ = 0;                       // WM_REGMONITORCHANGE handlings under way
     RawRecord raw_;
     DecodedRecord decoded_;
     std::string FBackupName;

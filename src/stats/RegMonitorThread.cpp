@@ -94,8 +94,8 @@ bool TRegMonitorThread::OpenAndWatch() {
     CloseWatches();
     ResetEvent(ChangeEvent.get());
     // The key above is watched before the key is opened, so that its deletion or creation from
-    // now on is reported whatever happens in between. A deleted key reports nothing of its own on
-    // every system, and an absent one cannot be watched at all.
+    // now on is reported whatever happens in between. Not every system reports the deletion of a
+    // watched key to its own watch, and an absent key cannot be watched at all.
     WatchAncestor();
     const std::string path = KeyPath.starts_with('\\') ? KeyPath.substr(1) : KeyPath;
     bool watched = RegOpenKeyExA(RootKey, path.c_str(), 0, KEY_READ, WatchedKey.put()) == ERROR_SUCCESS;
