@@ -4,6 +4,9 @@
 #include "app/FormFont.h"
 #include "app/MainFMIds.h"
 #include "app/PushButton.h"
+#include "backup/BackupCommand.h"
+#include "backup/RestoreFM.h"
+#include "platform/ProgramFolder.h"
 #include "stats/DerivedFigures.h"
 #include "stats/RegMonitorMessage.h"
 #include "stats/StatsStore.h"
@@ -224,9 +227,12 @@ void TMainForm::btnLaunchClick() {}
 
 void TMainForm::btnKillClick() {}
 
-void TMainForm::btnBackupClick() {}
+void TMainForm::btnBackupClick() { RunBackupCommand(wnd_, ProgramFolder(), FBackupName, raw_); }
 
-void TMainForm::btnRestoreClick() {}
+void TMainForm::btnRestoreClick() {
+    TFormRestore form(raw_, ProgramFolder());
+    form.ShowModal(wnd_);
+}
 
 void TMainForm::btnClearClick() {}
 
