@@ -16,7 +16,10 @@ std::string DateText(const BackupStamp& stamp) {
     std::string text;
     if (GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &t, nullptr, buffer, sizeof(buffer)) > 0) text = buffer;
     if (stamp.IsMidnight()) return text;
-    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, sizeof(buffer)) > 0) text += " " + std::string(buffer);
+    if (GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &t, nullptr, buffer, sizeof(buffer)) > 0) {
+        text += ' ';
+        text += buffer;
+    }
     return text;
 }
 
