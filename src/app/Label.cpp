@@ -17,9 +17,10 @@ SIZE MeasureText(HFONT font, const std::string& text) {
 }
 
 LRESULT LabelColors(HDC dc) {
+    // Transparent like the form's labels: a label overlapping its neighbour hides none of it.
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(FormBrush());
+    return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
 }
 
 void Label::Create(HWND parent, int x, int y, const std::string& caption, HFONT font, LabelAnchor anchor, int id) {
@@ -27,7 +28,8 @@ void Label::Create(HWND parent, int x, int y, const std::string& caption, HFONT 
     y_ = y;
     font_ = font;
     anchor_ = anchor;
-    const DWORD align = anchor == LabelAnchor::Right ? SS_RIGHT : SS_LEFT;
+    // Never wrap: an auto-sized label is one line as wide as its text.
+    const DWORD align = anchor == LabelAnchor::Right ? SS_RIGHT : SS_LEFTNOWORDWRAP;
     wnd_ = CreateWindowExA(0, "STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | align, x, y, 0, 0,
                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -49,13 +51,17 @@ std::string Label::Caption() const {
 void Label::AutoSize() {
     const SIZE size = MeasureText(font_, Caption());
     const int left = anchor_ == LabelAnchor::Right ? x_ - size.cx : x_;
-    // Repaint the area the old text covered as well: the label may have shrunk.
+    // The label draws no background: the parent repaints what the old and the new text cover,
+    // and every label there draws itself again on top.
+    HWND parent = GetParent(wnd_);
     RECT old{};
     GetWindowRect(wnd_, &old);
-    MapWindowPoints(nullptr, GetParent(wnd_), reinterpret_cast<POINT*>(&old), 2);
-    SetWindowPos(wnd_, nullptr, left, y_, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(GetParent(wnd_), &old, TRUE);
-    InvalidateRect(wnd_, nullptr, TRUE);
+    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
+    SetWindowPos(wnd_, nullptr, left, y_, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    RECT now{left, y_, left + size.cx, y_ + size.cy};
+    RECT both{};
+    UnionRect(&both, &old, &now);
+    RedrawWindow(parent, &both, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 }  // namespace tv

@@ -21,7 +21,7 @@ constexpr int kClientWidth = 387;
 constexpr int kClientHeight = 168;
 constexpr UINT_PTR kTimerWin9x = 1;
 constexpr UINT kTimerWin9xInterval = 1000;
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
 bool IsNtFamily() {
     OSVERSIONINFOA info{};
