@@ -95,10 +95,12 @@ void WriteBackupFile(const std::string& path, const std::string& text) {
 std::vector<std::string> FindBackupFileNames(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA data{};
-    UniqueFindHandle find(FindFirstFileA((folder + kBackupListingMask).c_str(), &data));
+    // The mask is applied here rather than by the search: some file systems get "*" followed by
+    // "?" wrong, and short 8.3 names would let others through.
+    UniqueFindHandle find(FindFirstFileA((folder + "*").c_str(), &data));
     if (!find) return names;
     do {
-        names.emplace_back(data.cFileName);
+        if (MatchesMask(data.cFileName, kBackupListingMask)) names.emplace_back(data.cFileName);
     } while (FindNextFileA(find.get(), &data));
     return names;
 }

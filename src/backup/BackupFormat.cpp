@@ -35,7 +35,31 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
 }  // namespace
+
+bool MatchesMask(std::string_view name, std::string_view mask) {
+    // Greedy matching with one backtrack point: the last "*" seen.
+    std::size_t n = 0, m = 0;
+    std::size_t star = std::string_view::npos, star_n = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && Upper(mask[m]) == Upper(name[n])))) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            star = m++;
+            star_n = n;
+        } else if (star != std::string_view::npos) {
+            m = star + 1;
+            n = ++star_n;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
 
 std::string StampText(const BackupStamp& s) {
     char text[32];

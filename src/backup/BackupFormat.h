@@ -26,6 +26,10 @@ struct BackupEntry {
 // The folder listing's mask: any name, then the 19-character timestamp tail.
 inline constexpr const char* kBackupListingMask = "*????????_??????.reg";
 
+// Wildcard match of a file name: "?" is exactly one character, "*" any run including none; letters
+// compare without regard to case (ASCII), as the file system does.
+bool MatchesMask(std::string_view name, std::string_view mask);
+
 // "yyyymmdd_hhmmss".
 std::string StampText(const BackupStamp& stamp);
 

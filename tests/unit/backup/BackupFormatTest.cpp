@@ -128,6 +128,22 @@ TEST(BackupFormat, ShortNamesFailWithoutReadingOutside) {
     EXPECT_EQ(ParseBackupFileName("0302_221530.reg").Stamp, (BackupStamp{302, 3, 2, 22, 15, 30}));
 }
 
+TEST(BackupFormat, ListingMask) {
+    for (const char* name : {"Robin_20050302_221530.reg", "20050302_221530.reg", "x20050302_221530.reg",
+                             "Up_20050302_221530.REG", "a_b_c_20050302_221530.Reg", "abcdefgh_ijklmn.reg",
+                             "????????_??????.reg"})
+        EXPECT_TRUE(MatchesMask(name, kBackupListingMask)) << name;
+    for (const char* name : {"notes.reg", "0302_221530.reg", "2005030_221530.reg", "20050302-221530.reg",
+                             "Robin_20050302_221530.reg.bak", "Robin_20050302_221530.txt", "20050302_221530reg",
+                             "", "Robin_20050302_2215301.reg"})
+        EXPECT_FALSE(MatchesMask(name, kBackupListingMask)) << name;
+    EXPECT_TRUE(MatchesMask("abc", "*"));
+    EXPECT_TRUE(MatchesMask("", "*"));
+    EXPECT_TRUE(MatchesMask("aXbXc", "a*b*c"));
+    EXPECT_FALSE(MatchesMask("aXbX", "a*b*c"));
+    EXPECT_TRUE(MatchesMask("a__b", "*_?"));
+}
+
 TEST(BackupFormat, TrimsBlanksAndControlCharacters) {
     EXPECT_EQ(TrimBackupName("  Robin  "), "Robin");
     EXPECT_EQ(TrimBackupName("\t\x01Robin Hood\x1f "), "Robin Hood");
