@@ -5,11 +5,13 @@
 # STATE_DIR/env holds the variables that wine-run.sh exports for each test.
 set -euo pipefail
 cmd=$1 state=$2
+mkdir -p "$state"
+state=$(cd "$state" && pwd)
 
 stop() {
   [ -f "$state/env" ] || return 0
   # shellcheck disable=SC1091
-  . "$state/env"
+  . "$state/env" 2>/dev/null  # bash may warn about a locale it lacks; Wine does not need it
   wineserver -k >/dev/null 2>&1 || true
   for pidfile in "$state/wineserver.pid" "$state/xvfb.pid"; do
     [ -f "$pidfile" ] || continue
@@ -24,7 +26,7 @@ stop() {
 start() {
   stop || true
   rm -rf "$state"
-  mkdir -p "$state/prefix" "$state/artifacts"
+  mkdir -p "$state/prefix"
   : >"$state/display"
   # -displayfd picks a free display number and writes it once the server is ready.
   setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" >"$state/xvfb.log" 2>&1 </dev/null &
@@ -37,12 +39,13 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES='mscoree,mshtml,winemenubuilder.exe='
 export DISPLAY=':$(tr -d '\n' <"$state/display")'
+# Wine takes its locale from these; the tests expect United States formats.
 export LANG=en_US.UTF-8
-export LC_ALL=en_US.UTF-8
-export TV_ARTIFACTS='$state/artifacts'
+export LC_ALL=
+export LC_TIME=
 ENV
   # shellcheck disable=SC1091
-  . "$state/env"
+  . "$state/env" 2>/dev/null  # bash may warn about a locale it lacks; Wine does not need it
   setsid wineserver -f -p >"$state/wineserver.log" 2>&1 </dev/null &
   echo $! >"$state/wineserver.pid"
   wineboot --init >"$state/wineboot.log" 2>&1 </dev/null
@@ -52,6 +55,12 @@ ENV
   wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /d 1 /f >/dev/null 2>&1
   wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'false' /f >/dev/null 2>&1
+  # The desktop settings apply to a desktop started afresh: restart the server once.
+  wineserver -k >/dev/null 2>&1 || true
+  wait "$(cat "$state/wineserver.pid")" 2>/dev/null || true
+  setsid wineserver -f -p >>"$state/wineserver.log" 2>&1 </dev/null &
+  echo $! >"$state/wineserver.pid"
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
   echo "Wine environment ready: $WINEPREFIX on $DISPLAY"
 }
 

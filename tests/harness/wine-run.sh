@@ -7,5 +7,5 @@ if [ ! -f "$state/env" ]; then
   exit 1
 fi
 # shellcheck disable=SC1091
-. "$state/env"
+. "$state/env" 2>/dev/null  # bash may warn about a locale it lacks; Wine does not need it
 exec wine "$@"
