@@ -1,12 +1,11 @@
 #include "backup/RestoreFM.h"
 
-#include <commctrl.h>
-
 #include "app/ErrorBox.h"
 #include "app/FormFont.h"
 #include "app/MessageBox.h"
 #include "app/PushButton.h"
 #include "backup/BackupFiles.h"
+#include "backup/BackupList.h"
 #include "backup/BackupReader.h"
 #include "backup/DateText.h"
 #include "backup/RestoreFMIds.h"
@@ -56,12 +55,16 @@ void TFormRestore::CreateControls() {
     // Created in tab order: the list, Delete, OK, Cancel.
     ListBoxFiles = CreateWindowExA(0, "LISTBOX", "",
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
-                                       LBS_SORT | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                                       LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                                    12, 30, 220, 145, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdListBoxFiles)),
                                    GetModuleHandleA(nullptr), nullptr);
     SendMessageA(ListBoxFiles, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, kItemHeight);
-    SetWindowSubclass(ListBoxFiles, ListBoxSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // Subclassed through its window procedure: the common controls' subclassing costs enough per
+    // message to make filling a list of thousands of backups take a second.
+    SetWindowLongPtrA(ListBoxFiles, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    list_box_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(ListBoxFiles, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListBoxFilesProc)));
     Label14.Create(wnd, 246, 30, "Totals", b, LabelAnchor::Left, IdLabel14);
     lblPercent.Create(wnd, 354 + 8, 30, "%", f, LabelAnchor::Right, IdLblPercent);
     Label2.Create(wnd, 270, 54, "Won", f, LabelAnchor::Left, IdLabel2);
@@ -80,7 +83,7 @@ void TFormRestore::CreateControls() {
     btnCancel = CreatePushButton(wnd, {IDCANCEL, "&Cancel", 300, 196, 75, 25, ButtonRole::Cancel}, f);
 }
 
-void TFormRestore::FormCreate() { ListBackups(); }
+void TFormRestore::FormCreate() { ListBackupsAndSelect(); }
 
 void TFormRestore::FormDestroy() { FBackups.clear(); }
 
@@ -108,19 +111,23 @@ INT_PTR TFormRestore::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     return ModalDialog::OnMessage(msg, wp, lp, handled);
 }
 
-LRESULT CALLBACK TFormRestore::ListBoxSubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                                   DWORD_PTR ref) {
-    if (msg == WM_NCDESTROY) {
-        RemoveWindowSubclass(wnd, ListBoxSubclassProc, id);
-    } else if (msg == WM_KEYDOWN && wp == VK_DELETE) {
+LRESULT CALLBACK TFormRestore::ListBoxFilesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TFormRestore*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
+    const WNDPROC original = self->list_box_proc_;
+    if (msg == WM_KEYDOWN && wp == VK_DELETE) {
         try {
-            reinterpret_cast<TFormRestore*>(ref)->ListBoxFilesKeyDown(static_cast<WORD>(wp));
+            self->ListBoxFilesKeyDown(static_cast<WORD>(wp));
         } catch (...) {
             ReportUnhandledException();
         }
         return 0;
     }
-    return DefSubclassProc(wnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+    }
+    return CallWindowProcA(original, wnd, msg, wp, lp);
 }
 
 void TFormRestore::ListBoxFilesClick() { ApplySelectionRule(); }
@@ -132,21 +139,36 @@ void TFormRestore::ListBoxFilesKeyDown(WORD key) {
 void TFormRestore::ListBackups() {
     SendMessageA(ListBoxFiles, LB_RESETCONTENT, 0, 0);
     FBackups.clear();
-    // Filling thousands of items one repaint each would be slow.
+    std::vector<std::string> texts;
+    try {
+        ListBackupFiles(folder_, [this, &texts](BackupEntry entry) {
+            texts.push_back(ListItemText(entry));
+            FBackups.push_back(std::move(entry));
+        });
+    } catch (...) {
+        // The entries listed before a name that does not decode are still shown.
+        AddListItems(texts);
+        throw;
+    }
+    AddListItems(texts);
+}
+
+void TFormRestore::AddListItems(const std::vector<std::string>& texts) {
+    // The list shows its items sorted by their text. They are sorted here and appended in that
+    // order: a sorting list box compares and shifts its items for every one added, which takes
+    // seconds for thousands of backups.
     SendMessageA(ListBoxFiles, WM_SETREDRAW, FALSE, 0);
-    struct RedrawAgain {
-        HWND list;
-        ~RedrawAgain() {
-            SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(list, nullptr, TRUE);
-        }
-    } redraw_again{ListBoxFiles};
-    ListBackupFiles(folder_, [this](BackupEntry entry) {
-        const std::string text = ListItemText(entry);
-        FBackups.push_back(std::move(entry));
-        const auto item = SendMessageA(ListBoxFiles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
-        if (item >= 0) SendMessageA(ListBoxFiles, LB_SETITEMDATA, static_cast<WPARAM>(item), FBackups.size() - 1);
-    });
+    SendMessageA(ListBoxFiles, LB_INITSTORAGE, texts.size(), texts.size() * 40);
+    for (std::size_t index : ListOrder(texts)) {
+        const auto item = SendMessageA(ListBoxFiles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[index].c_str()));
+        if (item >= 0) SendMessageA(ListBoxFiles, LB_SETITEMDATA, static_cast<WPARAM>(item), index);
+    }
+    SendMessageA(ListBoxFiles, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(ListBoxFiles, nullptr, TRUE);
+}
+
+void TFormRestore::ListBackupsAndSelect() {
+    ListBackups();
     ApplySelectionRule();
 }
 
@@ -210,7 +232,7 @@ void TFormRestore::btnDeleteClick() {
     // A deletion that failed shows up again in the new listing.
     DeleteFileA(path.c_str());
     RemoveSelectedItem();
-    ListBackups();
+    ListBackupsAndSelect();
 }
 
 void TFormRestore::btnOKClick() {

@@ -29,8 +29,7 @@ protected:
     void OnDestroy() override { FormDestroy(); }
 
 private:
-    static LRESULT CALLBACK ListBoxSubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
-                                                DWORD_PTR ref);
+    static LRESULT CALLBACK ListBoxFilesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls();
     void FormCreate();
     void FormDestroy();
@@ -40,6 +39,10 @@ private:
     void btnOKClick();
 
     void ListBackups();
+    // The listing followed by the selection rule; a name that does not decode skips the rule.
+    void ListBackupsAndSelect();
+    // Appends the item texts in list order, each carrying its index into FBackups.
+    void AddListItems(const std::vector<std::string>& texts);
     void ApplySelectionRule();
     void UpdatePreview();
     void ShowPreview(const std::string& won, const std::string& lost, const std::string& wins,
@@ -60,6 +63,7 @@ private:
     Label Label1, Label14, lblPercent, Label2, lblWon, Label3, lblLost, Label5, Label6, lblWins, Label7, lblLosses,
         Label8, lblStreak;
     HWND ListBoxFiles = nullptr;
+    WNDPROC list_box_proc_ = nullptr;  // the list box's own procedure, behind ListBoxFilesProc
     HWND btnDelete = nullptr, btnOK = nullptr, btnCancel = nullptr;
 };
 
