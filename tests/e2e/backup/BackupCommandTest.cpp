@@ -8,6 +8,7 @@
 #include "e2e/backup/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
+#include "e2e/driver/Screenshot.h"
 
 namespace tv::e2e {
 namespace {
@@ -79,6 +80,7 @@ TEST_F(BackupCommand, WritesTheFileUnderTheTrimmedNameAndOffersTheNameNextTime) 
     EXPECT_EQ(DlgItemText(prompt, IDCANCEL), "Cancel");
     EXPECT_EQ(SendMessageA(GetDlgItem(prompt, IdEdit), EM_GETLIMITTEXT, 0, 0), 255);
     TypeText("  Robin  ");
+    SaveWindowScreenshot(prompt, "backup-prompt.bmp");
     PressKey(VK_RETURN);
     HWND box = FindMessageBox(program_->Pid(), "Information");
     ASSERT_NE(box, nullptr);

@@ -235,6 +235,28 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     EXPECT_EQ(DlgItemText(main_, mainfm::IdLblStreak), "3 wins");
 }
 
+TEST_F(RestoreDialog, ANameThatDoesNotDecodeIsReportedAndTheDialogStillOpens) {
+    Start("restore-bad-name", {{"Robin_20051302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
+    ClickButton(GetDlgItem(main_, mainfm::IdBtnRestore));
+    HWND box = FindMessageBox(program_->Pid(), "Tallyvane");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Invalid argument to date encode.");
+    ASSERT_TRUE(Answer(box, "OK"));
+    dialog_ = FindTopWindow(program_->Pid(), kCaption);
+    ASSERT_NE(dialog_, nullptr);
+    list_ = GetDlgItem(dialog_, IdListBoxFiles);
+    EXPECT_TRUE(ListItems(list_).empty());
+    // The selection rule has not run: the buttons keep their design state, the labels their captions.
+    EXPECT_TRUE(OkEnabled());
+    EXPECT_TRUE(DeleteEnabled());
+    EXPECT_EQ(DlgItemText(dialog_, IdLblPercent), "%");
+    // With nothing selected, OK does nothing.
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    EXPECT_EQ(FindTopWindow(program_->Pid(), "Confirm", 500), nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    EXPECT_FALSE(GameKeyExists());
+}
+
 TEST_F(RestoreDialog, ARegistryEditorExportPreviewsAndRestoresItsValues) {
     ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, -6, 300, 1}));
     Start("restore-regedit");
