@@ -53,12 +53,30 @@ std::vector<std::string> ListItems(HWND list) {
     return items;
 }
 
+namespace {
+
+HWND FocusOf(HWND wnd) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &gui) ? gui.hwndFocus : nullptr;
+}
+
+}  // namespace
+
 void ClickListBoxItem(HWND list, int index) {
+    // A message box hides before its owner is enabled again, and keys go to the active window.
+    HWND root = GetAncestor(list, GA_ROOT);
+    WaitUntil([&] { return IsWindowEnabled(root) != FALSE; });
+    BringToFront(root);
     SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
     const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     const RECT client = ClientRectOnScreen(list);
-    ClickAt(client.left + 10, client.top + (index - top) * height + height / 2);
+    // The dialog's activation may hand the focus back to its last control just after the click.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickAt(client.left + 10, client.top + (index - top) * height + height / 2);
+        if (WaitUntil([&] { return FocusOf(list) == list; }, 1000)) break;
+    }
     // A click's selection is reported only when the button comes up, which Wine's desktop may
     // deliver late; the keys that lead to the same item report it at once.
     Sleep(200);
