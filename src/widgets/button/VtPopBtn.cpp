@@ -1,7 +1,6 @@
 #include "widgets/button/VtPopBtn.h"
 
-#include <oleacc.h>
-
+#include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
@@ -452,15 +451,8 @@ void TCustomVtPopupButton::WMSetText() {
 LRESULT TCustomVtPopupButton::WMGetObject(WPARAM wp, LPARAM lp) {
     if (static_cast<LONG>(lp) != static_cast<LONG>(OBJID_CLIENT)) return DefWindowProcA(wnd_, WM_GETOBJECT, wp, lp);
     // Accessibility clients see a standard push button.
-    IAccessible* accessible = nullptr;
-    if (FAILED(CreateStdAccessibleProxyA(wnd_, "Button", OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&accessible))) ||
-        !accessible) {
-        return DefWindowProcA(wnd_, WM_GETOBJECT, wp, lp);
-    }
-    const LRESULT result = LresultFromObject(IID_IAccessible, wp, accessible);
-    accessible->Release();
-    return result;
+    const LRESULT result = ButtonAccessibleResult(wnd_, wp);
+    return result ? result : DefWindowProcA(wnd_, WM_GETOBJECT, wp, lp);
 }
 
 void TCustomVtPopupButton::NotifyClick() {
