@@ -279,18 +279,29 @@ RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, c
     LayoutSize text{};
     if (show_text && !caption.empty()) {
         const UINT flags = DT_CALCRECT | (style.multi_line ? 0u : static_cast<UINT>(DT_SINGLELINE));
-        RECT measured{0, 0, avail.width, 0};
         const VtUxTheme& t = UxTheme();
-        if (style.through_theme && style.theme && t.GetThemeTextExtent) {
-            const std::wstring wide = Widen(caption);
-            RECT extent{};
-            t.GetThemeTextExtent(style.theme, dc, style.part, style.state, wide.c_str(), -1, flags, &measured,
-                                 &extent);
-            measured = extent;
+        const bool by_theme = style.through_theme && style.theme && t.GetThemeTextExtent;
+        const HFONT font = static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
+        Measured key{caption, font, avail.width, flags, by_theme ? style.theme : nullptr, by_theme ? style.state : 0,
+                     {}};
+        if (key.caption == measured_.caption && key.font == measured_.font && key.width == measured_.width &&
+            key.flags == measured_.flags && key.theme == measured_.theme && key.state == measured_.state) {
+            text = measured_.size;
         } else {
-            DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, flags);
+            RECT measured{0, 0, avail.width, 0};
+            if (by_theme) {
+                const std::wstring wide = Widen(caption);
+                RECT extent{};
+                t.GetThemeTextExtent(style.theme, dc, style.part, style.state, wide.c_str(), -1, flags, &measured,
+                                     &extent);
+                measured = extent;
+            } else {
+                DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, flags);
+            }
+            text = {measured.right - measured.left, measured.bottom - measured.top};
+            key.size = text;
+            measured_ = std::move(key);
         }
-        text = {measured.right - measured.left, measured.bottom - measured.top};
     }
     const ContentPlacement p =
         PlaceContent(r, arrow_width, picture, text, layout, margin, spacing, {offset.x, offset.y});

@@ -123,6 +123,16 @@ private:
     int num_glyphs_ = 1;
     bool scaled_ = false;
     LayoutSize scaled_size_;
+    // The last caption measured: painting the same caption again needs no new measurement.
+    struct Measured {
+        std::string caption;
+        HFONT font = nullptr;
+        int width = -1;
+        UINT flags = 0;
+        HTHEME theme = nullptr;
+        int state = 0;
+        LayoutSize size;
+    } measured_;
 };
 
 }  // namespace tv

@@ -235,6 +235,10 @@ private:
     bool FTracking = false;
     bool FPopupClicksDisabled = false;
     RECT FTextRect{};
+    // The off-screen bitmap is kept between paints of the same size (the bitmap is freed after the DC).
+    UniqueBitmap paint_bitmap_;
+    UniqueMemDc paint_dc_;
+    SIZE paint_size_{};
 };
 
 // The published button; all behaviour is in the base.

@@ -113,10 +113,19 @@ void TCustomVtPopupButton::Paint(HDC target) {
     if (width <= 0 || height <= 0) return;
 
     // 1. The off-screen bitmap.
-    UniqueMemDc mem(CreateCompatibleDC(target));
-    UniqueBitmap bitmap(CreateCompatibleBitmap(target, width, height));
-    SelectGuard select_bitmap(mem.get(), bitmap.get());
-    HDC dc = mem.get();
+    if (!paint_dc_ || paint_size_.cx != width || paint_size_.cy != height) {
+        paint_dc_.reset();
+        paint_bitmap_.reset(CreateCompatibleBitmap(target, width, height));
+        paint_dc_.reset(CreateCompatibleDC(target));
+        if (!paint_dc_ || !paint_bitmap_) {
+            paint_dc_.reset();
+            return;
+        }
+        SelectObject(paint_dc_.get(), paint_bitmap_.get());
+        paint_size_ = {width, height};
+    }
+    HDC dc = paint_dc_.get();
+    const int saved = SaveDC(dc);
     const VtUxTheme& t = UxTheme();
     const bool themed = IsThemed();
     HWND parent = GetParent(wnd_);
@@ -314,6 +323,7 @@ void TCustomVtPopupButton::Paint(HDC target) {
 
     // 18. One transfer to the window.
     BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    RestoreDC(dc, saved);
 }
 
 }  // namespace tv
