@@ -2,37 +2,44 @@
 // The process-wide cache of glyph lists, one per cell size, shared by every button's glyph.
 // The list type is a parameter so that the sharing rules hold for the image lists of the control
 // and for the test's stand-ins alike.
+#include <cstdint>
 #include <memory>
 #include <vector>
+
+#include "widgets/html/VtList.h"
 
 namespace tv {
 
 template <typename List>
 class TVtGlyphCache {
 public:
+    TVtGlyphCache() { lists_.OwnsItems = true; }
+
     // The list of that cell size, made and appended when there is none (searched from the last).
     List* GetList(int width, int height) {
-        for (auto it = lists_.rbegin(); it != lists_.rend(); ++it) {
-            if ((*it)->Width() == width && (*it)->Height() == height) return it->get();
+        for (std::int32_t i = lists_.Count() - 1; i >= 0; --i) {
+            List* list = lists_[i];
+            if (list->Width() == width && list->Height() == height) return list;
         }
-        lists_.push_back(std::make_unique<List>(width, height));
-        return lists_.back().get();
+        auto made = std::make_unique<List>(width, height);
+        lists_.Add(made.get());
+        return made.release();  // owned by the cache's list from here
     }
     // A list that holds no images any more leaves the cache and is freed.
     void ReturnList(List* list) {
         if (!list || list->Count() != 0) return;
-        for (auto it = lists_.begin(); it != lists_.end(); ++it) {
-            if (it->get() == list) {
-                lists_.erase(it);
+        for (std::int32_t i = 0; i < lists_.Count(); ++i) {
+            if (lists_[i] == list) {
+                lists_.Delete(i);
                 return;
             }
         }
     }
-    bool Empty() const { return lists_.empty(); }
-    std::size_t Size() const { return lists_.size(); }
+    bool Empty() const { return lists_.Count() == 0; }
+    std::size_t Size() const { return static_cast<std::size_t>(lists_.Count()); }
 
 private:
-    std::vector<std::unique_ptr<List>> lists_;
+    TVtList<List> lists_;
 };
 
 // Slot bookkeeping of a glyph list: a bit set of occupied slots and a count of images in use.

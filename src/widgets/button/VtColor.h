@@ -4,20 +4,18 @@
 #include <cstdint>
 #include <optional>
 
+#include "widgets/html/HTMLTypes.h"  // the colour values shared with the caption renderer
+
 namespace tv {
 
-using TColor = std::uint32_t;  // 0x80000000 + n: system colour n; otherwise 0x00BBGGRR
+using TColor = TVtColor;  // 0x80000000 + n: system colour n; otherwise 0x00BBGGRR
 
-inline constexpr TColor clBtnFace = 0x8000000F;
 inline constexpr TColor clBtnText = 0x80000012;
-inline constexpr TColor clBtnShadow = 0x80000010;
 inline constexpr TColor clBtnHighlight = 0x80000014;
 inline constexpr TColor cl3DDkShadow = 0x80000015;
 inline constexpr TColor clWindowFrame = 0x80000006;
-inline constexpr TColor clNone = 0x1FFFFFFF;
 inline constexpr TColor clOlive = 0x00008080;
 
-inline constexpr bool IsSystemColor(TColor c) { return (c & 0x80000000u) != 0 && c != clNone; }
 inline constexpr int SystemColorIndex(TColor c) { return static_cast<int>(c & 0xFFu); }
 
 inline constexpr TColor MakeRgb(int r, int g, int b) {

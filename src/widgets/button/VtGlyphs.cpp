@@ -7,11 +7,6 @@
 
 namespace tv {
 
-COLORREF ResolveColor(TColor color) {
-    if (IsSystemColor(color)) return GetSysColor(SystemColorIndex(color));
-    return static_cast<COLORREF>(color & 0x00FFFFFFu);
-}
-
 namespace {
 
 std::unique_ptr<TVtGlyphCache<TVtGlyphList>>& CacheSlot() {
@@ -277,7 +272,10 @@ RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, c
     const LayoutSize picture = show_glyph ? PictureSize() : LayoutSize{};
 
     LayoutSize text{};
-    if (show_text && !caption.empty()) {
+    if (show_text && !caption.empty() && style.markup) {
+        style.markup->ParseText(caption);
+        text = {style.markup->Data.TextSize.X, style.markup->Data.TextSize.Y};
+    } else if (show_text && !caption.empty()) {
         const UINT flags = DT_CALCRECT | (style.multi_line ? 0u : static_cast<UINT>(DT_SINGLELINE));
         const VtUxTheme& t = UxTheme();
         const bool by_theme = style.through_theme && style.theme && t.GetThemeTextExtent;
@@ -360,6 +358,10 @@ void TVtButtonGlyph::DrawPicture(HDC dc, POINT pos, PressState state) {
 void TVtButtonGlyph::DrawCaption(HDC dc, const std::string& caption, RECT& rect, PressState state,
                                  const CaptionStyle& style) {
     SetBkMode(dc, TRANSPARENT);
+    if (style.markup) {
+        style.markup->Paint(dc, {0, 0}, rect);
+        return;
+    }
     const VtUxTheme& t = UxTheme();
     if (style.through_theme && style.theme && t.DrawThemeText) {
         DWORD format = 0x25;

@@ -16,12 +16,14 @@
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/VtBtnCtl.h"
 #include "widgets/button/VtColor.h"
+#include "widgets/html/GdiFontCache.h"
+#include "widgets/html/HTMLRender.h"
 
 namespace tv {
 
 using UniqueImageList = UniqueResource<NullIsEmpty<HIMAGELIST, ImageList_Destroy>>;
 
-COLORREF ResolveColor(TColor color);
+// ResolveColor (system colour or RGB to COLORREF) is shared with the caption renderer.
 
 // An image list of one cell size whose slots are reused after their images were deleted.
 class TVtGlyphList {
@@ -60,6 +62,7 @@ struct CaptionStyle {
     int part = 1;
     int state = 1;
     bool through_theme = false;
+    TVtHTMLRender* markup = nullptr;  // set for a markup caption
 };
 
 class TVtButtonGlyph {

@@ -277,6 +277,8 @@ void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
         FIgnoreNextMouseDown = false;
         return;
     }
+    std::string href;
+    if (LinkAtClientPoint({x, y}, href)) return;  // the link acts on release
     logic_.enabled = IsWindowEnabled(wnd_) != FALSE;
     logic_.arrow_width = ArrowWidth();
     SetCapture(wnd_);
@@ -303,6 +305,13 @@ void TCustomVtPopupButton::WMMouseMove(int x, int y) {
 }
 
 void TCustomVtPopupButton::WMLButtonUp(int x, int y) {
+    std::string href;
+    if (LinkAtClientPoint({x, y}, href)) {
+        if (GetCapture() == wnd_) ReleaseCapture();
+        logic_.pressing = false;
+        if (OnLinkClick) OnLinkClick(*this, href);
+        return;
+    }
     const bool was_pressing = logic_.pressing;
     PressOutcome out = logic_.LeftRelease(x, y, Size());
     if (was_pressing && GetCapture() == wnd_) ReleaseCapture();
@@ -759,9 +768,46 @@ void TCustomVtPopupButton::SetOldStyled(bool value) {
     if (wnd_) RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-void TCustomVtPopupButton::SetLinkColor(TColor value) { SetAndInvalidate(FLinkColor, value); }
+void TCustomVtPopupButton::SetIsHTML(bool value) {
+    if (value == FIsHTML) return;
+    FIsHTML = value;
+    if (value) {
+        FHTMLRender = std::make_unique<TVtHTMLRender>();
+        FHTMLRender->OnImageNeeded = [this](TVtHTMLLayout&, const std::string& src, TVtHTMLImage& image) {
+            image = TVtHTMLImage{};
+            if (OnImageNeeded) OnImageNeeded(*this, src, image);
+        };
+    } else {
+        FHTMLRender.reset();
+    }
+    FMultiLine = !FIsHTML && wnd_ && Caption().find("\r\n") != std::string::npos;
+    Invalidate();
+}
 
-void TCustomVtPopupButton::SetLinkStyle(int value) { SetAndInvalidate(FLinkStyle, value); }
+void TCustomVtPopupButton::SetLinkColor(TColor value) {
+    if (value == FLinkColor) return;
+    FLinkColor = value;
+    // The renderer takes the link look when it is made.
+    if (FIsHTML) {
+        SetIsHTML(false);
+        SetIsHTML(true);
+    }
+}
+
+void TCustomVtPopupButton::SetLinkStyle(int value) {
+    if (value == FLinkStyle) return;
+    FLinkStyle = value;
+    if (FIsHTML) {
+        SetIsHTML(false);
+        SetIsHTML(true);
+    }
+}
+
+bool TCustomVtPopupButton::LinkAtClientPoint(POINT p, std::string& href) const {
+    if (!FIsHTML || !FHTMLRender) return false;
+    const POINT relative{p.x - FTextRect.left, p.y - FTextRect.top};
+    return FHTMLRender->LinkAt(relative, {0, 0}, FTextRect, href);
+}
 
 void TCustomVtPopupButton::SetBackground(HBITMAP bitmap) {
     FBackground.reset(bitmap ? static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr);

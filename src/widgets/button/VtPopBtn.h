@@ -117,13 +117,16 @@ public:
     int LinkStyle() const { return FLinkStyle; }  // font style bits: 4 = underline
     virtual void SetLinkStyle(int value);
     bool IsHTML() const { return FIsHTML; }
-    void SetIsHTML(bool value) { SetAndInvalidate(FIsHTML, value); }
+    void SetIsHTML(bool value);
+    TVtHTMLRender* HTMLRender() const { return FHTMLRender.get(); }
     void SetBackground(HBITMAP bitmap);
     void SetDownBackground(HBITMAP bitmap);
     void SetBackgroundDrawBorder(bool value);
 
     std::function<void(TCustomVtPopupButton&)> OnArrowClick;
     std::function<void(TCustomVtPopupButton&)> OnDblClick;
+    std::function<void(TCustomVtPopupButton&, const std::string& href)> OnLinkClick;
+    std::function<void(TCustomVtPopupButton&, const std::string& src, TVtHTMLImage& image)> OnImageNeeded;
 
     // State read by painting and by the tests.
     PressState GetPressState() const { return logic_.press_state; }
@@ -179,6 +182,7 @@ private:
     void WMCancelPulldown();
     void ClickFromDialog();
     void EscapeToForm();
+    bool LinkAtClientPoint(POINT p, std::string& href) const;
 
     void Apply(const PressOutcome& outcome);
     void MouseEnter();
@@ -226,6 +230,7 @@ private:
     TColor FLinkColor = 0xFF0000;
     int FLinkStyle = 4;
     bool FIsHTML = false;
+    std::unique_ptr<TVtHTMLRender> FHTMLRender;
     UniqueBitmap FBackground, FDownBackground;
     bool FBackgroundDrawBorder = false;
     HTHEME FArrowThemeHandle = nullptr;

@@ -291,6 +291,22 @@ void TCustomVtPopupButton::Paint(HDC target) {
     // 13. Space for the frame.
     if (FAdjustSpaceForGlyph) InflateRect(&r, FThinFrame ? -1 : -2, FThinFrame ? -1 : -2);
 
+    // 14. The markup caption's defaults come from the button.
+    if (FIsHTML && FHTMLRender) {
+        TVtHTMLData& data = FHTMLRender->Data;
+        LOGFONTA lf{};
+        GetObjectA(font, sizeof(lf), &lf);
+        data.DefaultColor = FFontColor;
+        data.DefaultBgColor = clNone;
+        data.DefaultStyle = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) |
+                                                      (lf.lfUnderline ? 4 : 0) | (lf.lfStrikeOut ? 8 : 0));
+        data.DefaultHeight = lf.lfHeight;
+        data.DefaultFont = lf.lfFaceName;
+        data.Charset = lf.lfCharSet;
+        data.LinkColor = FLinkColor;
+        data.LinkStyle = static_cast<std::uint8_t>(FLinkStyle);
+    }
+
     // 15. Picture and caption.
     CaptionStyle style;
     style.multi_line = FMultiLine;
@@ -301,6 +317,7 @@ void TCustomVtPopupButton::Paint(HDC target) {
     style.part = 1;
     style.state = themed ? themed_state : 1;
     style.through_theme = themed;  // the buttons keep their parent's font
+    style.markup = FIsHTML ? FHTMLRender.get() : nullptr;
     const std::string caption = Caption();
     POINT picture_at{};
     RECT text_rect = glyph_.ArrangeContent(dc, r, w, caption, FLayout, FMargin, FSpacing, FShowGlyph, FShowText,

@@ -219,5 +219,28 @@ TEST_F(ButtonPaint, UseXPThemesOffKeepsTheClassicLook) {
     PumpMessages();
 }
 
+TEST_F(ButtonPaint, MarkupCaptionDrawsItsLinkAndClicksIt) {
+    HWND b = host.Add("Go <a href=\"home\">here</a>", 10, 10, 120, 25);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    button->SetIsHTML(true);
+    std::string clicked;
+    button->OnLinkClick = [&](TCustomVtPopupButton&, const std::string& href) { clicked = href; };
+    const Capture img = CaptureButton(b);
+    const Box link = BoxOf(img, RGB(0, 0, 255));  // the default link colour, blue
+    const Box text = BoxOf(img, GetSysColor(COLOR_BTNTEXT));
+    ASSERT_GE(link.right, 0) << "no link pixels";
+    ASSERT_GE(text.right, 0);
+    EXPECT_LT(text.left, link.left);  // "Go" before the link
+    // A press and release on the link follows it and is no click of the button.
+    const LPARAM at = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
+    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    EXPECT_NE(button->GetPressState(), psPressed);
+    SendMessageA(b, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(clicked, "home");
+    // The link colour is the button's.
+    button->SetLinkColor(RGB(255, 0, 0));
+    EXPECT_GE(BoxOf(CaptureButton(b), RGB(255, 0, 0)).right, 0);
+}
+
 }  // namespace
 }  // namespace tv
