@@ -1,5 +1,7 @@
 #include "widgets/button/VtPopBtn.h"
 
+#include <cstdlib>
+
 #include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtUxTheme.h"
 
@@ -25,6 +27,7 @@ LRESULT CALLBACK VtPopupButtonWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
 void RegisterVtPopupButtonClass() {
     static const bool registered = [] {
         BindThemeLibrary();
+        std::atexit(ReleaseThemeLibrary);  // the library goes when the program ends
         g_cancel_pulldown = RegisterWindowMessageA("Vt - Cancel pulldown menu");
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof(wc);
