@@ -2,6 +2,8 @@
 // and back, keyboard clicks, and screenshots of the windows in the classic and the themed look.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
@@ -104,6 +106,58 @@ TEST_F(Buttons, AutomationClick) {
     EXPECT_TRUE(Closed());
 }
 
+// A modal window the program opened over its main window, once it shows; none after the timeout.
+HWND WaitForDialog(DWORD pid, HWND main, int timeout_ms = 1500) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND w : TopWindows(pid)) {
+                if (w != main && IsWindowVisible(w)) found = w;
+            }
+            return found != nullptr;
+        },
+        timeout_ms);
+    return found;
+}
+
+int CountOurButtons(HWND window) {
+    int ours = 0;
+    for (HWND child : Children(window)) {
+        EXPECT_NE(ClassName(child), "Button") << WindowText(child) << " is not the program's button";
+        if (ClassName(child) == "TVtPopupButton") ++ours;
+    }
+    return ours;
+}
+
+// The windows the main window's access keys open, each checked, photographed and closed.
+void VisitDialogs(Program& program, HWND main, const std::string& look, int& visited) {
+    struct Opener {
+        char key;
+        const char* name;
+        WORD close_key;
+    };
+    // Escape leaves every one of them without doing anything; the About box also closes on Enter.
+    const Opener openers[] = {{'A', "about", VK_RETURN}, {'A', "about-esc", VK_ESCAPE},
+                              {'C', "clear-confirmation", VK_ESCAPE}, {'B', "backup-prompt", VK_ESCAPE},
+                              {'R', "restore", VK_ESCAPE}};
+    for (const Opener& o : openers) {
+        BringToFront(main);
+        PressKey(static_cast<WORD>(o.key), true);
+        HWND dialog = WaitForDialog(program.Pid(), main);
+        if (!dialog) continue;  // that window is not part of this build
+        ++visited;
+        EXPECT_GE(CountOurButtons(dialog), 1) << o.name;
+        Sleep(200);
+        SaveWindowScreenshot(dialog, std::string(o.name) + "-" + look + ".bmp");
+        // Escape (or Enter) reaches the cancel (or default) button even with the focus on another one.
+        PressKey(VK_TAB);
+        PressKey(o.close_key);
+        EXPECT_TRUE(WaitForWindowGone(dialog, 3000)) << o.name << " did not close";
+        if (IsWindow(dialog)) PostMessageA(dialog, WM_CLOSE, 0, 0);
+        WaitForWindowGone(dialog, 2000);
+    }
+}
+
 TEST(ButtonLooks, ScreenshotsClassicAndThemed) {
     DeleteGameKey();
     for (bool themed : {false, true}) {
@@ -122,7 +176,14 @@ TEST(ButtonLooks, ScreenshotsClassicAndThemed) {
         Sleep(200);
         EXPECT_TRUE(SaveWindowScreenshot(main, "main-window-" + look + "-hot.bmp"));
         MoveMouseTo(5, 5);
+        // The game's figures are there, so that Clear asks and Backup prompts; Escape keeps them.
+        ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
+        int visited = 0;
+        VisitDialogs(program, main, look, visited);
+        EXPECT_TRUE(ReadGameValue("Won").has_value()) << "a dialog left with Escape changed the statistics";
+        std::printf("%s look: %d dialog windows visited\n", look.c_str(), visited);
         program.Kill();
+        DeleteGameKey();
     }
     ASSERT_TRUE(testing_theme::SetVisualStyle(false));
 }
