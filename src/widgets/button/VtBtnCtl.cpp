@@ -119,8 +119,12 @@ void TVtButtonControl::SetMoneyFlatDownColor(TColor value) {
 void TVtButtonControl::SetAction(TVtAction* action) {
     action_link_.reset();
     if (!action) return;
-    action_link_ = std::make_unique<TVtButtonActionLink>(*this, *action);
+    action_link_ = CreateActionLink(*action);
     action_link_->ActionChange(false);
+}
+
+std::unique_ptr<TVtButtonActionLink> TVtButtonControl::CreateActionLink(TVtAction& action) {
+    return std::make_unique<TVtButtonActionLink>(*this, action);
 }
 
 TVtAction* TVtButtonControl::Action() const { return action_link_ ? action_link_->Action() : nullptr; }

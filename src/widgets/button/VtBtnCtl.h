@@ -87,6 +87,8 @@ public:
 
 protected:
     const wchar_t* ThemeClassName() const override { return L"BUTTON"; }
+    // The kind of link this button makes with an action.
+    virtual std::unique_ptr<TVtButtonActionLink> CreateActionLink(TVtAction& action);
     virtual void Click();  // the platform's click: the action, or the click notification
     virtual void NotifyClick() = 0;
     virtual void Invalidate();

@@ -592,6 +592,38 @@ void TCustomVtPopupButton::WMGroup(int group_index, HWND sender) {
     Apply(logic_.GroupPeerChanged(other->Down(), other->AllowAllUp()));
 }
 
+std::unique_ptr<TVtButtonActionLink> TCustomVtPopupButton::CreateActionLink(TVtAction& action) {
+    return std::make_unique<TVtPopupButtonActionLink>(*this, action);
+}
+
+TVtPopupButtonActionLink::TVtPopupButtonActionLink(TCustomVtPopupButton& client, TVtAction& action)
+    : TVtButtonActionLink(client, action), popup_(client) {}
+
+void TVtPopupButtonActionLink::SetChecked(bool value) {
+    if (!IsCheckedLinked() || popup_.Down() == value) return;
+    popup_.FPopupClicksDisabled = true;
+    try {
+        popup_.SetDown(value);
+    } catch (...) {
+        popup_.FPopupClicksDisabled = false;
+        throw;
+    }
+    popup_.FPopupClicksDisabled = false;
+}
+
+void TVtPopupButtonActionLink::SetImageIndex(int value) { popup_.SetImageIndex(value); }
+
+void TVtPopupButtonActionLink::ActionChange(bool check_defaults) {
+    TVtButtonActionLink::ActionChange(check_defaults);
+    if (!action_) return;
+    if (!check_defaults || popup_.ImageIndex() == -1) popup_.SetImageIndex(action_->ImageIndex());
+    if (!check_defaults || !popup_.Down()) {
+        popup_.FPopupClicksDisabled = true;
+        popup_.SetDown(action_->Checked());
+        popup_.FPopupClicksDisabled = false;
+    }
+}
+
 void TCustomVtPopupButton::Loaded() {
     glyph_.SetUseImageList(FImages != nullptr && glyph_.UseImageList());
     glyph_.Invalidate();

@@ -152,11 +152,13 @@ public:
     void Paint(HDC target);
 
 protected:
+    std::unique_ptr<TVtButtonActionLink> CreateActionLink(TVtAction& action) override;
     void CloseThemeHandle() override;
     void OpenThemeHandle() override;
     void NotifyClick() override;
 
 private:
+    friend class TVtPopupButtonActionLink;
     friend LRESULT CALLBACK VtPopupButtonWndProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
 
@@ -244,6 +246,19 @@ private:
     UniqueBitmap paint_bitmap_;
     UniqueMemDc paint_dc_;
     SIZE paint_size_{};
+};
+
+// The popup button's link: a checked state pushed by the action swallows the click notifications
+// it causes, and the action's image index becomes the button's.
+class TVtPopupButtonActionLink : public TVtButtonActionLink {
+public:
+    TVtPopupButtonActionLink(TCustomVtPopupButton& client, TVtAction& action);
+    void SetChecked(bool value) override;
+    void SetImageIndex(int value) override;
+    void ActionChange(bool check_defaults) override;
+
+private:
+    TCustomVtPopupButton& popup_;
 };
 
 // The published button; all behaviour is in the base.

@@ -159,6 +159,10 @@ void VisitDialogs(Program& program, HWND main, const std::string& look, int& vis
 }
 
 TEST(ButtonLooks, ScreenshotsClassicAndThemed) {
+    // Whatever happens below, the tests after this one see the classic look.
+    struct ClassicAfterwards {
+        ~ClassicAfterwards() { testing_theme::SetVisualStyle(false); }
+    } classic_afterwards;
     DeleteGameKey();
     for (bool themed : {false, true}) {
         ASSERT_TRUE(testing_theme::SetVisualStyle(themed));

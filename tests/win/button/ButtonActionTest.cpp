@@ -48,6 +48,9 @@ TEST(ButtonAction, CheckingTheActionTogglesASwitchWithoutAClick) {
     action.SetChecked(false);
     EXPECT_FALSE(button->Down());
     EXPECT_EQ(g_clicks, 0);
+    // The action's image index is the button's.
+    action.SetImageIndex(3);
+    EXPECT_EQ(button->ImageIndex(), 3);
 }
 
 TEST(ButtonAction, ClickExecutesTheActionInsteadOfTheNotification) {

@@ -62,6 +62,7 @@ protected:
         testing_theme::SetVisualStyle(false);
         c = Shades{};
     }
+    void TearDown() override { testing_theme::SetVisualStyle(false); }
     ButtonHost host;
     Shades c;  // taken again after the style switch in SetUp
 };
