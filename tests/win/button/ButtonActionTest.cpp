@@ -74,6 +74,56 @@ TEST(ButtonAction, ClickExecutesTheActionInsteadOfTheNotification) {
     EXPECT_EQ(g_clicks, 1);
 }
 
+TEST(ButtonMouse, DoubleClickIsTwoClicks) {
+    ButtonHost host;
+    HWND b = host.Add("Twice", 10, 10);
+    SetWindowLongPtrA(host.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountClicks));
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    int double_clicks = 0;
+    button->OnDblClick = [&](TCustomVtPopupButton&) { ++double_clicks; };
+    g_clicks = 0;
+    const LPARAM at = MAKELPARAM(10, 10);
+    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(b, WM_LBUTTONUP, 0, at);
+    SendMessageA(b, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(b, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(g_clicks, 2);
+    EXPECT_EQ(double_clicks, 0);
+    EXPECT_EQ(button->GetPressState(), psUp);
+}
+
+TEST(ButtonGroup, PressingAnotherButtonOfTheGroupRaisesTheFirst) {
+    ButtonHost host;
+    HWND a = host.Add("A", 10, 10);
+    HWND b = host.Add("B", 120, 10);
+    HWND other = host.Add("Other group", 230, 10);
+    auto* ba = TCustomVtPopupButton::FromHandle(a);
+    auto* bb = TCustomVtPopupButton::FromHandle(b);
+    auto* bo = TCustomVtPopupButton::FromHandle(other);
+    ba->SetGroupIndex(1);
+    bb->SetGroupIndex(1);
+    bo->SetGroupIndex(2);
+    bo->SetDown(true);
+    const LPARAM at = MAKELPARAM(10, 10);
+    SendMessageA(a, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(a, WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(ba->Down());
+    EXPECT_EQ(ba->GetPressState(), psLatched);
+    // Pressed again it stays down (AllowAllUp is off).
+    SendMessageA(a, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(a, WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(ba->Down());
+    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(b, WM_LBUTTONUP, 0, at);
+    EXPECT_TRUE(bb->Down());
+    EXPECT_FALSE(ba->Down());
+    EXPECT_EQ(ba->GetPressState(), psUp);
+    EXPECT_TRUE(bo->Down()) << "another group is left alone";
+    // AllowAllUp is shared by the group.
+    bb->SetAllowAllUp(true);
+    EXPECT_TRUE(ba->AllowAllUp());
+}
+
 TEST(ButtonSetters, UnchangedValuesDoNothingAndRangesAreKept) {
     ButtonHost host;
     HWND b = host.Add("&OK", 10, 10);
