@@ -1,6 +1,7 @@
 // The backup command seen from outside: the name prompt, the file it writes, its messages.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <memory>
 
 #include "app/InputPrompt.h"
@@ -123,6 +124,46 @@ TEST_F(BackupCommand, ABlankNameGivesTheTimestampAlone) {
     const std::string text = ReadWholeFile(Folder() + files[0]);
     EXPECT_NE(text.find("\"Won\"=hex:FF,FF,FF,FF\r\n"), std::string::npos);
     EXPECT_NE(text.find("\"Lost\"=hex:2C,01,00,00\r\n"), std::string::npos);
+}
+
+bool PutClipboardText(const std::string& text) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    bool ok = false;
+    if (data) {
+        std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
+        GlobalUnlock(data);
+        ok = SetClipboardData(CF_TEXT, data) != nullptr;
+        if (!ok) GlobalFree(data);
+    }
+    CloseClipboard();
+    return ok;
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(BackupCommand, PastingAMultiLineTextGivesOneLine) {
+    Start("backup-paste");
+    ASSERT_TRUE(PutClipboardText("Rob\r\nin\nHood\r"));
+    HWND prompt = OpenPrompt();
+    ASSERT_NE(prompt, nullptr);
+    PressKey('V', false, false, true);
+    EXPECT_TRUE(WaitUntil([&] { return DlgItemText(prompt, IdEdit) == "RobinHood"; })) << DlgItemText(prompt, IdEdit);
+    EXPECT_EQ(ClipboardText(), "RobinHood");  // written back shortened
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitForWindowGone(prompt));
 }
 
 TEST_F(BackupCommand, CancelWritesNothingAndKeepsTheName) {
