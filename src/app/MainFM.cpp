@@ -5,6 +5,9 @@
 #include "app/MainFMIds.h"
 #include "app/MessageBox.h"
 #include "app/PushButton.h"
+#include "backup/BackupCommand.h"
+#include "backup/RestoreFM.h"
+#include "platform/ProgramFolder.h"
 #include "stats/ClearCommand.h"
 #include "stats/DerivedFigures.h"
 #include "stats/RegMonitorMessage.h"
@@ -259,9 +262,12 @@ void TMainForm::btnLaunchClick() {}
 
 void TMainForm::btnKillClick() {}
 
-void TMainForm::btnBackupClick() {}
+void TMainForm::btnBackupClick() { RunBackupCommand(wnd_, ProgramFolder(), FBackupName, raw_); }
 
-void TMainForm::btnRestoreClick() {}
+void TMainForm::btnRestoreClick() {
+    TFormRestore form(raw_, ProgramFolder());
+    form.ShowModal(wnd_);
+}
 
 void TMainForm::btnClearClick() {
     if (ShowMessageBox(wnd_, kClearQuestion, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No) != MsgResult::Yes)
