@@ -1,9 +1,15 @@
 #include "app/MainFM.h"
 
+#include "app/AboutFM.h"
 #include "app/ErrorBox.h"
 #include "app/FormFont.h"
+#include "app/HandCursor.h"
 #include "app/MainFMIds.h"
+#include "app/MessageBox.h"
 #include "app/PushButton.h"
+#include "process/GameNames.h"
+#include "process/Launch.h"
+#include "process/Toolz.h"
 #include "stats/DerivedFigures.h"
 #include "stats/RegMonitorMessage.h"
 #include "stats/StatsStore.h"
@@ -154,6 +160,7 @@ void TMainForm::CreateControls() {
 
 void TMainForm::FormCreate() {
     try {
+        InstallSystemHandCursor();
         RefreshDisplay();
         if (IsNtFamily()) {
             // The change monitor is started here (registry change notification).
@@ -220,9 +227,15 @@ void TMainForm::OnCommand(int id) {
     }
 }
 
-void TMainForm::btnLaunchClick() {}
+void TMainForm::btnLaunchClick() {
+    const LaunchResult result = LaunchFreeCell();
+    if (result.outcome == LaunchOutcome::AlreadyRunning)
+        ShowMessageBox(wnd_, kAlreadyRunningText, MsgKind::Information, Buttons(MsgButton::OK));
+    else if (result.outcome == LaunchOutcome::NotFound)
+        ShowMessageBox(wnd_, GameNotFoundText(result.folder), MsgKind::Warning, Buttons(MsgButton::OK));
+}
 
-void TMainForm::btnKillClick() {}
+void TMainForm::btnKillClick() { CloseFreeCell(wnd_); }
 
 void TMainForm::btnBackupClick() {}
 
@@ -232,6 +245,9 @@ void TMainForm::btnClearClick() {}
 
 void TMainForm::btnExitClick() { DestroyWindow(wnd_); }
 
-void TMainForm::btnAboutClick() {}
+void TMainForm::btnAboutClick() {
+    TAboutForm about;
+    about.ShowModal(wnd_);
+}
 
 }  // namespace tv
