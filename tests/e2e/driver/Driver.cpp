@@ -70,13 +70,24 @@ Program::~Program() {
 
 bool Program::Start(const std::string& arguments) {
     std::string cmd = "\"" + path_ + "\"" + (arguments.empty() ? "" : " " + arguments);
+    // Standard handles on NUL: under Wine a child otherwise keeps the test's output pipe open, and
+    // so does any process it spawns (the virtual desktop), which keeps the test run waiting.
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA si{};
     si.cb = sizeof(si);
+    if (nul != INVALID_HANDLE_VALUE) {
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = si.hStdOutput = si.hStdError = nul;
+    }
     if (pi_.hProcess) CloseHandle(pi_.hProcess);
     if (pi_.hThread) CloseHandle(pi_.hThread);
     pi_ = {};
-    return CreateProcessA(path_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &si,
-                          &pi_) != 0;
+    const bool started = CreateProcessA(path_.c_str(), cmd.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0,
+                                        nullptr, folder_.c_str(), &si, &pi_) != 0;
+    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+    return started;
 }
 
 bool Program::WaitForExit(int timeout_ms) {
