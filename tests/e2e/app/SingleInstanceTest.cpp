@@ -57,6 +57,19 @@ TEST(SingleInstance, SecondStartOfTheSameFileShowsNothing) {
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == main; }));
 }
 
+TEST(SingleInstance, TheApplicationWindowIsHiddenAndCarriesTheTitle) {
+    Program program(ScratchFolder("single-title"));
+    ASSERT_TRUE(program.Start());
+    ASSERT_NE(program.MainWindow(), nullptr);
+    HWND app = nullptr;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "TApplication", nullptr); w;
+         w = FindWindowExA(nullptr, w, "TApplication", nullptr))
+        if (WindowProcess(w) == program.Pid()) app = w;
+    ASSERT_NE(app, nullptr);
+    EXPECT_EQ(WindowText(app), "Tallyvane");
+    EXPECT_FALSE(IsWindowVisible(app));
+}
+
 TEST(SingleInstance, ACopyUnderAnotherNameRunsBeside) {
     Program first(ScratchFolder("single-name-a"));
     Program renamed(ScratchFolder("single-name-b"), "Tallyvane2.exe");
