@@ -6,7 +6,8 @@
 namespace tv {
 
 SIZE MeasureText(HFONT font, const std::string& text) {
-    WindowDc dc(nullptr);
+    // A memory DC is made without a round trip to the window system, unlike the screen's DC.
+    UniqueMemDc dc(CreateCompatibleDC(nullptr));
     SelectGuard select(dc.get(), font);
     SIZE size{0, 0};
     GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
@@ -54,6 +55,11 @@ void Label::AutoSize() {
     // The label draws no background: the parent repaints what the old and the new text cover,
     // and every label there draws itself again on top.
     HWND parent = GetParent(wnd_);
+    if (!IsWindowVisible(parent)) {
+        // Nothing on screen yet: placing it is enough.
+        SetWindowPos(wnd_, nullptr, left, y_, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        return;
+    }
     RECT old{};
     GetWindowRect(wnd_, &old);
     MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);

@@ -14,6 +14,7 @@ struct PushButtonSpec {
     int x = 0, y = 0, width = 75, height = 25;
     ButtonRole role = ButtonRole::Normal;
     int spacing = 3;  // glyph-to-text spacing
+    int modal_result = 0;  // non-zero: a click ends the dialog that holds the button with this result
 };
 
 HWND CreatePushButton(HWND parent, const PushButtonSpec& spec, HFONT font);

@@ -1,0 +1,91 @@
+#include "widgets/button/ArrangeContent.h"
+
+namespace tv {
+
+LayoutSize AvailableContentSize(const LayoutRect& rect, int arrow_width) {
+    return {rect.Width() - arrow_width, rect.Height()};
+}
+
+namespace {
+
+// Rounded multiply-divide, as the platform's MulDiv.
+int MulDivRounded(int a, int b, int c) {
+    if (c == 0) return -1;
+    const long long p = static_cast<long long>(a) * b;
+    const long long half = (c > 0 ? c : -c) / 2;
+    const bool negative = (p < 0) != (c < 0);
+    const long long q = ((p < 0 ? -p : p) + half) / (c > 0 ? c : -c);
+    return static_cast<int>(negative ? -q : q);
+}
+
+}  // namespace
+
+bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
+    bool scaled = false;
+    if (available.height < picture.height) {
+        picture.width = MulDivRounded(picture.width, available.height - 2, available.height);
+        picture.height = available.height - 2;
+        scaled = true;
+    }
+    if (available.width < picture.width) {
+        picture.height = MulDivRounded(picture.height, available.width - 4, picture.width);
+        picture.width = available.width - 2;
+        scaled = true;
+    }
+    return scaled;
+}
+
+ContentPlacement PlaceContent(const LayoutRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
+                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset) {
+    ContentPlacement out;
+    const LayoutSize avail = AvailableContentSize(rect, arrow_width);
+    out.scaled = ShrinkPicture(avail, picture);
+    out.picture_size = picture;
+
+    LayoutPoint pic, cap;
+    const bool horizontal = layout == blGlyphLeft || layout == blGlyphRight;
+    if (horizontal) {
+        pic.y = (avail.height - picture.height) / 2;
+        cap.y = (avail.height - caption.height) / 2;
+    } else {
+        pic.x = (avail.width - picture.width) / 2;
+        cap.x = (avail.width - caption.width) / 2;
+    }
+    if (caption.width == 0 || picture.width == 0) spacing = 0;
+
+    const int a = horizontal ? avail.width : avail.height;
+    const int g = horizontal ? picture.width : picture.height;
+    const int t = horizontal ? caption.width : caption.height;
+    if (margin == -1) {
+        if (spacing == -1) {
+            margin = spacing = (a - (g + t)) / 3;
+        } else {
+            margin = (a - (g + spacing + t)) / 2;
+        }
+    } else if (spacing == -1) {
+        spacing = ((a - margin - g) - t) / 2;
+    }
+
+    int pic_along, cap_along;
+    if (layout == blGlyphLeft || layout == blGlyphTop) {
+        pic_along = margin;
+        cap_along = margin + g + spacing;
+    } else {
+        pic_along = a - margin - g;
+        cap_along = pic_along - spacing - t;
+    }
+    if (horizontal) {
+        pic.x = pic_along;
+        cap.x = cap_along;
+    } else {
+        pic.y = pic_along;
+        cap.y = cap_along;
+    }
+    out.picture = {pic.x + rect.left + offset.x, pic.y + rect.top + offset.y};
+    const int cx = cap.x + rect.left + offset.x;
+    const int cy = cap.y + rect.top + offset.y;
+    out.caption = {cx, cy, cx + caption.width, cy + caption.height};
+    return out;
+}
+
+}  // namespace tv

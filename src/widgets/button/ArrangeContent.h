@@ -1,0 +1,43 @@
+#pragma once
+// Where a button's picture and caption go for the four layouts with Margin and Spacing.
+// Measuring is the caller's job; this is the arithmetic alone.
+
+namespace tv {
+
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
+struct LayoutRect {
+    int left = 0, top = 0, right = 0, bottom = 0;
+    int Width() const { return right - left; }
+    int Height() const { return bottom - top; }
+    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+};
+
+struct LayoutSize {
+    int width = 0, height = 0;
+    friend bool operator==(const LayoutSize&, const LayoutSize&) = default;
+};
+
+struct LayoutPoint {
+    int x = 0, y = 0;
+    friend bool operator==(const LayoutPoint&, const LayoutPoint&) = default;
+};
+
+// The space the content may use: the rectangle less the arrow part.
+LayoutSize AvailableContentSize(const LayoutRect& rect, int arrow_width);
+
+// Shrinks a picture that does not fit; true when it had to.
+bool ShrinkPicture(LayoutSize available, LayoutSize& picture);
+
+struct ContentPlacement {
+    LayoutPoint picture;
+    LayoutRect caption;  // the measured caption rectangle moved into place
+    bool scaled = false;
+    LayoutSize picture_size;  // after shrinking
+};
+
+// picture: the picture's size before shrinking, (0, 0) for none; caption: the measured caption size.
+ContentPlacement PlaceContent(const LayoutRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
+                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset);
+
+}  // namespace tv

@@ -1,0 +1,213 @@
+#include "widgets/button/VtBtnAccessible.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+
+namespace tv {
+
+namespace {
+
+std::string WindowCaption(HWND wnd) {
+    char text[256] = {};
+    GetWindowTextA(wnd, text, sizeof(text));
+    return text;
+}
+
+// The caption as read aloud: "&" marks removed, "&&" kept as one "&".
+std::string SpokenCaption(const std::string& caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        if (caption[i] != '&' || (i > 0 && caption[i - 1] == '&')) out += caption[i];
+    }
+    return out;
+}
+
+BSTR ToBstr(const std::string& text) {
+    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
+    return SysAllocString(wide.c_str());
+}
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// Forwards every call to the system's client object except those that make it a push button.
+class ButtonAccessible final : public IAccessible {
+public:
+    ButtonAccessible(HWND wnd, IAccessible* base) : wnd_(wnd), base_(base) {}
+    ~ButtonAccessible() { base_->Release(); }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+        if (!out) return E_POINTER;
+        if (riid == IID_IUnknown || riid == IID_IDispatch || riid == IID_IAccessible) {
+            *out = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --refs_;
+        if (left == 0) std::unique_ptr<ButtonAccessible> gone(this);
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return base_->GetTypeInfoCount(n); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID l, ITypeInfo** t) override {
+        return base_->GetTypeInfo(i, l, t);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID r, LPOLESTR* n, UINT c, LCID l, DISPID* d) override {
+        return base_->GetIDsOfNames(r, n, c, l, d);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID d, REFIID r, LCID l, WORD f, DISPPARAMS* p, VARIANT* v, EXCEPINFO* e,
+                                     UINT* a) override {
+        return base_->Invoke(d, r, l, f, p, v, e, a);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return base_->get_accParent(p); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* n) override {
+        if (!n) return E_POINTER;
+        *n = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** d) override {
+        if (d) *d = nullptr;
+        return E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (!name) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        *name = ToBstr(SpokenCaption(WindowCaption(wnd_)));
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return base_->get_accValue(c, v); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override {
+        return base_->get_accDescription(c, d);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (!role) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        VariantInit(role);
+        role->vt = VT_I4;
+        role->lVal = ROLE_SYSTEM_PUSHBUTTON;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (!state) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        LONG bits = STATE_SYSTEM_FOCUSABLE;
+        if (!IsWindowVisible(wnd_)) bits |= STATE_SYSTEM_INVISIBLE;
+        if (!IsWindowEnabled(wnd_)) bits |= STATE_SYSTEM_UNAVAILABLE;
+        if (GetFocus() == wnd_) bits |= STATE_SYSTEM_FOCUSED;
+        const LRESULT button_state = SendMessageA(wnd_, BM_GETSTATE, 0, 0);
+        if (button_state & BST_PUSHED) bits |= STATE_SYSTEM_PRESSED;
+        if (button_state & BST_HOT) bits |= STATE_SYSTEM_HOTTRACKED;
+        if ((GetWindowLongPtrA(wnd_, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON) bits |= STATE_SYSTEM_DEFAULT;
+        VariantInit(state);
+        state->vt = VT_I4;
+        state->lVal = bits;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override { return base_->get_accHelp(c, h); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) override {
+        return base_->get_accHelpTopic(f, c, t);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* key) override {
+        if (!key) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        const std::string caption = WindowCaption(wnd_);
+        for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+            if (caption[i] != '&') continue;
+            if (caption[i + 1] == '&') {
+                ++i;
+                continue;
+            }
+            *key = ToBstr(std::string("Alt+") + caption[i + 1]);
+            return S_OK;
+        }
+        *key = nullptr;
+        return S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* f) override { return base_->get_accFocus(f); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override { return base_->get_accSelection(s); }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        if (!action) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        *action = SysAllocString(L"Press");
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override { return base_->accSelect(f, c); }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* l, LONG* t, LONG* w, LONG* h, VARIANT c) override {
+        return base_->accLocation(l, t, w, h, c);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG d, VARIANT s, VARIANT* e) override {
+        return base_->accNavigate(d, s, e);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* c) override { return base_->accHitTest(x, y, c); }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindowEnabled(wnd_)) return DISP_E_MEMBERNOTFOUND;
+        // Posted: the client's call must not wait for what the click opens.
+        PostMessageA(wnd_, BM_CLICK, 0, 0);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    HWND wnd_;
+    IAccessible* base_;
+    std::atomic<ULONG> refs_{1};
+};
+
+}  // namespace
+
+long CreateButtonAccessible(HWND button, IAccessible** out) {
+    if (!out) return E_POINTER;
+    *out = nullptr;
+    IAccessible* base = nullptr;
+    const HRESULT hr =
+        CreateStdAccessibleObject(button, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&base));
+    if (FAILED(hr) || !base) return FAILED(hr) ? hr : E_FAIL;
+    auto object = std::make_unique<ButtonAccessible>(button, base);
+    *out = object.release();  // owned by its reference count from here
+    return S_OK;
+}
+
+namespace {
+
+// Whether an accessible object handed over by WM_GETOBJECT can be taken back: some platforms
+// register no marshalling for IAccessible, and a client would then get nothing at all.
+bool CanHandOverAccessible(HWND button) {
+    IAccessible* probe = nullptr;
+    if (FAILED(CreateButtonAccessible(button, &probe))) return false;
+    const LRESULT handed = LresultFromObject(IID_IAccessible, 0, probe);
+    probe->Release();
+    if (handed <= 0) return false;
+    IAccessible* back = nullptr;
+    const HRESULT hr = ObjectFromLresult(handed, IID_IAccessible, 0, reinterpret_cast<void**>(&back));
+    if (back) back->Release();
+    return SUCCEEDED(hr);
+}
+
+}  // namespace
+
+LRESULT ButtonAccessibleResult(HWND button, WPARAM wp) {
+    static const bool can_hand_over = CanHandOverAccessible(button);
+    if (!can_hand_over) return 0;
+    IAccessible* accessible = nullptr;
+    if (FAILED(CreateButtonAccessible(button, &accessible))) return 0;
+    const LRESULT result = LresultFromObject(IID_IAccessible, wp, accessible);
+    accessible->Release();
+    // A failure code would reach the client as its answer; the standard object is better than none.
+    return result > 0 ? result : 0;
+}
+
+}  // namespace tv

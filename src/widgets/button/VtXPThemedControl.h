@@ -1,0 +1,43 @@
+#pragma once
+// Base of every themed control: one theme handle per window, kept in step with the window's life
+// and with theme changes.
+#include <windows.h>
+#include <uxtheme.h>
+
+namespace tv {
+
+// Private query: a themed control answers with its theme handle.
+inline constexpr UINT kVtGetThemeHandle = 0x0D5E;
+
+class TVtXPThemedControl {
+public:
+    TVtXPThemedControl() = default;
+    virtual ~TVtXPThemedControl() = default;
+    TVtXPThemedControl(const TVtXPThemedControl&) = delete;
+    TVtXPThemedControl& operator=(const TVtXPThemedControl&) = delete;
+
+    HWND Handle() const { return wnd_; }
+    bool UseXPThemes() const { return FUseXPThemes; }
+    virtual void SetUseXPThemes(bool value);
+    HTHEME ThemeHandle() const { return FThemeHandle; }
+    bool IsThemed() const { return FUseXPThemes && FThemeHandle != nullptr; }
+
+protected:
+    virtual const wchar_t* ThemeClassName() const = 0;
+    virtual void CloseThemeHandle();
+    virtual void OpenThemeHandle();
+
+    // Hooks the window procedure calls.
+    void ThemedWindowCreated();
+    void ThemedWindowDestroyed();
+    LRESULT WMThemeChanged();
+
+    HWND wnd_ = nullptr;
+    bool destroying_ = false;
+
+private:
+    bool FUseXPThemes = true;
+    HTHEME FThemeHandle = nullptr;
+};
+
+}  // namespace tv

@@ -1,0 +1,37 @@
+#pragma once
+// Caption measuring with GDI on a private memory DC, so no visible window is needed.
+#include <windows.h>
+
+#include "platform/Handles.h"
+#include "widgets/html/GdiFontCache.h"
+#include "widgets/html/HTMLMetrics.h"
+
+namespace tv {
+
+class TVtGdiMetrics : public IVtHTMLMetrics {
+public:
+    TVtGdiMetrics();
+    ~TVtGdiMetrics() override;
+    TVtGdiMetrics(const TVtGdiMetrics&) = delete;
+    TVtGdiMetrics& operator=(const TVtGdiMetrics&) = delete;
+
+    int TextExtent(const TVtHTMLFont& font, std::string_view text) override;
+    int FontHeight(const TVtHTMLFont& font) override;
+    int Descent(const TVtHTMLFont& font) override;
+    int MaxCharWidth(const TVtHTMLFont& font) override;
+    int AveCharWidth(const TVtHTMLFont& font) override;
+    int PixelsPerInchY() override;
+
+    TVtGdiFontCache& Fonts() { return fonts_; }
+    HDC MeasuringDc() const { return dc_.get(); }
+
+private:
+    const TEXTMETRICA& MetricsOf(const TVtHTMLFont& font);
+
+    UniqueMemDc dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ previousBitmap_ = nullptr;
+    TVtGdiFontCache fonts_;
+};
+
+}  // namespace tv

@@ -1,0 +1,95 @@
+#include "widgets/html/HTMLLayout.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "widgets/html/HTMLParser.h"
+
+namespace tv {
+
+namespace {
+
+std::uint16_t ClampToWord(std::int64_t value) {
+    return static_cast<std::uint16_t>(std::clamp<std::int64_t>(value, 0, 0xFFFF));
+}
+
+struct LineTotals {
+    std::int64_t Width = 0;
+    int Height = 0;
+    int Descent = 0;
+};
+
+void FinishLine(TVtHTMLBreakItem* line, const LineTotals& totals) {
+    if (!line) return;
+    line->Height = ClampToWord(totals.Height);
+    line->Width = ClampToWord(line->Indent + totals.Width);
+    line->LineDescent = ClampToWord(totals.Descent);
+}
+
+}  // namespace
+
+void LayoutHTML(TVtHTMLData& data) {
+    TVtList<TVtHTMLItem>& items = data.Items;
+    TVtHTMLBreakItem* line = nullptr;
+    LineTotals totals;
+    for (std::int32_t i = 0; i < items.Count(); ++i) {
+        TVtHTMLItem* item = items.Get(i);
+        const TVtHTMLItem* next = i + 1 < items.Count() ? items.Get(i + 1) : nullptr;
+        if (item->IsBreak()) {
+            FinishLine(line, totals);
+            line = static_cast<TVtHTMLBreakItem*>(item);
+            totals = {};
+        }
+        item->Width = ClampToWord(item->GetWidth());
+        totals.Width += item->Width;
+        int descent = 0;
+        item->Height = ClampToWord(item->GetHeight(descent, next));
+        if (item->ItemType == ikText) {
+            // Sizes are 16-bit, as are the sub- and superscript adjustments.
+            if (item->IsSub()) {
+                descent += item->Height / 4;
+                item->Height = static_cast<std::uint16_t>(item->Height + item->Height / 4);
+            }
+            if (item->IsSup()) {
+                descent -= item->Height / 2;
+                item->Height = static_cast<std::uint16_t>(item->Height + (2 * item->Height) / 3);
+            }
+        }
+        totals.Height = std::max<int>(totals.Height, item->Height);
+        totals.Descent = std::max(totals.Descent, descent);
+    }
+    FinishLine(line, totals);
+
+    int width = 0;
+    std::int64_t height = 0;
+    for (std::int32_t i = 0; i < items.Count(); ++i) {
+        const TVtHTMLItem* item = items.Get(i);
+        if (!item->IsBreak()) continue;
+        width = std::max<int>(width, item->Width);
+        height += item->Height;
+    }
+    data.TextSize = {width, static_cast<int>(std::min<std::int64_t>(height, INT32_MAX))};
+}
+
+int LineStartX(const TVtHTMLBreakItem& line, int rectWidth) {
+    const int m = std::max<int>(rectWidth, line.Width);
+    switch (line.Alignment) {
+        case haCenter:
+            return (m - 1 - line.Width) / 2;
+        case haRight:
+            return m - line.Width - 1;
+        default:
+            return line.Indent;
+    }
+}
+
+TVtHTMLLayout::TVtHTMLLayout(IVtHTMLMetrics& metrics) : metrics_(metrics) { Data.Render = this; }
+
+void TVtHTMLLayout::ParseText(std::string_view text) { ParseHTML(text, Data); }
+
+void TVtHTMLLayout::RequestImage(const std::string& src, TVtHTMLImage& image) {
+    image = {};
+    if (OnImageNeeded) OnImageNeeded(*this, src, image);
+}
+
+}  // namespace tv

@@ -1,0 +1,84 @@
+#include "widgets/html/HTMLText.h"
+
+namespace tv {
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+}  // namespace
+
+std::optional<std::int32_t> TextToInt(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    bool hex = false;
+    if (i < text.size() && text[i] == '$') {
+        hex = true;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        hex = true;
+        i += 2;
+    }
+    if (i >= text.size()) return std::nullopt;
+    std::uint64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const int digit = hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+        if (digit < 0) return std::nullopt;
+        value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
+        if (value > 0xFFFFFFFFull) return std::nullopt;
+    }
+    if (hex) {
+        // Hexadecimal covers the full 32 bits, so $FFFFFFFF is -1.
+        const auto bits = static_cast<std::uint32_t>(value);
+        const auto signedValue = static_cast<std::int32_t>(bits);
+        if (negative) return static_cast<std::int32_t>(0u - bits);
+        return signedValue;
+    }
+    if (negative) {
+        if (value > 2147483648ull) return std::nullopt;
+        return static_cast<std::int32_t>(-static_cast<std::int64_t>(value));
+    }
+    if (value > 2147483647ull) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::string LowerAscii(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = LowerChar(c);
+    return out;
+}
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerChar(a[i]) != LowerChar(b[i])) return false;
+    return true;
+}
+
+std::string_view TrimText(std::string_view text) {
+    while (!text.empty() && IsTrimmed(text.front())) text.remove_prefix(1);
+    return TrimRightText(text);
+}
+
+std::string_view TrimRightText(std::string_view text) {
+    while (!text.empty() && IsTrimmed(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+bool IsBlankText(std::string_view text) { return TrimText(text).empty(); }
+
+}  // namespace tv

@@ -1,0 +1,68 @@
+// The integer hue-lightness-saturation conversion and the frame shades derived from a face colour.
+#include <gtest/gtest.h>
+
+#include "widgets/button/VtColor.h"
+
+namespace tv {
+namespace {
+
+struct HlsCase {
+    TColor rgb;
+    Hls hls;
+};
+
+TEST(HueLightnessSaturation, KnownColours) {
+    const HlsCase cases[] = {
+        {MakeRgb(255, 0, 0), {0, 126, 252}},     {MakeRgb(0, 255, 0), {84, 126, 252}},
+        {MakeRgb(0, 0, 255), {168, 126, 252}},   {MakeRgb(255, 255, 255), {168, 252, 0}},
+        {MakeRgb(0, 0, 0), {168, 0, 0}},         {MakeRgb(192, 192, 192), {168, 190, 0}},
+        {MakeRgb(255, 255, 0), {42, 126, 252}},  {MakeRgb(128, 0, 0), {0, 63, 252}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(RgbToHls(c.rgb), c.hls) << std::hex << c.rgb;
+        EXPECT_EQ(HlsToRgb(c.hls), c.rgb) << std::hex << c.rgb;
+    }
+}
+
+TEST(HueLightnessSaturation, RoundTripStaysWithinOneStepPerChannel) {
+    for (int r = 0; r < 256; r += 17) {
+        for (int g = 0; g < 256; g += 51) {
+            for (int b = 0; b < 256; b += 85) {
+                const TColor back = HlsToRgb(RgbToHls(MakeRgb(r, g, b)));
+                EXPECT_NEAR(RedOf(back), r, 3);
+                EXPECT_NEAR(GreenOf(back), g, 3);
+                EXPECT_NEAR(BlueOf(back), b, 3);
+            }
+        }
+    }
+}
+
+TEST(HueLightnessSaturation, PacksHueLightnessSaturationFromTheLowByte) {
+    EXPECT_EQ(PackHls({0x12, 0x34, 0x56}), 0x563412u);
+}
+
+TEST(ShadowColours, DerivedFromRed) {
+    const auto shades = DeriveShadowColors(MakeRgb(255, 0, 0));
+    ASSERT_TRUE(shades.has_value());
+    EXPECT_EQ(shades->highlight, MakeRgb(255, 85, 85));
+    EXPECT_EQ(shades->dark_shadow, MakeRgb(128, 0, 0));
+    EXPECT_EQ(shades->shadow, MakeRgb(170, 0, 0));
+}
+
+TEST(ShadowColours, OrderedByLightnessForATableOfFaces) {
+    const TColor faces[] = {MakeRgb(0, 0, 128), MakeRgb(200, 180, 40), MakeRgb(40, 160, 90), MakeRgb(120, 120, 120),
+                            MakeRgb(250, 250, 250)};
+    for (TColor face : faces) {
+        const auto shades = DeriveShadowColors(face);
+        ASSERT_TRUE(shades.has_value());
+        const int l = RgbToHls(face).lightness;
+        EXPECT_NEAR(RgbToHls(shades->highlight).lightness, std::min(239, l + l / 3), 2) << std::hex << face;
+        EXPECT_NEAR(RgbToHls(shades->dark_shadow).lightness, l - l / 2, 2) << std::hex << face;
+        EXPECT_NEAR(RgbToHls(shades->shadow).lightness, l - l / 3, 2) << std::hex << face;
+    }
+}
+
+TEST(ShadowColours, BlackFaceFallsBackToSystemShades) { EXPECT_FALSE(DeriveShadowColors(MakeRgb(0, 0, 0))); }
+
+}  // namespace
+}  // namespace tv

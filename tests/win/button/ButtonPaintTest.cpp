@@ -1,0 +1,247 @@
+// The button painted into memory bitmaps: frames, focus rectangle, caption, disabled look, arrow,
+// and the themed look switched on and off while the window is open.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "win/button/ButtonHost.h"
+#include "win/button/ThemeSwitch.h"
+
+namespace tv {
+namespace {
+
+using testing_button::ButtonHost;
+using testing_button::Capture;
+using testing_button::CaptureButton;
+using testing_button::PumpMessages;
+
+struct Shades {
+    COLORREF h = GetSysColor(COLOR_BTNHIGHLIGHT);
+    COLORREF d = GetSysColor(COLOR_3DDKSHADOW);
+    COLORREF f = GetSysColor(COLOR_BTNFACE);
+    COLORREF s = GetSysColor(COLOR_BTNSHADOW);
+};
+
+// Outer and inner rectangles: top-left colour on the top row, bottom-right colour owning the corners.
+void ExpectFrame(const Capture& c, COLORREF outer_tl, COLORREF outer_br, COLORREF inner_tl, COLORREF inner_br) {
+    const int w = c.width, h = c.height;
+    EXPECT_EQ(c.At(0, 0), outer_tl);
+    EXPECT_EQ(c.At(w / 2, 0), outer_tl);
+    EXPECT_EQ(c.At(0, h / 2), outer_tl);
+    EXPECT_EQ(c.At(w - 1, 0), outer_br);  // the right column owns the corner
+    EXPECT_EQ(c.At(0, h - 1), outer_br);  // the bottom row owns the corner
+    EXPECT_EQ(c.At(w / 2, h - 1), outer_br);
+    EXPECT_EQ(c.At(w - 1, h / 2), outer_br);
+    EXPECT_EQ(c.At(1, 1), inner_tl);
+    EXPECT_EQ(c.At(w / 2, 1), inner_tl);
+    EXPECT_EQ(c.At(w - 2, 1), inner_br);
+    EXPECT_EQ(c.At(w / 2, h - 2), inner_br);
+}
+
+struct Box {
+    int left = 10000, top = 10000, right = -1, bottom = -1;
+};
+
+Box BoxOf(const Capture& c, COLORREF colour, int margin = 3, int right_cut = 0) {
+    Box b;
+    for (int y = margin; y < c.height - margin; ++y) {
+        for (int x = margin; x < c.width - margin - right_cut; ++x) {
+            if (c.At(x, y) != colour) continue;
+            b.left = std::min(b.left, x);
+            b.right = std::max(b.right, x);
+            b.top = std::min(b.top, y);
+            b.bottom = std::max(b.bottom, y);
+        }
+    }
+    return b;
+}
+
+class ButtonPaint : public testing::Test {
+protected:
+    void SetUp() override {
+        testing_theme::SetVisualStyle(false);
+        c = Shades{};
+    }
+    void TearDown() override { testing_theme::SetVisualStyle(false); }
+    ButtonHost host;
+    Shades c;  // taken again after the style switch in SetUp
+};
+
+TEST_F(ButtonPaint, ClassicFramesFollowTheState) {
+    HWND other = host.Add("Other", 200, 10);
+    HWND b = host.Add("&Clear Statistics", 10, 10);
+    SetFocus(other);
+    PumpMessages();
+    // Idle: soft frame.
+    ExpectFrame(CaptureButton(b), c.h, c.s, c.f, c.f);
+
+    // Hot: raised frame with the dark shadow.
+    SendMessageA(b, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(TCustomVtPopupButton::FromHandle(b)->MouseInControl());
+    ExpectFrame(CaptureButton(b), c.h, c.d, c.f, c.s);
+    SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+    ExpectFrame(CaptureButton(b), c.h, c.s, c.f, c.f);
+
+    // Focused: raised frame and the dotted focus rectangle four pixels inside.
+    SetFocus(b);
+    PumpMessages();
+    ASSERT_EQ(GetFocus(), b);
+    const Capture focused = CaptureButton(b);
+    ExpectFrame(focused, c.h, c.d, c.f, c.s);
+    int dots = 0, outside = 0;
+    for (int x = 4; x < focused.width - 4; ++x) {
+        if (focused.At(x, 4) != c.f) ++dots;
+        if (focused.At(x, 3) != c.f) ++outside;
+    }
+    EXPECT_GT(dots, (focused.width - 8) / 3);
+    EXPECT_EQ(outside, 0);
+    EXPECT_NE(focused.At(4, focused.height / 2), c.f);
+
+    // Held down: the down frame; the caption stays where it was.
+    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 10));
+    EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psPressed);
+    const Capture down = CaptureButton(b);
+    ExpectFrame(down, c.s, c.h, c.d, c.f);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    const Box up_box = BoxOf(focused, text), down_box = BoxOf(down, text);
+    EXPECT_EQ(up_box.left, down_box.left);
+    EXPECT_EQ(up_box.top, down_box.top);
+    SendMessageA(b, WM_LBUTTONUP, 0, MAKELPARAM(20, 10));
+    ReleaseCapture();
+}
+
+TEST_F(ButtonPaint, CaptionIsCentredWithItsAccessKeyUnderlined) {
+    HWND marked = host.Add("&Clear Statistics", 10, 10);
+    HWND plain = host.Add("Clear Statistics", 10, 50);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    const Box m = BoxOf(CaptureButton(marked), text);
+    const Box p = BoxOf(CaptureButton(plain), text);
+    ASSERT_GE(m.right, 0);
+    // Centred both ways (within the pixel that odd sizes leave over).
+    EXPECT_NEAR((m.left + m.right) / 2.0, 97 / 2.0, 1.5);
+    EXPECT_NEAR((p.top + p.bottom) / 2.0, 25 / 2.0, 2.0);
+    EXPECT_EQ(m.left, p.left);
+    // The underline adds a row below the letters, under the first letter only.
+    EXPECT_GT(m.bottom, p.bottom);
+    const Capture mc = CaptureButton(marked);
+    int run_start = -1, run_end = -1;
+    for (int x = 0; x < mc.width; ++x) {
+        if (mc.At(x, m.bottom) == text) {
+            if (run_start < 0) run_start = x;
+            run_end = x;
+        }
+    }
+    EXPECT_EQ(run_start, m.left);
+    EXPECT_GE(run_end - run_start + 1, 4);
+    EXPECT_LT(run_end, m.left + 12);
+}
+
+TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {
+    HWND b = host.Add("&Clear Statistics", 10, 10);
+    EnableWindow(b, FALSE);
+    const Capture img = CaptureButton(b);
+    EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psDisabled);
+    const Box shadow = BoxOf(img, c.s), highlight = BoxOf(img, c.h), text = BoxOf(img, GetSysColor(COLOR_BTNTEXT));
+    EXPECT_LT(text.right, 0) << "no caption in the normal text colour";
+    ASSERT_GE(shadow.right, 0);
+    ASSERT_GE(highlight.right, 0);
+    EXPECT_EQ(highlight.right, shadow.right + 1);
+    EXPECT_EQ(highlight.bottom, shadow.bottom + 1);
+    EnableWindow(b, TRUE);
+    CaptureButton(b);
+    EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psUp);
+}
+
+TEST_F(ButtonPaint, ArrowPartHasRowsOfSevenFiveThreeOne) {
+    HWND b = host.Add("Menu", 10, 10, 97, 25);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    button->SetUseArrow(true);
+    const Capture img = CaptureButton(b);
+    const int w = button->ArrowWidth();
+    ASSERT_EQ(w, 13);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    std::vector<int> rows;
+    for (int y = 0; y < img.height; ++y) {
+        int n = 0;
+        for (int x = img.width - w; x < img.width; ++x) n += img.At(x, y) == text;
+        if (n) rows.push_back(n);
+    }
+    EXPECT_EQ(rows, (std::vector<int>{7, 5, 3, 1}));
+    // The body's caption moved left: it is centred in the space without the arrow.
+    const Box caption = BoxOf(img, text, 3, w);
+    const Box plain = BoxOf(CaptureButton(host.Add("Menu", 10, 50)), text);
+    EXPECT_LT(caption.left, plain.left);
+}
+
+TEST_F(ButtonPaint, ThemedLookFollowsAThemeChangeWhileOpen) {
+    HWND b = host.Add("&Clear Statistics", 10, 10);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    const Capture classic = CaptureButton(b);
+    EXPECT_FALSE(button->IsThemed());
+    EXPECT_EQ(SendMessageA(b, kVtGetThemeHandle, 0, 0), 0);
+
+    ASSERT_TRUE(testing_theme::SetVisualStyle(true));
+    PumpMessages();
+    // The visual-style library sends the theme change to open windows; make sure this one had it.
+    if (!button->IsThemed()) SendMessageA(b, WM_THEMECHANGED, 0, 0);
+    EXPECT_TRUE(button->IsThemed());
+    EXPECT_NE(SendMessageA(b, kVtGetThemeHandle, 0, 0), 0);
+    const Capture themed = CaptureButton(b);
+    EXPECT_FALSE(themed == classic);
+    // Hot is a different themed state from normal.
+    SendMessageA(b, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    const Capture hot = CaptureButton(b);
+    EXPECT_FALSE(hot == themed);
+    SendMessageA(b, WM_MOUSELEAVE, 0, 0);
+    // Off again: the classic look comes back without restarting.
+    ASSERT_TRUE(testing_theme::SetVisualStyle(false));
+    PumpMessages();
+    if (button->IsThemed()) SendMessageA(b, WM_THEMECHANGED, 0, 0);
+    EXPECT_FALSE(button->IsThemed());
+    EXPECT_TRUE(CaptureButton(b) == classic);
+}
+
+TEST_F(ButtonPaint, UseXPThemesOffKeepsTheClassicLook) {
+    HWND b = host.Add("&Clear Statistics", 10, 10);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    ASSERT_TRUE(testing_theme::SetVisualStyle(true));
+    PumpMessages();
+    SendMessageA(b, WM_THEMECHANGED, 0, 0);
+    const Capture themed = CaptureButton(b);
+    button->SetUseXPThemes(false);
+    EXPECT_FALSE(button->IsThemed());
+    const Capture off = CaptureButton(b);
+    EXPECT_FALSE(off == themed);
+    ExpectFrame(off, GetSysColor(COLOR_BTNHIGHLIGHT), GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_BTNFACE),
+                GetSysColor(COLOR_BTNFACE));
+    button->SetUseXPThemes(true);
+    EXPECT_TRUE(button->IsThemed());
+    ASSERT_TRUE(testing_theme::SetVisualStyle(false));
+    PumpMessages();
+}
+
+TEST_F(ButtonPaint, MarkupCaptionDrawsItsLinkAndClicksIt) {
+    HWND b = host.Add("Go <a href=\"home\">here</a>", 10, 10, 120, 25);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    button->SetIsHTML(true);
+    std::string clicked;
+    button->OnLinkClick = [&](TCustomVtPopupButton&, const std::string& href) { clicked = href; };
+    const Capture img = CaptureButton(b);
+    const Box link = BoxOf(img, RGB(0, 0, 255));  // the default link colour, blue
+    const Box text = BoxOf(img, GetSysColor(COLOR_BTNTEXT));
+    ASSERT_GE(link.right, 0) << "no link pixels";
+    ASSERT_GE(text.right, 0);
+    EXPECT_LT(text.left, link.left);  // "Go" before the link
+    // A press and release on the link follows it and is no click of the button.
+    const LPARAM at = MAKELPARAM((link.left + link.right) / 2, (link.top + link.bottom) / 2);
+    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    EXPECT_NE(button->GetPressState(), psPressed);
+    SendMessageA(b, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(clicked, "home");
+    // The link colour is the button's.
+    button->SetLinkColor(RGB(255, 0, 0));
+    EXPECT_GE(BoxOf(CaptureButton(b), RGB(255, 0, 0)).right, 0);
+}
+
+}  // namespace
+}  // namespace tv
