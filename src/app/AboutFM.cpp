@@ -61,7 +61,7 @@ HWND TAboutForm::OnCreate() {
     lblEmail.Create(wnd, 12, 90, about::kSupportEmail, link_font_.get(), LabelAnchor::Left, IdLblEmail);
     MakeClickable(lblURL);
     MakeClickable(lblEmail);
-    btnOK = CreatePushButton(wnd, {IDOK, "&OK", 192, 90, 75, 25, ButtonRole::DefaultAndCancel, 4}, font_.get());
+    btnOK = CreatePushButton(wnd, {IDOK, "&OK", 192, 90, 75, 25, ButtonRole::DefaultAndCancel, 4, IDOK}, font_.get());
 
     tips_.Create(wnd);
     tips_.Add(lblURL.Handle(), about::kUrlTip);
