@@ -7,6 +7,9 @@
 #include "app/MainFMIds.h"
 #include "app/MessageBox.h"
 #include "app/PushButton.h"
+#include "backup/BackupCommand.h"
+#include "backup/RestoreFM.h"
+#include "platform/ProgramFolder.h"
 #include "process/GameNames.h"
 #include "process/Launch.h"
 #include "process/Toolz.h"
@@ -237,9 +240,12 @@ void TMainForm::btnLaunchClick() {
 
 void TMainForm::btnKillClick() { CloseFreeCell(wnd_); }
 
-void TMainForm::btnBackupClick() {}
+void TMainForm::btnBackupClick() { RunBackupCommand(wnd_, ProgramFolder(), FBackupName, raw_); }
 
-void TMainForm::btnRestoreClick() {}
+void TMainForm::btnRestoreClick() {
+    TFormRestore form(raw_, ProgramFolder());
+    form.ShowModal(wnd_);
+}
 
 void TMainForm::btnClearClick() {}
 

@@ -1,5 +1,8 @@
 #include "stats/StatsStore.h"
 
+#include <array>
+#include <vector>
+
 #include "platform/Error.h"
 #include "platform/Handles.h"
 #include "platform/TextFormat.h"
@@ -43,6 +46,75 @@ bool WriteStatisticsRecord(const RawRecord& raw) {
                         nullptr, key.put(), nullptr) != ERROR_SUCCESS)
         return false;
     for (StatValue v : kRawRecordOrder) WriteRawValue(key.get(), ValueName(v), raw[v]);
+    return true;
+}
+
+namespace {
+
+// A value as it was before a write: its type and bytes, or its absence.
+struct SavedValue {
+    bool present = false;
+    DWORD type = 0;
+    std::vector<BYTE> data;
+};
+
+SavedValue SaveValue(HKEY key, const char* name) {
+    SavedValue saved;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &saved.type, nullptr, &size) != ERROR_SUCCESS) return saved;
+    saved.data.resize(size);
+    // The value may change between the two queries; keep whatever the second one gives.
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        size = static_cast<DWORD>(saved.data.size());
+        const LONG rc = RegQueryValueExA(key, name, nullptr, &saved.type, saved.data.data(), &size);
+        if (rc == ERROR_SUCCESS) {
+            saved.data.resize(size);
+            saved.present = true;
+            return saved;
+        }
+        if (rc != ERROR_MORE_DATA) break;
+        saved.data.resize(size);
+    }
+    return saved;
+}
+
+void PutBack(HKEY key, const char* name, const SavedValue& saved) {
+    if (saved.present)
+        RegSetValueExA(key, name, 0, saved.type, saved.data.data(), static_cast<DWORD>(saved.data.size()));
+    else
+        RegDeleteValueA(key, name);
+}
+
+}  // namespace
+
+void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write) {
+    std::array<SavedValue, kRawRecordOrder.size()> before;
+    for (std::size_t i = 0; i < kRawRecordOrder.size(); ++i) before[i] = SaveValue(key, ValueName(kRawRecordOrder[i]));
+    std::size_t i = 0;
+    try {
+        for (; i < kRawRecordOrder.size(); ++i) write(key, ValueName(kRawRecordOrder[i]), raw[kRawRecordOrder[i]]);
+    } catch (...) {
+        // The failed value too: a write may have changed it before failing.
+        for (std::size_t j = 0; j <= i && j < kRawRecordOrder.size(); ++j)
+            PutBack(key, ValueName(kRawRecordOrder[j]), before[j]);
+        throw;
+    }
+}
+
+bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write) {
+    UniqueHKey key;
+    DWORD disposition = 0;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, StatisticsSubKey(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, key.put(), &disposition) != ERROR_SUCCESS)
+        return false;
+    try {
+        WriteRecordValuesAllOrNothing(key.get(), raw, write);
+    } catch (...) {
+        key.reset();
+        // The key was not there before: leave none behind (only removed while it is empty).
+        if (disposition == REG_CREATED_NEW_KEY) RegDeleteKeyA(HKEY_CURRENT_USER, StatisticsSubKey());
+        throw;
+    }
     return true;
 }
 

@@ -2,6 +2,8 @@
 // The registry side of the statistics record (Win32).
 #include <windows.h>
 
+#include <functional>
+
 #include "stats/StatsRecord.h"
 
 namespace tv {
@@ -23,5 +25,17 @@ bool ReadStatisticsRecord(RawRecord& raw);
 // Opens (creating if need be) the key with full access and writes the six values in record order.
 // Returns false, writing nothing, when the key cannot be opened or created.
 bool WriteStatisticsRecord(const RawRecord& raw);
+
+// Writes one value; WriteRawValue, or a stand-in that fails on purpose.
+using RawValueWriter = std::function<void(HKEY key, const char* name, const RawValue& bytes)>;
+
+// Writes the six values in record order, all or nothing: when one cannot be written, the values
+// (and the absence of values) that were there before are put back, then the write's error
+// ("Failed to set data for '%s'") is thrown.
+void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write = WriteRawValue);
+
+// WriteStatisticsRecord, all or nothing; a key that it had to create is removed again on failure.
+// Returns false, writing nothing, when the key cannot be opened or created.
+bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write = WriteRawValue);
 
 }  // namespace tv

@@ -1,0 +1,256 @@
+#include "backup/RestoreFM.h"
+
+#include "app/ErrorBox.h"
+#include "app/FormFont.h"
+#include "app/MessageBox.h"
+#include "app/PushButton.h"
+#include "backup/BackupFiles.h"
+#include "backup/BackupList.h"
+#include "backup/BackupReader.h"
+#include "backup/DateText.h"
+#include "backup/RestoreFMIds.h"
+#include "platform/TextFormat.h"
+#include "stats/DerivedFigures.h"
+#include "stats/StatsStore.h"
+
+namespace tv {
+
+using namespace restorefm;
+
+namespace {
+
+constexpr int kItemHeight = 13;
+
+std::string ListItemText(const BackupEntry& entry) {
+    std::string text = DateText(entry.Stamp);
+    if (!entry.BackupName.empty()) text += " - " + entry.BackupName;
+    return text;
+}
+
+}  // namespace
+
+TFormRestore::TFormRestore(RawRecord& raw, std::string folder) : raw_(raw), folder_(std::move(folder)) {}
+
+INT_PTR TFormRestore::ShowModal(HWND owner) { return ModalDialog::ShowModal(owner, kCaption, kClientWidth, kClientHeight); }
+
+HWND TFormRestore::OnCreate() {
+    CreateControls();
+    try {
+        FormCreate();
+    } catch (...) {
+        // A name that does not decode ends the listing; the dialog still opens with what was listed.
+        ReportUnhandledException();
+    }
+    return btnCancel;
+}
+
+void TFormRestore::CreateControls() {
+    HWND wnd = Handle();
+    font_ = CreateFormFont(false);
+    bold_font_ = CreateFormFont(true);
+    SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    const HFONT f = font_.get();
+    const HFONT b = bold_font_.get();
+    Label1.Create(wnd, 12, 12, "Select backup to restore:", f, LabelAnchor::Left, IdLabel1);
+    // Created in tab order: the list, Delete, OK, Cancel.
+    ListBoxFiles = CreateWindowExA(0, "LISTBOX", "",
+                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
+                                       LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
+                                   12, 30, 220, 145, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdListBoxFiles)),
+                                   GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(ListBoxFiles, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
+    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, kItemHeight);
+    // Subclassed through its window procedure: the common controls' subclassing costs enough per
+    // message to make filling a list of thousands of backups take a second.
+    SetWindowLongPtrA(ListBoxFiles, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    list_box_proc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(ListBoxFiles, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListBoxFilesProc)));
+    Label14.Create(wnd, 246, 30, "Totals", b, LabelAnchor::Left, IdLabel14);
+    lblPercent.Create(wnd, 354 + 8, 30, "%", f, LabelAnchor::Right, IdLblPercent);
+    Label2.Create(wnd, 270, 54, "Won", f, LabelAnchor::Left, IdLabel2);
+    lblWon.Create(wnd, 318, 54, "0", f, LabelAnchor::Left, IdLblWon);
+    Label3.Create(wnd, 270, 70, "Lost", f, LabelAnchor::Left, IdLabel3);
+    lblLost.Create(wnd, 318, 70, "0", f, LabelAnchor::Left, IdLblLost);
+    Label5.Create(wnd, 246, 102, "Streaks", b, LabelAnchor::Left, IdLabel5);
+    Label6.Create(wnd, 270, 126, "Wins", f, LabelAnchor::Left, IdLabel6);
+    lblWins.Create(wnd, 318, 126, "0", f, LabelAnchor::Left, IdLblWins);
+    Label7.Create(wnd, 270, 142, "Losses", f, LabelAnchor::Left, IdLabel7);
+    lblLosses.Create(wnd, 318, 142, "0", f, LabelAnchor::Left, IdLblLosses);
+    Label8.Create(wnd, 270, 158, "Current", f, LabelAnchor::Left, IdLabel8);
+    lblStreak.Create(wnd, 318, 158, "0", f, LabelAnchor::Left, IdLblStreak);
+    btnDelete = CreatePushButton(wnd, {IdBtnDelete, "&Delete", 12, 196, 75, 25}, f);
+    btnOK = CreatePushButton(wnd, {IDOK, "&OK", 216, 196, 75, 25, ButtonRole::Default}, f);
+    btnCancel = CreatePushButton(wnd, {IDCANCEL, "&Cancel", 300, 196, 75, 25, ButtonRole::Cancel}, f);
+}
+
+void TFormRestore::FormCreate() { ListBackupsAndSelect(); }
+
+void TFormRestore::FormDestroy() { FBackups.clear(); }
+
+bool TFormRestore::OnCommand(int id, int code, HWND) {
+    switch (id) {
+        case IdListBoxFiles:
+            if (code == LBN_SELCHANGE) ListBoxFilesClick();
+            return true;
+        case IdBtnDelete:
+            if (code == BN_CLICKED) btnDeleteClick();
+            return true;
+        case IDOK:
+            if (code == BN_CLICKED) btnOKClick();
+            return true;
+        default:
+            return false;  // IDCANCEL: the base closes with the result Cancel
+    }
+}
+
+INT_PTR TFormRestore::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
+    if (msg == WM_CTLCOLORSTATIC) {
+        handled = true;
+        return LabelColors(reinterpret_cast<HDC>(wp));
+    }
+    return ModalDialog::OnMessage(msg, wp, lp, handled);
+}
+
+LRESULT CALLBACK TFormRestore::ListBoxFilesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    auto* self = reinterpret_cast<TFormRestore*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
+    const WNDPROC original = self->list_box_proc_;
+    if (msg == WM_KEYDOWN && wp == VK_DELETE) {
+        try {
+            self->ListBoxFilesKeyDown(static_cast<WORD>(wp));
+        } catch (...) {
+            ReportUnhandledException();
+        }
+        return 0;
+    }
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
+    }
+    return CallWindowProcA(original, wnd, msg, wp, lp);
+}
+
+void TFormRestore::ListBoxFilesClick() { ApplySelectionRule(); }
+
+void TFormRestore::ListBoxFilesKeyDown(WORD key) {
+    if (key == VK_DELETE) btnDeleteClick();
+}
+
+void TFormRestore::ListBackups() {
+    SendMessageA(ListBoxFiles, LB_RESETCONTENT, 0, 0);
+    FBackups.clear();
+    std::vector<std::string> texts;
+    try {
+        ListBackupFiles(folder_, [this, &texts](BackupEntry entry) {
+            texts.push_back(ListItemText(entry));
+            FBackups.push_back(std::move(entry));
+        });
+    } catch (...) {
+        // The entries listed before a name that does not decode are still shown.
+        AddListItems(texts);
+        throw;
+    }
+    AddListItems(texts);
+}
+
+void TFormRestore::AddListItems(const std::vector<std::string>& texts) {
+    // The list shows its items sorted by their text. They are sorted here and appended in that
+    // order: a sorting list box compares and shifts its items for every one added, which takes
+    // seconds for thousands of backups.
+    SendMessageA(ListBoxFiles, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(ListBoxFiles, LB_INITSTORAGE, texts.size(), texts.size() * 40);
+    for (std::size_t index : ListOrder(texts)) {
+        const auto item = SendMessageA(ListBoxFiles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[index].c_str()));
+        if (item >= 0) SendMessageA(ListBoxFiles, LB_SETITEMDATA, static_cast<WPARAM>(item), index);
+    }
+    SendMessageA(ListBoxFiles, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(ListBoxFiles, nullptr, TRUE);
+}
+
+void TFormRestore::ListBackupsAndSelect() {
+    ListBackups();
+    ApplySelectionRule();
+}
+
+void TFormRestore::ApplySelectionRule() {
+    const bool selected = SelectedEntry() >= 0;
+    EnableWindow(btnOK, selected);
+    EnableWindow(btnDelete, IsWindowEnabled(btnOK));
+    UpdatePreview();
+}
+
+void TFormRestore::ShowPreview(const std::string& won, const std::string& lost, const std::string& wins,
+                               const std::string& losses, const std::string& streak, const std::string& percent) {
+    lblWon.SetCaption(won);
+    lblLost.SetCaption(lost);
+    lblWins.SetCaption(wins);
+    lblLosses.SetCaption(losses);
+    lblStreak.SetCaption(streak);
+    lblPercent.SetCaption(percent);
+}
+
+void TFormRestore::UpdatePreview() {
+    if (SelectedEntry() < 0) {
+        ShowPreview("0", "0", "0", "0", "0", "0");
+        return;
+    }
+    const BackupFigures f = ReadBackupFigures(ReadBackupFile(SelectedFilePath()));
+    ShowPreview(IntToText(f.Won), IntToText(f.Lost), IntToText(f.Wins), IntToText(f.Losses),
+                GetStreakText(f.SType, f.Streak, f.Lost), GetPercentText(f.Won, f.Lost));
+}
+
+int TFormRestore::SelectedEntry() const {
+    const auto item = SendMessageA(ListBoxFiles, LB_GETCURSEL, 0, 0);
+    if (item == LB_ERR) return -1;
+    const auto index = SendMessageA(ListBoxFiles, LB_GETITEMDATA, static_cast<WPARAM>(item), 0);
+    if (index < 0 || static_cast<std::size_t>(index) >= FBackups.size()) return -1;
+    return static_cast<int>(index);
+}
+
+std::string TFormRestore::SelectedFilePath() const { return folder_ + FBackups[SelectedEntry()].FileName; }
+
+std::string TFormRestore::SelectedDateText() const { return DateText(FBackups[SelectedEntry()].Stamp); }
+
+std::string TFormRestore::SelectedBackupName() const { return FBackups[SelectedEntry()].BackupName; }
+
+void TFormRestore::RemoveSelectedItem() {
+    const auto item = SendMessageA(ListBoxFiles, LB_GETCURSEL, 0, 0);
+    if (item != LB_ERR) SendMessageA(ListBoxFiles, LB_DELETESTRING, static_cast<WPARAM>(item), 0);
+}
+
+bool TFormRestore::Confirm(const char* dated, const char* dated_and_named) const {
+    const std::string name = SelectedBackupName();
+    const std::string text = name.empty() ? FormatText(dated, SelectedDateText())
+                                          : FormatText(dated_and_named, {SelectedDateText(), name});
+    return ShowMessageBox(Handle(), text, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No) == MsgResult::Yes;
+}
+
+void TFormRestore::btnDeleteClick() {
+    if (SelectedEntry() < 0) return;
+    const std::string path = SelectedFilePath();
+    if (!Confirm("Delete backup file dated \"%s\"?", "Delete backup file dated \"%s\" from %s?")) return;
+    // A deletion that failed shows up again in the new listing.
+    DeleteFileA(path.c_str());
+    RemoveSelectedItem();
+    ListBackupsAndSelect();
+}
+
+void TFormRestore::btnOKClick() {
+    if (SelectedEntry() < 0) return;
+    const std::string path = SelectedFilePath();
+    if (!Confirm("Restore backup file dated \"%s\"?", "Restore backup file dated \"%s\" from %s?")) return;
+    ClearRawRecord(raw_);
+    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path));
+    raw_[StatValue::Won] = IntegerToRawBytes(f.Won);
+    raw_[StatValue::Lost] = IntegerToRawBytes(f.Lost);
+    raw_[StatValue::Wins] = IntegerToRawBytes(f.Wins);
+    raw_[StatValue::Losses] = IntegerToRawBytes(f.Losses);
+    raw_[StatValue::Streak] = IntegerToRawBytes(f.Streak);
+    raw_[StatValue::SType] = IntegerToRawBytes(f.SType);
+    // All or nothing: a failure puts the values back and reaches the General error box; the
+    // dialog stays open.
+    WriteStatisticsRecordAllOrNothing(raw_);
+    Close(IDOK);
+}
+
+}  // namespace tv

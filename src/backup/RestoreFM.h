@@ -1,0 +1,70 @@
+#pragma once
+// The restore dialog: lists the backup files, previews one, deletes them, restores one.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "app/Label.h"
+#include "app/ModalDialog.h"
+#include "backup/BackupFormat.h"
+#include "platform/Handles.h"
+#include "stats/StatsRecord.h"
+
+namespace tv {
+
+class TFormRestore : public ModalDialog {
+public:
+    // raw: the main window's Raw record, where a restore stages the values; folder: the program's
+    // folder with its trailing separator.
+    TFormRestore(RawRecord& raw, std::string folder);
+
+    // IDOK after a restore, IDCANCEL otherwise.
+    INT_PTR ShowModal(HWND owner);
+
+protected:
+    HWND OnCreate() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+    void OnDestroy() override { FormDestroy(); }
+
+private:
+    static LRESULT CALLBACK ListBoxFilesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+    void CreateControls();
+    void FormCreate();
+    void FormDestroy();
+    void ListBoxFilesClick();
+    void ListBoxFilesKeyDown(WORD key);
+    void btnDeleteClick();
+    void btnOKClick();
+
+    void ListBackups();
+    // The listing followed by the selection rule; a name that does not decode skips the rule.
+    void ListBackupsAndSelect();
+    // Appends the item texts in list order, each carrying its index into FBackups.
+    void AddListItems(const std::vector<std::string>& texts);
+    void ApplySelectionRule();
+    void UpdatePreview();
+    void ShowPreview(const std::string& won, const std::string& lost, const std::string& wins,
+                     const std::string& losses, const std::string& streak, const std::string& percent);
+    int SelectedEntry() const;  // index into FBackups, or -1 with nothing selected
+    std::string SelectedFilePath() const;
+    std::string SelectedDateText() const;
+    std::string SelectedBackupName() const;
+    void RemoveSelectedItem();
+    // Asks a Yes/No question over the dialog with the dated or the dated-and-named text.
+    bool Confirm(const char* dated, const char* dated_and_named) const;
+
+    RawRecord& raw_;
+    std::string folder_;
+    std::vector<BackupEntry> FBackups;
+    UniqueFont font_;
+    UniqueFont bold_font_;
+    Label Label1, Label14, lblPercent, Label2, lblWon, Label3, lblLost, Label5, Label6, lblWins, Label7, lblLosses,
+        Label8, lblStreak;
+    HWND ListBoxFiles = nullptr;
+    WNDPROC list_box_proc_ = nullptr;  // the list box's own procedure, behind ListBoxFilesProc
+    HWND btnDelete = nullptr, btnOK = nullptr, btnCancel = nullptr;
+};
+
+}  // namespace tv

@@ -1,0 +1,111 @@
+#include "e2e/backup/Dialogs.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include "e2e/driver/Driver.h"
+
+namespace tv::e2e {
+
+HWND FindMessageBox(DWORD pid, const std::string& caption, int timeout_ms) {
+    return FindTopWindow(pid, caption, timeout_ms);
+}
+
+std::string MessageBoxText(HWND box) {
+    for (HWND child : Children(box)) {
+        if (ClassName(child) != "Static") continue;
+        const std::string text = WindowText(child);
+        if (!text.empty()) return text;
+    }
+    return "";
+}
+
+bool PressButton(HWND dialog, const std::string& text) {
+    for (HWND child : Children(dialog)) {
+        if (WindowText(child) == text && IsWindowEnabled(child)) {
+            ClickButton(child);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Answer(HWND box, const std::string& button_text) {
+    return PressButton(box, button_text) && WaitForWindowGone(box);
+}
+
+std::vector<std::string> ListItems(HWND list) {
+    std::vector<std::string> items;
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto len = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (len < 0) break;
+        std::wstring w(static_cast<std::size_t>(len) + 16, L'\0');
+        const auto got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(w.data()));
+        w.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+        std::string a(w.size() * 2 + 1, '\0');
+        const int n = WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), a.data(),
+                                          static_cast<int>(a.size()), nullptr, nullptr);
+        a.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        items.push_back(a);
+    }
+    return items;
+}
+
+namespace {
+
+HWND FocusOf(HWND wnd) {
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &gui) ? gui.hwndFocus : nullptr;
+}
+
+}  // namespace
+
+void ClickListBoxItem(HWND list, int index) {
+    // A message box hides before its owner is enabled again, and keys go to the active window.
+    HWND root = GetAncestor(list, GA_ROOT);
+    WaitUntil([&] { return IsWindowEnabled(root) != FALSE; });
+    BringToFront(root);
+    SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    const int top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    const RECT client = ClientRectOnScreen(list);
+    // The dialog's activation may hand the focus back to its last control just after the click.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        ClickAt(client.left + 10, client.top + (index - top) * height + height / 2);
+        if (WaitUntil([&] { return FocusOf(list) == list; }, 1000)) break;
+    }
+    // A click's selection is reported only when the button comes up, which Wine's desktop may
+    // deliver late; the keys that lead to the same item report it at once.
+    Sleep(200);
+    PressKey(VK_HOME);
+    for (int i = 0; i < index; ++i) PressKey(VK_DOWN);
+}
+
+std::vector<std::string> FilesMatching(const std::string& folder, const std::string& mask) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA((folder + mask).c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteWholeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+}  // namespace tv::e2e

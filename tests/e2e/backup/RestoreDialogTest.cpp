@@ -1,0 +1,285 @@
+// The restore dialog seen from outside: listing, preview, delete, restore.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/MainFMIds.h"
+#include "backup/RestoreFMIds.h"
+#include "e2e/backup/Dialogs.h"
+#include "e2e/driver/Driver.h"
+#include "e2e/driver/Registry.h"
+#include "e2e/driver/Screenshot.h"
+#include "stats/RegMonitorMessage.h"
+
+namespace tv::e2e {
+namespace {
+
+using namespace tv::restorefm;
+
+std::string Hex(std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%02X,%02X,%02X,%02X", u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF, u >> 24);
+    return text;
+}
+
+std::string BackupText(const GameFigures& f) {
+    return "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
+           "\"Wins\"=hex:" + Hex(f.Wins) + "\r\n\"Losses\"=hex:" + Hex(f.Losses) + "\r\n\"Won\"=hex:" + Hex(f.Won) +
+           "\r\n\"Lost\"=hex:" + Hex(f.Lost) + "\r\n\"Streak\"=hex:" + Hex(f.Streak) + "\r\n\"SType\"=hex:" +
+           Hex(f.SType) + "\r\n\r\n";
+}
+
+std::vector<std::uint8_t> Bytes(std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    return {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8), static_cast<std::uint8_t>(u >> 16),
+            static_cast<std::uint8_t>(u >> 24)};
+}
+
+void ExpectRegistryHolds(const GameFigures& f) {
+    const std::pair<const char*, std::int32_t> values[] = {{"Won", f.Won},       {"Lost", f.Lost},
+                                                           {"Wins", f.Wins},     {"Losses", f.Losses},
+                                                           {"Streak", f.Streak}, {"SType", f.SType}};
+    for (const auto& [name, value] : values) {
+        DWORD type = 0;
+        const auto stored = ReadGameValue(name, &type);
+        ASSERT_TRUE(stored.has_value()) << name;
+        EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY)) << name;
+        EXPECT_EQ(*stored, Bytes(value)) << name;
+    }
+}
+
+struct Preview {
+    std::string won, lost, wins, losses, streak, percent;
+    bool operator==(const Preview&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& os, const Preview& p) {
+    return os << p.won << "/" << p.lost << "/" << p.wins << "/" << p.losses << "/" << p.streak << "/" << p.percent;
+}
+
+class RestoreDialog : public testing::Test {
+protected:
+    void SetUp() override { DeleteGameKey(); }
+    void TearDown() override { DeleteGameKey(); }
+
+    void Start(const std::string& scratch, const std::vector<std::pair<std::string, std::string>>& files = {}) {
+        program_ = std::make_unique<Program>(ScratchFolder(scratch));
+        for (const auto& [name, text] : files) WriteWholeFile(program_->Folder() + name, text);
+        ASSERT_TRUE(program_->Start());
+        main_ = program_->MainWindow();
+        ASSERT_NE(main_, nullptr);
+    }
+    HWND Open() {
+        ClickButton(GetDlgItem(main_, mainfm::IdBtnRestore));
+        dialog_ = FindTopWindow(program_->Pid(), kCaption);
+        if (dialog_) {
+            list_ = GetDlgItem(dialog_, IdListBoxFiles);
+            BringToFront(dialog_);
+        }
+        return dialog_;
+    }
+    Preview Shown() const {
+        return {DlgItemText(dialog_, IdLblWon),   DlgItemText(dialog_, IdLblLost),
+                DlgItemText(dialog_, IdLblWins),  DlgItemText(dialog_, IdLblLosses),
+                DlgItemText(dialog_, IdLblStreak), DlgItemText(dialog_, IdLblPercent)};
+    }
+    bool OkEnabled() const { return IsWindowEnabled(GetDlgItem(dialog_, IDOK)) != FALSE; }
+    bool DeleteEnabled() const { return IsWindowEnabled(GetDlgItem(dialog_, IdBtnDelete)) != FALSE; }
+    HWND Confirmation() const { return FindMessageBox(program_->Pid(), "Confirm"); }
+    std::string Folder() const { return program_->Folder(); }
+
+    std::unique_ptr<Program> program_;
+    HWND main_ = nullptr;
+    HWND dialog_ = nullptr;
+    HWND list_ = nullptr;
+};
+
+const Preview kZeros{"0", "0", "0", "0", "0", "0"};
+
+TEST_F(RestoreDialog, AnEmptyFolderShowsAnEmptyListAndTheLayout) {
+    Start("restore-empty");
+    ASSERT_NE(Open(), nullptr);
+    RECT client{};
+    GetClientRect(dialog_, &client);
+    EXPECT_EQ(client.right, 392);
+    EXPECT_EQ(client.bottom, 233);
+    ASSERT_NE(list_, nullptr);
+    EXPECT_EQ(ClassName(list_), "ListBox");
+    EXPECT_TRUE(ListItems(list_).empty());
+    EXPECT_FALSE(OkEnabled());
+    EXPECT_FALSE(DeleteEnabled());
+    EXPECT_EQ(Shown(), kZeros);
+    // Cancel has the focus when the dialog opens.
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog_, IDCANCEL));
+    struct Expect {
+        int id;
+        int x, y;
+        const char* text;
+    };
+    for (const Expect& e : {Expect{IdLabel1, 12, 12, "Select backup to restore:"}, Expect{IdListBoxFiles, 12, 30, ""},
+                            Expect{IdLabel14, 246, 30, "Totals"}, Expect{IdLabel2, 270, 54, "Won"},
+                            Expect{IdLblWon, 318, 54, "0"}, Expect{IdLabel3, 270, 70, "Lost"},
+                            Expect{IdLblLost, 318, 70, "0"}, Expect{IdLabel5, 246, 102, "Streaks"},
+                            Expect{IdLabel6, 270, 126, "Wins"}, Expect{IdLblWins, 318, 126, "0"},
+                            Expect{IdLabel7, 270, 142, "Losses"}, Expect{IdLblLosses, 318, 142, "0"},
+                            Expect{IdLabel8, 270, 158, "Current"}, Expect{IdLblStreak, 318, 158, "0"},
+                            Expect{IdBtnDelete, 12, 196, "&Delete"}, Expect{IDOK, 216, 196, "&OK"},
+                            Expect{IDCANCEL, 300, 196, "&Cancel"}}) {
+        HWND control = GetDlgItem(dialog_, e.id);
+        ASSERT_NE(control, nullptr) << e.text;
+        const POINT p = PositionInParent(control);
+        EXPECT_EQ(p.x, e.x) << e.text;
+        EXPECT_EQ(p.y, e.y) << e.text;
+        EXPECT_EQ(WindowText(control), e.text);
+    }
+    const RECT list_rect = WindowRectOf(list_);
+    EXPECT_EQ(list_rect.right - list_rect.left, 220);
+    EXPECT_EQ(list_rect.bottom - list_rect.top, 145);
+    // The percentage label ends at 362 and grows to the left.
+    const RECT percent = WindowRectOf(GetDlgItem(dialog_, IdLblPercent));
+    EXPECT_EQ(PositionInParent(GetDlgItem(dialog_, IdLblPercent)).x + (percent.right - percent.left), 362);
+    SaveWindowScreenshot(dialog_, "restore-dialog-empty.bmp");
+    // Esc closes it.
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitForWindowGone(dialog_));
+    // And the close box.
+    ASSERT_NE(Open(), nullptr);
+    PostMessageA(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitForWindowGone(dialog_));
+}
+
+TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
+    Start("restore-flow", {{"Robin_20050302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})},
+                           {"20051001_080000.reg", BackupText({1, 2, 3, 4, 5, 0})},
+                           {"Ann_B_20041231_000000.reg", BackupText({10, 0, 0, 0, 0, 2})}});
+    ASSERT_FALSE(GameKeyExists());
+    ASSERT_NE(Open(), nullptr);
+    // Sorted by the text, not by date.
+    EXPECT_EQ(ListItems(list_), (std::vector<std::string>{"10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B",
+                                                             "3/2/2005 10:15:30 PM - Robin"}));
+    EXPECT_EQ(ListBoxSelection(list_), LB_ERR);
+    EXPECT_FALSE(OkEnabled());
+    EXPECT_FALSE(DeleteEnabled());
+    EXPECT_EQ(Shown(), kZeros);
+    ClickListBoxItem(list_, 2);
+    EXPECT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
+    EXPECT_EQ(Shown(), (Preview{"57", "43", "9", "6", "3 wins", "57%"}));
+    EXPECT_TRUE(OkEnabled());
+    EXPECT_TRUE(DeleteEnabled());
+    ClickListBoxItem(list_, 1);
+    EXPECT_TRUE(WaitUntil([&] { return Shown().won == "10"; })) << Shown();
+    EXPECT_EQ(Shown(), (Preview{"10", "0", "0", "0", "0", "100%"}));
+    SaveWindowScreenshot(dialog_, "restore-dialog-preview.bmp");
+
+    // The Delete key asks first; No keeps the file.
+    ClickListBoxItem(list_, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Shown().won == "1"; })) << Shown();
+    PressKey(VK_DELETE);
+    HWND box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Delete backup file dated \"10/1/2005 8:00:00 AM\"?");
+    ASSERT_TRUE(Answer(box, "&No"));
+    EXPECT_EQ(ListItems(list_).size(), 3u);
+    EXPECT_EQ(FilesMatching(Folder(), "20051001_080000.reg").size(), 1u);
+    // Yes deletes it and lists afresh, with nothing selected.
+    BringToFront(dialog_);
+    SetForegroundWindow(dialog_);
+    PressKey(VK_DELETE);
+    box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "&Yes"));
+    EXPECT_TRUE(WaitUntil([&] { return ListItems(list_).size() == 2; }));
+    EXPECT_TRUE(FilesMatching(Folder(), "20051001_080000.reg").empty());
+    EXPECT_EQ(ListBoxSelection(list_), LB_ERR);
+    EXPECT_FALSE(OkEnabled());
+    EXPECT_FALSE(DeleteEnabled());
+    EXPECT_EQ(Shown(), kZeros);
+
+    // The Delete button names the backup.
+    ClickListBoxItem(list_, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Shown().won == "10"; })) << Shown();
+    ClickButton(GetDlgItem(dialog_, IdBtnDelete));
+    box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Delete backup file dated \"12/31/2004\" from Ann_B?");
+    ASSERT_TRUE(Answer(box, "&No"));
+
+    // Restore: No keeps the dialog open and writes nothing.
+    ClickListBoxItem(list_, 1);
+    ASSERT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Restore backup file dated \"3/2/2005 10:15:30 PM\" from Robin?");
+    ASSERT_TRUE(Answer(box, "&No"));
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    EXPECT_FALSE(GameKeyExists());
+    // Yes creates the key, writes the values and closes the dialog.
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "&Yes"));
+    EXPECT_TRUE(WaitForWindowGone(dialog_));
+    ExpectRegistryHolds({57, 43, 9, 6, 3, 1});
+    // The main window shows the restored figures at its next refresh, which the change monitor
+    // triggers with this message whenever the key changes; it is sent here as the monitor would.
+    PostMessageA(main_, tv::WM_REGMONITORCHANGE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return DlgItemText(main_, mainfm::IdLblWon) == "57"; }, 10000));
+    EXPECT_EQ(DlgItemText(main_, mainfm::IdLblLost), "43");
+    EXPECT_EQ(DlgItemText(main_, mainfm::IdLblPercent), "57%");
+    EXPECT_EQ(DlgItemText(main_, mainfm::IdLblStreak), "3 wins");
+}
+
+TEST_F(RestoreDialog, ANameThatDoesNotDecodeIsReportedAndTheDialogStillOpens) {
+    Start("restore-bad-name", {{"Robin_20051302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
+    ClickButton(GetDlgItem(main_, mainfm::IdBtnRestore));
+    HWND box = FindMessageBox(program_->Pid(), "Tallyvane");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Invalid argument to date encode.");
+    ASSERT_TRUE(Answer(box, "OK"));
+    dialog_ = FindTopWindow(program_->Pid(), kCaption);
+    ASSERT_NE(dialog_, nullptr);
+    list_ = GetDlgItem(dialog_, IdListBoxFiles);
+    EXPECT_TRUE(ListItems(list_).empty());
+    // The selection rule has not run: the buttons keep their design state, the labels their captions.
+    EXPECT_TRUE(OkEnabled());
+    EXPECT_TRUE(DeleteEnabled());
+    EXPECT_EQ(DlgItemText(dialog_, IdLblPercent), "%");
+    // With nothing selected, OK does nothing.
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    EXPECT_EQ(FindTopWindow(program_->Pid(), "Confirm", 500), nullptr);
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    EXPECT_FALSE(GameKeyExists());
+}
+
+TEST_F(RestoreDialog, ARegistryEditorExportPreviewsAndRestoresItsValues) {
+    ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, -6, 300, 1}));
+    Start("restore-regedit");
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string path = Folder() + "Exported_20050302_221530.reg";
+    ASSERT_EQ(RunAndWait(std::string("\"") + windows + "\\regedit.exe\" /e \"" + path + "\" \"HKEY_CURRENT_USER\\" +
+                         kGameKey + "\""),
+              0);
+    ASSERT_EQ(ReadWholeFile(path).substr(0, 2), "\xFF\xFE");
+    DeleteGameKey();
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ListItems(list_), (std::vector<std::string>{"3/2/2005 10:15:30 PM - Exported"}));
+    ClickListBoxItem(list_, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
+    EXPECT_EQ(Shown(), (Preview{"57", "43", "9", "-6", "300 wins", "57%"}));
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    HWND box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "&Yes"));
+    EXPECT_TRUE(WaitForWindowGone(dialog_));
+    ExpectRegistryHolds({57, 43, 9, -6, 300, 1});
+}
+
+}  // namespace
+}  // namespace tv::e2e

@@ -1,0 +1,105 @@
+// A restore's registry write either stores all six values or leaves the key as it was.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+#include <optional>
+
+#include "e2e/driver/Registry.h"
+#include "platform/Error.h"
+#include "stats/StatsStore.h"
+
+namespace tv {
+namespace {
+
+struct Stored {
+    DWORD type;
+    std::vector<std::uint8_t> bytes;
+    bool operator==(const Stored&) const = default;
+};
+
+// Every one of the six values as it is now (absent ones left out).
+std::map<std::string, Stored> Snapshot() {
+    std::map<std::string, Stored> values;
+    for (StatValue v : kRawRecordOrder) {
+        DWORD type = 0;
+        if (auto bytes = e2e::ReadGameValue(ValueName(v), &type)) values[ValueName(v)] = {type, *bytes};
+    }
+    return values;
+}
+
+RawRecord Record(std::int32_t base) {
+    RawRecord raw;
+    for (std::size_t i = 0; i < raw.values.size(); ++i) raw.values[i] = IntegerToRawBytes(base + static_cast<int>(i));
+    return raw;
+}
+
+// Writes for real, but refuses the named value after storing it.
+RawValueWriter FailingAt(const std::string& failing) {
+    return [failing](HKEY key, const char* name, const RawValue& bytes) {
+        WriteRawValue(key, name, bytes);
+        if (failing == name) throw TvError("Failed to set data for '" + failing + "'");
+    };
+}
+
+std::string ErrorOf(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const TvError& e) {
+        return e.what();
+    }
+    return "";
+}
+
+class AllOrNothingWrite : public testing::Test {
+protected:
+    void SetUp() override { e2e::DeleteGameKey(); }
+    void TearDown() override { e2e::DeleteGameKey(); }
+};
+
+TEST_F(AllOrNothingWrite, WritesSixBinaryValuesCreatingTheKey) {
+    ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(Record(100)));
+    const auto now = Snapshot();
+    ASSERT_EQ(now.size(), 6u);
+    for (StatValue v : kRawRecordOrder) {
+        EXPECT_EQ(now.at(ValueName(v)).type, static_cast<DWORD>(REG_BINARY));
+        EXPECT_EQ(now.at(ValueName(v)).bytes.size(), 4u);
+    }
+    EXPECT_EQ(now.at("Wins").bytes, (std::vector<std::uint8_t>{100, 0, 0, 0}));
+    EXPECT_EQ(now.at("SType").bytes, (std::vector<std::uint8_t>{105, 0, 0, 0}));
+}
+
+TEST_F(AllOrNothingWrite, AFailurePartWayPutsBackValuesAndAbsences) {
+    e2e::WriteGameValue("Wins", REG_BINARY, {1, 0, 0, 0});
+    e2e::WriteGameValue("Losses", REG_BINARY, {2, 0});                 // shorter than four bytes
+    e2e::WriteGameValue("Won", REG_DWORD, {3, 0, 0, 0});               // another type
+    e2e::WriteGameValue("Streak", REG_BINARY, {1, 2, 3, 4, 5, 6, 7, 8});  // longer
+    // "Lost" and "SType" are absent.
+    const auto before = Snapshot();
+    ASSERT_EQ(before.size(), 4u);
+    EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Lost")); }),
+              "Failed to set data for 'Lost'");
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_TRUE(e2e::GameKeyExists());
+}
+
+TEST_F(AllOrNothingWrite, FailuresAtTheFirstAndLastValue) {
+    ASSERT_TRUE(WriteStatisticsRecord(Record(10)));
+    const auto before = Snapshot();
+    EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Wins")); }),
+              "Failed to set data for 'Wins'");
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("SType")); }),
+              "Failed to set data for 'SType'");
+    EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(AllOrNothingWrite, AKeyThatWasNotThereIsNotLeftBehind) {
+    ASSERT_FALSE(e2e::GameKeyExists());
+    EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Streak")); }),
+              "Failed to set data for 'Streak'");
+    EXPECT_FALSE(e2e::GameKeyExists());
+}
+
+}  // namespace
+}  // namespace tv
