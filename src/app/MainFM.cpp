@@ -1,7 +1,9 @@
 #include "app/MainFM.h"
 
+#include "app/AboutFM.h"
 #include "app/ErrorBox.h"
 #include "app/FormFont.h"
+#include "app/HandCursor.h"
 #include "app/MainFMIds.h"
 #include "app/MessageBox.h"
 #include "app/PushButton.h"
@@ -9,6 +11,9 @@
 #include "backup/RestoreFM.h"
 #include "platform/ProgramFolder.h"
 #include "stats/ClearCommand.h"
+#include "process/GameNames.h"
+#include "process/Launch.h"
+#include "process/Toolz.h"
 #include "stats/DerivedFigures.h"
 #include "stats/RegMonitorMessage.h"
 #include "stats/RegMonitorThread.h"
@@ -174,6 +179,7 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::FormCreate() {
+    InstallSystemHandCursor();
     // Live updates start before the first read, so that no change between the two goes unseen,
     // and whatever that read finds: bad data fixed later must still reach the display.
     if (!UseChangeMonitor() || !StartChangeMonitor())
@@ -258,9 +264,15 @@ void TMainForm::OnCommand(int id) {
     }
 }
 
-void TMainForm::btnLaunchClick() {}
+void TMainForm::btnLaunchClick() {
+    const LaunchResult result = LaunchFreeCell();
+    if (result.outcome == LaunchOutcome::AlreadyRunning)
+        ShowMessageBox(wnd_, kAlreadyRunningText, MsgKind::Information, Buttons(MsgButton::OK));
+    else if (result.outcome == LaunchOutcome::NotFound)
+        ShowMessageBox(wnd_, GameNotFoundText(result.folder), MsgKind::Warning, Buttons(MsgButton::OK));
+}
 
-void TMainForm::btnKillClick() {}
+void TMainForm::btnKillClick() { CloseFreeCell(wnd_); }
 
 void TMainForm::btnBackupClick() { RunBackupCommand(wnd_, ProgramFolder(), FBackupName, raw_); }
 
@@ -278,6 +290,9 @@ void TMainForm::btnClearClick() {
 
 void TMainForm::btnExitClick() { DestroyWindow(wnd_); }
 
-void TMainForm::btnAboutClick() {}
+void TMainForm::btnAboutClick() {
+    TAboutForm about;
+    about.ShowModal(wnd_);
+}
 
 }  // namespace tv

@@ -1,11 +1,22 @@
-// Program entry: the application title, the main window and the message loop.
+// Program entry: the application object, the single-instance guard, the main window and the
+// message loop.
 #include <windows.h>
 
+#include "app/Application.h"
+#include "app/ErrorBox.h"
 #include "app/MainFM.h"
+#include "app/multinst.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+    tv::TApplication application(instance);
+    const tv::TInstanceGuard guard(application);
+    application.SetTitle(tv::kApplicationTitle);
+    // A second copy has asked the first to come to the front: it ends quietly, without a window.
+    if (application.Terminated()) return 0;
+
     tv::TMainForm main_form(instance);
     if (!main_form.Create(show_command)) return 1;
+    application.SetMainWindow(main_form.Handle());
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
         // The dialog manager gives the main window Tab, arrow and access-key navigation.

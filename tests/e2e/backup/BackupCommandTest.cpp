@@ -6,7 +6,8 @@
 
 #include "app/InputPrompt.h"
 #include "app/MainFMIds.h"
-#include "e2e/backup/Dialogs.h"
+#include "e2e/backup/BackupSupport.h"
+#include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
@@ -62,7 +63,7 @@ protected:
         TypeText(name);
         PressKey(VK_RETURN);
         WaitForWindowGone(prompt);
-        return FindMessageBox(program_->Pid(), box_caption);
+        return FindDialog(program_->Pid(), box_caption);
     }
     std::string Folder() const { return program_->Folder(); }
 
@@ -83,9 +84,9 @@ TEST_F(BackupCommand, WritesTheFileUnderTheTrimmedNameAndOffersTheNameNextTime) 
     TypeText("  Robin  ");
     SaveWindowScreenshot(prompt, "backup-prompt.bmp");
     PressKey(VK_RETURN);
-    HWND box = FindMessageBox(program_->Pid(), "Information");
+    HWND box = FindDialog(program_->Pid(), "Information");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "FreeCell statistics backup completed.");
+    EXPECT_EQ(MessageText(box), "FreeCell statistics backup completed.");
     ASSERT_TRUE(Answer(box, "OK"));
 
     const auto files = FilesMatching(Folder(), "*.reg");
@@ -103,7 +104,7 @@ TEST_F(BackupCommand, WritesTheFileUnderTheTrimmedNameAndOffersTheNameNextTime) 
     EXPECT_EQ(HIWORD(selection), 5);
     TypeText("Ann");
     PressKey(VK_RETURN);
-    box = FindMessageBox(program_->Pid(), "Information");
+    box = FindDialog(program_->Pid(), "Information");
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(Answer(box, "OK"));
     const auto ann = FilesMatching(Folder(), "Ann_*.reg");
@@ -214,7 +215,7 @@ TEST_F(BackupCommand, ANameThatPointsElsewhereIsRefused) {
     for (const std::string name : {"sub\\Robin", "..\\Robin", "sub/Robin", "C:Robin"}) {
         HWND box = BackUpAs(name, "Warning");
         ASSERT_NE(box, nullptr) << name;
-        const std::string text = MessageBoxText(box);
+        const std::string text = MessageText(box);
         const std::string expected_start = "Could not backup statistics.\r\nCannot create file " + Folder() + name + "_";
         EXPECT_EQ(text.substr(0, expected_start.size()), expected_start) << text;
         EXPECT_EQ(text.substr(text.size() - 4), ".reg");
@@ -231,7 +232,7 @@ TEST_F(BackupCommand, ANameTheFileSystemRejectsIsReported) {
     HWND box = BackUpAs("Rob?in", "Warning");
     ASSERT_NE(box, nullptr);
     const std::string expected_start = "Could not backup statistics.\r\nCannot create file " + Folder() + "Rob?in_";
-    EXPECT_EQ(MessageBoxText(box).substr(0, expected_start.size()), expected_start);
+    EXPECT_EQ(MessageText(box).substr(0, expected_start.size()), expected_start);
     ASSERT_TRUE(Answer(box, "OK"));
     EXPECT_TRUE(FilesMatching(Folder(), "*.reg").empty());
     EXPECT_TRUE(FilesMatching(Folder(), "*.tmp").empty());  // nothing left beside it

@@ -6,7 +6,8 @@
 
 #include "app/MainFMIds.h"
 #include "backup/RestoreFMIds.h"
-#include "e2e/backup/Dialogs.h"
+#include "e2e/backup/BackupSupport.h"
+#include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
@@ -87,7 +88,7 @@ protected:
     }
     bool OkEnabled() const { return IsWindowEnabled(GetDlgItem(dialog_, IDOK)) != FALSE; }
     bool DeleteEnabled() const { return IsWindowEnabled(GetDlgItem(dialog_, IdBtnDelete)) != FALSE; }
-    HWND Confirmation() const { return FindMessageBox(program_->Pid(), "Confirm"); }
+    HWND Confirmation() const { return FindDialog(program_->Pid(), "Confirm"); }
     std::string Folder() const { return program_->Folder(); }
 
     std::unique_ptr<Program> program_;
@@ -107,7 +108,7 @@ TEST_F(RestoreDialog, AnEmptyFolderShowsAnEmptyListAndTheLayout) {
     EXPECT_EQ(client.bottom, 233);
     ASSERT_NE(list_, nullptr);
     EXPECT_EQ(ClassName(list_), "ListBox");
-    EXPECT_TRUE(ListItems(list_).empty());
+    EXPECT_TRUE(ListBoxItems(list_).empty());
     EXPECT_FALSE(OkEnabled());
     EXPECT_FALSE(DeleteEnabled());
     EXPECT_EQ(Shown(), kZeros);
@@ -160,7 +161,7 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     ASSERT_FALSE(GameKeyExists());
     ASSERT_NE(Open(), nullptr);
     // Sorted by the text, not by date.
-    EXPECT_EQ(ListItems(list_), (std::vector<std::string>{"10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B",
+    EXPECT_EQ(ListBoxItems(list_), (std::vector<std::string>{"10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B",
                                                              "3/2/2005 10:15:30 PM - Robin"}));
     EXPECT_EQ(ListBoxSelection(list_), LB_ERR);
     EXPECT_FALSE(OkEnabled());
@@ -182,9 +183,9 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     PressKey(VK_DELETE);
     HWND box = Confirmation();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Delete backup file dated \"10/1/2005 8:00:00 AM\"?");
+    EXPECT_EQ(MessageText(box), "Delete backup file dated \"10/1/2005 8:00:00 AM\"?");
     ASSERT_TRUE(Answer(box, "&No"));
-    EXPECT_EQ(ListItems(list_).size(), 3u);
+    EXPECT_EQ(ListBoxItems(list_).size(), 3u);
     EXPECT_EQ(FilesMatching(Folder(), "20051001_080000.reg").size(), 1u);
     // Yes deletes it and lists afresh, with nothing selected.
     BringToFront(dialog_);
@@ -193,7 +194,7 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     box = Confirmation();
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(Answer(box, "&Yes"));
-    EXPECT_TRUE(WaitUntil([&] { return ListItems(list_).size() == 2; }));
+    EXPECT_TRUE(WaitUntil([&] { return ListBoxItems(list_).size() == 2; }));
     EXPECT_TRUE(FilesMatching(Folder(), "20051001_080000.reg").empty());
     EXPECT_EQ(ListBoxSelection(list_), LB_ERR);
     EXPECT_FALSE(OkEnabled());
@@ -206,7 +207,7 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     ClickButton(GetDlgItem(dialog_, IdBtnDelete));
     box = Confirmation();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Delete backup file dated \"12/31/2004\" from Ann_B?");
+    EXPECT_EQ(MessageText(box), "Delete backup file dated \"12/31/2004\" from Ann_B?");
     ASSERT_TRUE(Answer(box, "&No"));
 
     // Restore: No keeps the dialog open and writes nothing.
@@ -215,7 +216,7 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     ClickButton(GetDlgItem(dialog_, IDOK));
     box = Confirmation();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Restore backup file dated \"3/2/2005 10:15:30 PM\" from Robin?");
+    EXPECT_EQ(MessageText(box), "Restore backup file dated \"3/2/2005 10:15:30 PM\" from Robin?");
     ASSERT_TRUE(Answer(box, "&No"));
     EXPECT_TRUE(IsWindowVisible(dialog_));
     EXPECT_FALSE(GameKeyExists());
@@ -226,9 +227,7 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     ASSERT_TRUE(Answer(box, "&Yes"));
     EXPECT_TRUE(WaitForWindowGone(dialog_));
     ExpectRegistryHolds({57, 43, 9, 6, 3, 1});
-    // The main window shows the restored figures at its next refresh, which the change monitor
-    // triggers with this message whenever the key changes; it is sent here as the monitor would.
-    PostMessageA(main_, tv::WM_REGMONITORCHANGE, 0, 0);
+    // The change monitor brings the restored figures to the main window; nothing else refreshes it.
     EXPECT_TRUE(WaitUntil([&] { return DlgItemText(main_, mainfm::IdLblWon) == "57"; }, 10000));
     EXPECT_EQ(DlgItemText(main_, mainfm::IdLblLost), "43");
     EXPECT_EQ(DlgItemText(main_, mainfm::IdLblPercent), "57%");
@@ -238,14 +237,14 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
 TEST_F(RestoreDialog, ANameThatDoesNotDecodeIsReportedAndTheDialogStillOpens) {
     Start("restore-bad-name", {{"Robin_20051302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
     ClickButton(GetDlgItem(main_, mainfm::IdBtnRestore));
-    HWND box = FindMessageBox(program_->Pid(), "Tallyvane");
+    HWND box = FindDialog(program_->Pid(), "Tallyvane");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Invalid argument to date encode.");
+    EXPECT_EQ(MessageText(box), "Invalid argument to date encode.");
     ASSERT_TRUE(Answer(box, "OK"));
     dialog_ = FindTopWindow(program_->Pid(), kCaption);
     ASSERT_NE(dialog_, nullptr);
     list_ = GetDlgItem(dialog_, IdListBoxFiles);
-    EXPECT_TRUE(ListItems(list_).empty());
+    EXPECT_TRUE(ListBoxItems(list_).empty());
     // The selection rule has not run: the buttons keep their design state, the labels their captions.
     EXPECT_TRUE(OkEnabled());
     EXPECT_TRUE(DeleteEnabled());
@@ -269,7 +268,7 @@ TEST_F(RestoreDialog, ARegistryEditorExportPreviewsAndRestoresItsValues) {
     ASSERT_EQ(ReadWholeFile(path).substr(0, 2), "\xFF\xFE");
     DeleteGameKey();
     ASSERT_NE(Open(), nullptr);
-    ASSERT_EQ(ListItems(list_), (std::vector<std::string>{"3/2/2005 10:15:30 PM - Exported"}));
+    ASSERT_EQ(ListBoxItems(list_), (std::vector<std::string>{"3/2/2005 10:15:30 PM - Exported"}));
     ClickListBoxItem(list_, 0);
     EXPECT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
     EXPECT_EQ(Shown(), (Preview{"57", "43", "9", "-6", "300 wins", "57%"}));

@@ -6,20 +6,7 @@
 
 namespace tv::e2e {
 
-HWND FindDialog(DWORD pid, const std::string& caption, int timeout_ms) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            for (HWND w : TopWindows(pid))
-                if (ClassName(w) == "#32770" && WindowText(w) == caption) {
-                    found = w;
-                    return true;
-                }
-            return false;
-        },
-        timeout_ms);
-    return found;
-}
+HWND FindDialog(DWORD pid, const std::string& caption, int timeout_ms) { return FindTopWindow(pid, caption, timeout_ms); }
 
 namespace {
 
@@ -68,6 +55,40 @@ bool PressDialogButton(HWND box, int id) {
     if (!button) return false;
     ClickButton(button);
     return true;
+}
+
+bool PressDialogButton(HWND box, const std::string& button_text) {
+    for (HWND child : Children(box)) {
+        if (WindowText(child) == button_text && IsWindowEnabled(child)) {
+            ClickButton(child);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Answer(HWND box, const std::string& button_text) {
+    return PressDialogButton(box, button_text) && WaitForWindowGone(box);
+}
+
+DWORD WindowProcess(HWND wnd) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(wnd, &pid);
+    return pid;
+}
+
+bool KillProcess(DWORD pid) {
+    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    if (!process) return false;
+    TerminateProcess(process, 1);
+    const bool ended = WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
+DWORD FindProcessByWindowTitle(const std::string& title, int timeout_ms) {
+    const HWND wnd = FindTopWindow(0, title, timeout_ms);
+    return wnd ? WindowProcess(wnd) : 0;
 }
 
 int MillisecondsUntilExit(HANDLE process, int limit_ms) {

@@ -8,7 +8,8 @@
 
 namespace tv::e2e {
 
-// A visible dialog box (window class "#32770") of a process, by exact caption; nullptr on time-out.
+// A visible top-level window of a process by exact caption (a message box: "Information", "Confirm",
+// ...; the General error box: "Tallyvane"); nullptr on time-out.
 HWND FindDialog(DWORD pid, const std::string& caption, int timeout_ms = 5000);
 
 // The message of a message box: the text of its first text label (not an icon) that has any.
@@ -27,8 +28,19 @@ std::vector<DialogButton> DialogButtons(HWND box);
 int DefaultButtonId(HWND box);
 // Clicks the button with that id as automation does (BM_CLICK); false when there is none.
 bool PressDialogButton(HWND box, int id);
+// Clicks the enabled child button with this window text ("&Yes", "OK" ...); false when there is none.
+bool PressDialogButton(HWND box, const std::string& button_text);
+// Presses a button of a box and waits until the box has gone.
+bool Answer(HWND box, const std::string& button_text);
 
 // Milliseconds from now until the program's process ends; -1 when it outlives the limit.
 int MillisecondsUntilExit(HANDLE process, int limit_ms);
+
+// The process that owns a window.
+DWORD WindowProcess(HWND wnd);
+// Ends a process that the test did not start itself (by id); true when it has ended.
+bool KillProcess(DWORD pid);
+// The id of the process owning a visible top-level window with this title, anywhere; 0 if none.
+DWORD FindProcessByWindowTitle(const std::string& title, int timeout_ms = 5000);
 
 }  // namespace tv::e2e

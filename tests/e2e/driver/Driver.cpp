@@ -70,13 +70,24 @@ Program::~Program() {
 
 bool Program::Start(const std::string& arguments) {
     std::string cmd = "\"" + path_ + "\"" + (arguments.empty() ? "" : " " + arguments);
+    // Standard handles on NUL: under Wine a child otherwise keeps the test's output pipe open, and
+    // so does any process it spawns (the virtual desktop), which keeps the test run waiting.
+    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
+    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                             OPEN_EXISTING, 0, nullptr);
     STARTUPINFOA si{};
     si.cb = sizeof(si);
+    if (nul != INVALID_HANDLE_VALUE) {
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = si.hStdOutput = si.hStdError = nul;
+    }
     if (pi_.hProcess) CloseHandle(pi_.hProcess);
     if (pi_.hThread) CloseHandle(pi_.hThread);
     pi_ = {};
-    return CreateProcessA(path_.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(), &si,
-                          &pi_) != 0;
+    const bool started = CreateProcessA(path_.c_str(), cmd.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0,
+                                        nullptr, folder_.c_str(), &si, &pi_) != 0;
+    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
+    return started;
 }
 
 bool Program::WaitForExit(int timeout_ms) {
@@ -184,14 +195,20 @@ std::string DlgItemText(HWND parent, int id) {
 }
 
 std::vector<std::string> ListBoxItems(HWND list) {
+    // Read as UTF-16: Wine does not carry the ANSI LB_GETTEXT across processes.
     std::vector<std::string> items;
-    const auto count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        const auto len = SendMessageA(list, LB_GETTEXTLEN, i, 0);
-        std::string s(static_cast<size_t>(len) + 1, '\0');
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(s.data()));
-        s.resize(static_cast<size_t>(len));
-        items.push_back(s);
+        const auto len = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (len < 0) break;
+        std::wstring w(static_cast<std::size_t>(len) + 16, L'\0');
+        const auto got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(w.data()));
+        w.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
+        std::string a(w.size() * 2 + 1, '\0');
+        const int n = WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), a.data(),
+                                          static_cast<int>(a.size()), nullptr, nullptr);
+        a.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
+        items.push_back(a);
     }
     return items;
 }

@@ -1,4 +1,4 @@
-#include "e2e/backup/Dialogs.h"
+#include "e2e/backup/BackupSupport.h"
 
 #include <algorithm>
 #include <fstream>
@@ -7,51 +7,6 @@
 #include "e2e/driver/Driver.h"
 
 namespace tv::e2e {
-
-HWND FindMessageBox(DWORD pid, const std::string& caption, int timeout_ms) {
-    return FindTopWindow(pid, caption, timeout_ms);
-}
-
-std::string MessageBoxText(HWND box) {
-    for (HWND child : Children(box)) {
-        if (ClassName(child) != "Static") continue;
-        const std::string text = WindowText(child);
-        if (!text.empty()) return text;
-    }
-    return "";
-}
-
-bool PressButton(HWND dialog, const std::string& text) {
-    for (HWND child : Children(dialog)) {
-        if (WindowText(child) == text && IsWindowEnabled(child)) {
-            ClickButton(child);
-            return true;
-        }
-    }
-    return false;
-}
-
-bool Answer(HWND box, const std::string& button_text) {
-    return PressButton(box, button_text) && WaitForWindowGone(box);
-}
-
-std::vector<std::string> ListItems(HWND list) {
-    std::vector<std::string> items;
-    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto len = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (len < 0) break;
-        std::wstring w(static_cast<std::size_t>(len) + 16, L'\0');
-        const auto got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(w.data()));
-        w.resize(got < 0 ? 0 : static_cast<std::size_t>(got));
-        std::string a(w.size() * 2 + 1, '\0');
-        const int n = WideCharToMultiByte(CP_ACP, 0, w.data(), static_cast<int>(w.size()), a.data(),
-                                          static_cast<int>(a.size()), nullptr, nullptr);
-        a.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-        items.push_back(a);
-    }
-    return items;
-}
 
 namespace {
 

@@ -1,0 +1,40 @@
+#pragma once
+// The About box: name, icon, version and build date, and links to the homepage and support mail.
+#include <windows.h>
+
+#include "app/Label.h"
+#include "app/ModalDialog.h"
+#include "app/ToolTips.h"
+#include "platform/Handles.h"
+
+namespace tv {
+
+class TAboutForm : public ModalDialog {
+public:
+    // Shows the box modally, centred over the main window; returns when it is closed.
+    INT_PTR ShowModal(HWND main_window);
+
+protected:
+    HWND OnCreate() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnCancel() override { Close(IDOK); }  // btnOK is the cancel button as well
+    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+    void OnDestroy() override { tips_.Destroy(); }
+
+private:
+    void FormCreate();
+    void lblURLClick();
+    void lblEmailClick();
+    LRESULT OnCtlColorStatic(HDC dc, HWND control);
+    bool OnSetCursor(HWND control);
+
+    UniqueFont font_;
+    UniqueFont app_name_font_;
+    UniqueFont link_font_;
+    ToolTips tips_;
+    HWND ImageIcon = nullptr;
+    Label lblAppName, lblVersion, lblURL, lblEmail;
+    HWND btnOK = nullptr;
+};
+
+}  // namespace tv

@@ -1,0 +1,24 @@
+#pragma once
+// A tooltip control that shows a text while the pointer rests on a control.
+#include <windows.h>
+
+#include <string>
+
+#include "platform/Handles.h"
+
+namespace tv {
+
+class ToolTips {
+public:
+    void Create(HWND owner);
+    // The control must receive mouse messages (a STATIC needs SS_NOTIFY).
+    void Add(HWND control, const std::string& text);
+    void Destroy() { wnd_.reset(); }
+    HWND Handle() const { return wnd_.get(); }
+
+private:
+    HWND owner_ = nullptr;
+    UniqueWindow wnd_;
+};
+
+}  // namespace tv

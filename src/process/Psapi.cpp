@@ -1,0 +1,46 @@
+#include "process/Psapi.h"
+
+namespace tv {
+
+namespace {
+
+template <typename Fn>
+Fn Resolve(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+}  // namespace
+
+bool PsapiBinding::Load() {
+    if (library_) return true;
+    UniqueModule library(LoadLibraryA(library_name_.c_str()));
+    if (!library) return false;
+    enum_processes_ = Resolve<EnumProcessesFn>(library.get(), "EnumProcesses");
+    enum_process_modules_ = Resolve<EnumProcessModulesFn>(library.get(), "EnumProcessModules");
+    get_module_base_name_ = Resolve<GetModuleBaseNameAFn>(library.get(), "GetModuleBaseNameA");
+    // A library without one of them cannot list processes: treat it as missing.
+    if (!enum_processes_ || !enum_process_modules_ || !get_module_base_name_) return false;
+    library_ = std::move(library);
+    return true;
+}
+
+BOOL PsapiBinding::EnumProcesses(DWORD* ids, DWORD bytes, DWORD* bytes_needed) {
+    return Load() ? enum_processes_(ids, bytes, bytes_needed) : FALSE;
+}
+
+BOOL PsapiBinding::EnumProcessModules(HANDLE process, HMODULE* modules, DWORD bytes, DWORD* bytes_needed) {
+    return Load() ? enum_process_modules_(process, modules, bytes, bytes_needed) : FALSE;
+}
+
+DWORD PsapiBinding::GetModuleBaseNameA(HANDLE process, HMODULE module, char* name, DWORD size) {
+    return Load() ? get_module_base_name_(process, module, name, size) : 0;
+}
+
+PsapiBinding& Psapi() {
+    static PsapiBinding binding;
+    return binding;
+}
+
+bool LoadPsapi() { return Psapi().Load(); }
+
+}  // namespace tv
