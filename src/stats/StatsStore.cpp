@@ -21,8 +21,11 @@ void ReadRawValue(HKEY key, const char* name, RawValue& buffer) {
     // with ERROR_MORE_DATA instead of overrunning.
     RawValue fetched{};
     DWORD fetched_size = static_cast<DWORD>(fetched.size());
-    if (RegQueryValueExA(key, name, nullptr, nullptr, fetched.data(), &fetched_size) != ERROR_SUCCESS)
-        throw TvError(FormatText("Failed to get data for '%s'", name));
+    const LONG result = RegQueryValueExA(key, name, nullptr, nullptr, fetched.data(), &fetched_size);
+    // The game (or anyone) may delete the value or the key between the two queries: that is a
+    // missing value, as if it had been gone at the first query, not an error to show.
+    if (result == ERROR_FILE_NOT_FOUND || result == ERROR_KEY_DELETED) return;
+    if (result != ERROR_SUCCESS) throw TvError(FormatText("Failed to get data for '%s'", name));
     for (DWORD i = 0; i < fetched_size && i < buffer.size(); ++i) buffer[i] = fetched[i];
 }
 

@@ -11,7 +11,6 @@
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
-#include "stats/RegMonitorMessage.h"
 
 namespace tv::e2e {
 namespace {
