@@ -8,6 +8,7 @@
 #include "app/FormFont.h"
 #include "app/HandCursor.h"
 #include "app/PushButton.h"
+#include "platform/RuntimeLibrary.h"
 
 namespace tv {
 
@@ -36,7 +37,8 @@ void MakeClickable(const Label& label) {
 
 void ShellOpen(const std::string& target) {
     // Whatever the shell answers is its own business: it reports failures itself.
-    ShellExecuteA(ApplicationWindow(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (const auto shell_execute = RuntimeProc<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA"))
+        shell_execute(ApplicationWindow(), "open", target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "app/ModalDialog.h"
 #include "app/PushButton.h"
 #include "platform/Handles.h"
+#include "platform/CommonControls.h"
 
 namespace tv {
 
@@ -110,12 +111,12 @@ LRESULT CALLBACK EditSubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT
             FlattenClipboardText(wnd);
             break;
         case WM_NCDESTROY:
-            RemoveWindowSubclass(wnd, EditSubclassProc, id);
+            comctl::RemoveSubclass(wnd, EditSubclassProc, id);
             break;
         default:
             break;
     }
-    return DefSubclassProc(wnd, msg, wp, lp);
+    return comctl::DefSubclass(wnd, msg, wp, lp);
 }
 
 class TInputPrompt : public ModalDialog {
@@ -142,7 +143,7 @@ protected:
                                 nullptr);
         SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         SendMessageA(edit_, EM_LIMITTEXT, kMaxLength, 0);
-        SetWindowSubclass(edit_, EditSubclassProc, 1, 0);
+        comctl::SetSubclass(edit_, EditSubclassProc, 1, 0);
         const int top = units_.Y(41), width = units_.X(50), height = units_.Y(14);
         CreatePushButton(wnd, {IDOK, "OK", units_.X(38), top, width, height, ButtonRole::Default}, font_.get());
         CreatePushButton(wnd, {IDCANCEL, "Cancel", units_.X(92), top, width, height, ButtonRole::Cancel},

@@ -2,11 +2,12 @@
 
 #include <commctrl.h>
 
+#include "platform/CommonControls.h"
+
 namespace tv {
 
 void ToolTips::Create(HWND owner) {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&icc);
+    comctl::InitCommonControls(ICC_WIN95_CLASSES);
     owner_ = owner;
     wnd_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/RuntimeLibrary.h"
 #include "process/GameNames.h"
 #include "process/Platform.h"
 #include "process/Toolz.h"
@@ -32,7 +33,8 @@ LaunchResult LaunchFreeCell() {
     const std::string path = GamePathIn(folder);
     if (!FileExists(path)) return {LaunchOutcome::NotFound, folder};
     // A start the system refuses shows nothing, as the shell reports its own failures.
-    ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (const auto shell_execute = RuntimeProc<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA"))
+            shell_execute(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return {LaunchOutcome::Started, folder};
 }
 

@@ -7,9 +7,20 @@
 #include <memory>
 #include <string>
 
+#include "platform/RuntimeLibrary.h"
+
 namespace tv {
 
 namespace {
+
+// The accessibility runtime is bound when a client first asks, not at every start of the program.
+template <typename Fn>
+Fn Oleacc(const char* name) { return RuntimeProc<Fn>("oleacc.dll", name); }
+
+BSTR AllocBstr(const wchar_t* text) {
+    const auto alloc = RuntimeProc<decltype(&SysAllocString)>("oleaut32.dll", "SysAllocString");
+    return alloc ? alloc(text) : nullptr;
+}
 
 std::string WindowCaption(HWND wnd) {
     char text[256] = {};
@@ -31,7 +42,7 @@ BSTR ToBstr(const std::string& text) {
     const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
     MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-    return SysAllocString(wide.c_str());
+    return AllocBstr(wide.c_str());
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -94,7 +105,6 @@ public:
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (!role) return E_POINTER;
         if (!IsSelf(child)) return E_INVALIDARG;
-        VariantInit(role);
         role->vt = VT_I4;
         role->lVal = ROLE_SYSTEM_PUSHBUTTON;
         return S_OK;
@@ -110,7 +120,6 @@ public:
         if (button_state & BST_PUSHED) bits |= STATE_SYSTEM_PRESSED;
         if (button_state & BST_HOT) bits |= STATE_SYSTEM_HOTTRACKED;
         if ((GetWindowLongPtrA(wnd_, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON) bits |= STATE_SYSTEM_DEFAULT;
-        VariantInit(state);
         state->vt = VT_I4;
         state->lVal = bits;
         return S_OK;
@@ -140,7 +149,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
         if (!action) return E_POINTER;
         if (!IsSelf(child)) return E_INVALIDARG;
-        *action = SysAllocString(L"Press");
+        *action = AllocBstr(L"Press");
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override { return base_->accSelect(f, c); }
@@ -173,8 +182,9 @@ long CreateButtonAccessible(HWND button, IAccessible** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
     IAccessible* base = nullptr;
-    const HRESULT hr =
-        CreateStdAccessibleObject(button, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&base));
+    const auto create = Oleacc<decltype(&CreateStdAccessibleObject)>("CreateStdAccessibleObject");
+    if (!create) return E_NOTIMPL;
+    const HRESULT hr = create(button, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&base));
     if (FAILED(hr) || !base) return FAILED(hr) ? hr : E_FAIL;
     auto object = std::make_unique<ButtonAccessible>(button, base);
     *out = object.release();  // owned by its reference count from here
@@ -186,13 +196,16 @@ namespace {
 // Whether an accessible object handed over by WM_GETOBJECT can be taken back: some platforms
 // register no marshalling for IAccessible, and a client would then get nothing at all.
 bool CanHandOverAccessible(HWND button) {
+    const auto to_lresult = Oleacc<decltype(&LresultFromObject)>("LresultFromObject");
+    const auto from_lresult = Oleacc<decltype(&ObjectFromLresult)>("ObjectFromLresult");
+    if (!to_lresult || !from_lresult) return false;
     IAccessible* probe = nullptr;
     if (FAILED(CreateButtonAccessible(button, &probe))) return false;
-    const LRESULT handed = LresultFromObject(IID_IAccessible, 0, probe);
+    const LRESULT handed = to_lresult(IID_IAccessible, 0, probe);
     probe->Release();
     if (handed <= 0) return false;
     IAccessible* back = nullptr;
-    const HRESULT hr = ObjectFromLresult(handed, IID_IAccessible, 0, reinterpret_cast<void**>(&back));
+    const HRESULT hr = from_lresult(handed, IID_IAccessible, 0, reinterpret_cast<void**>(&back));
     if (back) back->Release();
     return SUCCEEDED(hr);
 }
@@ -204,7 +217,7 @@ LRESULT ButtonAccessibleResult(HWND button, WPARAM wp) {
     if (!can_hand_over) return 0;
     IAccessible* accessible = nullptr;
     if (FAILED(CreateButtonAccessible(button, &accessible))) return 0;
-    const LRESULT result = LresultFromObject(IID_IAccessible, wp, accessible);
+    const LRESULT result = Oleacc<decltype(&LresultFromObject)>("LresultFromObject")(IID_IAccessible, wp, accessible);
     accessible->Release();
     // A failure code would reach the client as its answer; the standard object is better than none.
     return result > 0 ? result : 0;

@@ -70,7 +70,7 @@ int TVtGlyphList::AddMasked(HBITMAP bitmap, COLORREF mask_colour) {
     if (!list_) {
         WindowDc screen(nullptr);
         const bool deep = !ThemesAvailable() && GetDeviceCaps(screen.get(), BITSPIXEL) == 32;
-        list_.reset(ImageList_Create(width_, height_, (deep ? ILC_COLOR32 : ILC_COLORDDB) | ILC_MASK, 1, 4));
+        list_.reset(comctl::ImageListCreate(width_, height_, (deep ? ILC_COLOR32 : ILC_COLORDDB) | ILC_MASK, 1, 4));
         if (!list_) return -1;
     }
     // Masked images keep black where they are transparent.
@@ -94,8 +94,8 @@ int TVtGlyphList::AddMasked(HBITMAP bitmap, COLORREF mask_colour) {
     }
     bool grow = false;
     const int slot = slots_.Allocate(grow);
-    const bool ok = grow ? ImageList_Add(list_.get(), image.get(), mask.get()) == slot
-                         : ImageList_Replace(list_.get(), slot, image.get(), mask.get()) != FALSE;
+    const bool ok = grow ? comctl::ImageListAdd(list_.get(), image.get(), mask.get()) == slot
+                         : comctl::ImageListReplace(list_.get(), slot, image.get(), mask.get()) != FALSE;
     if (!ok) {
         slots_.Release(slot);
         return -1;
@@ -217,7 +217,7 @@ LayoutSize TVtButtonGlyph::PictureSize() const {
     if (use_image_list_ && image_list_) {
         if (image_index_ == -1) return {};
         int w = 0, h = 0;
-        ImageList_GetIconSize(image_list_, &w, &h);
+        comctl::ImageListGetIconSize(image_list_, &w, &h);
         return {w, h};
     }
     if (use_icon_ && icon_) {
@@ -313,21 +313,21 @@ void TVtButtonGlyph::DrawPicture(HDC dc, POINT pos, PressState state) {
     if (use_image_list_ && image_list_) {
         if (image_index_ == -1) return;
         int w = 0, h = 0;
-        ImageList_GetIconSize(image_list_, &w, &h);
+        comctl::ImageListGetIconSize(image_list_, &w, &h);
         if (scaled_ || state == psDisabled) {
             UniqueMemDc mem(CreateCompatibleDC(dc));
             UniqueBitmap picture = ScreenBitmap(w, h);
             SelectGuard select(mem.get(), picture.get());
             const RECT all{0, 0, w, h};
             FillRect(mem.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
-            ImageList_Draw(image_list_, image_index_, mem.get(), 0, 0, ILD_TRANSPARENT);
+            comctl::ImageListDraw(image_list_, image_index_, mem.get(), 0, 0, ILD_TRANSPARENT);
             if (state == psDisabled && !scaled_) MakeEmbossed(dc, picture.get(), w, h);
             const COLORREF key = GetPixel(mem.get(), 0, h - 1);
             const int dw = scaled_ ? scaled_size_.width : w;
             const int dh = scaled_ ? scaled_size_.height : h;
             TransparentBlt(dc, pos.x, pos.y, dw, dh, mem.get(), 0, 0, w, h, key);
         } else {
-            ImageList_Draw(image_list_, image_index_, dc, pos.x, pos.y, ILD_TRANSPARENT);
+            comctl::ImageListDraw(image_list_, image_index_, dc, pos.x, pos.y, ILD_TRANSPARENT);
         }
         return;
     }
@@ -347,11 +347,11 @@ void TVtButtonGlyph::DrawPicture(HDC dc, POINT pos, PressState state) {
         SelectGuard select(mem.get(), picture.get());
         const RECT all{0, 0, w, h};
         FillRect(mem.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
-        ImageList_Draw(list_->Handle(), index, mem.get(), 0, 0, ILD_NORMAL);
+        comctl::ImageListDraw(list_->Handle(), index, mem.get(), 0, 0, ILD_NORMAL);
         const COLORREF key = GetPixel(mem.get(), 0, h - 1);
         TransparentBlt(dc, pos.x, pos.y, scaled_size_.width, scaled_size_.height, mem.get(), 0, 0, w, h, key);
     } else {
-        ImageList_Draw(list_->Handle(), index, dc, pos.x, pos.y, ILD_TRANSPARENT);
+        comctl::ImageListDraw(list_->Handle(), index, dc, pos.x, pos.y, ILD_TRANSPARENT);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/CommonControls.h"
 #include "platform/Handles.h"
 #include "widgets/button/ArrangeContent.h"
 #include "widgets/button/GlyphCache.h"
@@ -21,7 +22,7 @@
 
 namespace tv {
 
-using UniqueImageList = UniqueResource<NullIsEmpty<HIMAGELIST, ImageList_Destroy>>;
+using UniqueImageList = UniqueResource<NullIsEmpty<HIMAGELIST, comctl::ImageListDestroy>>;
 
 // ResolveColor (system colour or RGB to COLORREF) is shared with the caption renderer.
 

@@ -1,5 +1,7 @@
 #include "e2e/driver/Driver.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -304,6 +306,26 @@ void TypeText(const std::string& text) {
 }
 
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+int KillProcessesNamed(const std::string& file_name) {
+    int ended = 0;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        std::string exe = entry.szExeFile;
+        exe = exe.substr(exe.find_last_of("\\/") == std::string::npos ? 0 : exe.find_last_of("\\/") + 1);
+        if (lstrcmpiA(exe.c_str(), file_name.c_str()) != 0) continue;
+        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (!process) continue;
+        TerminateProcess(process, 1);
+        if (WaitForSingleObject(process, 5000) == WAIT_OBJECT_0) ++ended;
+        CloseHandle(process);
+    }
+    CloseHandle(snapshot);
+    return ended;
+}
 
 int RunAndWait(const std::string& command_line, int timeout_ms) {
     STARTUPINFOA si{};

@@ -73,6 +73,10 @@ void PressKey(WORD vk, bool alt = false, bool shift = false, bool ctrl = false);
 void TypeText(const std::string& text);
 void ClickButton(HWND button);  // BM_CLICK, as automation does
 
+// Ends every running process whose executable has this file name (any case), waiting for each;
+// a test that works with such processes starts from none. Returns how many were ended.
+int KillProcessesNamed(const std::string& file_name);
+
 // Runs a program (for example Wine's own reg.exe) and returns its exit code (-1 on failure).
 int RunAndWait(const std::string& command_line, int timeout_ms = 20000);
 std::string SystemFolder();  // with trailing "\"

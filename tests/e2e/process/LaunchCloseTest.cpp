@@ -31,6 +31,8 @@ void KillStandIns() {
     while (const DWORD pid = FindProcessByWindowTitle(kStandInTitle, 0)) {
         if (!KillProcess(pid)) break;
     }
+    // A game started just now may not show its window yet: end it by name as well.
+    KillProcessesNamed("freecell.exe");
 }
 
 class LaunchClose : public testing::Test {

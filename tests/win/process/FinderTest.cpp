@@ -27,6 +27,9 @@ bool Lists(const ProcessList& list, DWORD pid) {
 
 class Finder : public testing::Test {
 protected:
+    // Games left over by earlier tests would be found first.
+    void SetUp() override { e2e::KillProcessesNamed("freecell.exe"); }
+
     // Starts the stand-in as folder\file_name and waits until the finder's list shows it.
     Program& Run(const std::string& scratch, const std::string& file_name) {
         programs_.push_back(std::make_unique<Program>(ScratchFolder(scratch), file_name, StandIn()));
