@@ -10,6 +10,7 @@
 #include "app/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/CommonControls.h"
+#include "widgets/button/VtUxTheme.h"
 
 namespace tv {
 
@@ -41,41 +42,19 @@ DialogUnits MeasureDialogUnits(HFONT font) {
     return units;
 }
 
-// The visual-styles functions, bound by name so the program also runs where uxtheme is missing.
-class ThemeApi {
-public:
-    ThemeApi() : module_(LoadLibraryA("uxtheme.dll")) {
-        if (!module_) return;
-        is_active_ = Bind<IsThemeActiveFn>("IsThemeActive");
-        open_ = Bind<OpenThemeDataFn>("OpenThemeData");
-        close_ = Bind<CloseThemeDataFn>("CloseThemeData");
-        draw_ = Bind<DrawThemeBackgroundFn>("DrawThemeBackground");
-    }
-    // Paints the style's "EDIT" border over rect (the inside excluded); false without styles.
-    bool DrawEditBorder(HWND wnd, HDC dc, const RECT& rect) const {
-        if (!is_active_ || !open_ || !close_ || !draw_ || !is_active_()) return false;
-        HANDLE theme = open_(wnd, L"EDIT");
-        if (!theme) return false;
-        draw_(theme, dc, 0, 0, &rect, nullptr);
-        close_(theme);
-        return true;
-    }
-
-private:
-    using IsThemeActiveFn = BOOL(WINAPI*)();
-    using OpenThemeDataFn = HANDLE(WINAPI*)(HWND, LPCWSTR);
-    using CloseThemeDataFn = HRESULT(WINAPI*)(HANDLE);
-    using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HANDLE, HDC, int, int, const RECT*, const RECT*);
-    template <typename Fn>
-    Fn Bind(const char* name) {
-        return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module_.get(), name)));
-    }
-    UniqueModule module_;
-    IsThemeActiveFn is_active_ = nullptr;
-    OpenThemeDataFn open_ = nullptr;
-    CloseThemeDataFn close_ = nullptr;
-    DrawThemeBackgroundFn draw_ = nullptr;
-};
+// Paints the visual style's "EDIT" border over rect (the inside excluded); false without a style.
+bool DrawEditBorder(HWND wnd, HDC dc, const RECT& rect) {
+    BindThemeLibrary();
+    const VtUxTheme& ux = UxTheme();
+    if (!ux.IsThemeActive || !ux.OpenThemeData || !ux.CloseThemeData || !ux.DrawThemeBackground ||
+        !ux.IsThemeActive())
+        return false;
+    HTHEME theme = ux.OpenThemeData(wnd, L"EDIT");
+    if (!theme) return false;
+    ux.DrawThemeBackground(theme, dc, 0, 0, &rect, nullptr);
+    ux.CloseThemeData(theme);
+    return true;
+}
 
 // Before a paste, strips CR and LF from the clipboard's text and puts the shortened text back.
 void FlattenClipboardText(HWND owner) {
@@ -184,7 +163,7 @@ private:
                          field_.bottom - kBorderWidth};
         const int saved = SaveDC(dc);
         ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
-        if (!theme_.DrawEditBorder(Handle(), dc, field_)) {
+        if (!DrawEditBorder(Handle(), dc, field_)) {
             RECT outer = field_;
             FrameRect(dc, &outer, GetSysColorBrush(COLOR_BTNSHADOW));
             InflateRect(&outer, -1, -1);
@@ -198,7 +177,6 @@ private:
     std::string value_;
     UniqueFont font_;
     DialogUnits units_;
-    ThemeApi theme_;
     Label prompt_label_;
     HWND edit_ = nullptr;
     RECT field_{};

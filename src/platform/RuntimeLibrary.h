@@ -6,12 +6,17 @@
 
 namespace tv {
 
+// An entry point of a loaded module as a typed function pointer; null when it is missing.
+template <typename Fn>
+Fn ProcAddress(HMODULE module, const char* name) {
+    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
 template <typename Fn>
 Fn RuntimeProc(const char* library, const char* name) {
     HMODULE module = GetModuleHandleA(library);
     if (!module) module = LoadLibraryA(library);
-    if (!module) return nullptr;
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    return module ? ProcAddress<Fn>(module, name) : nullptr;
 }
 
 }  // namespace tv

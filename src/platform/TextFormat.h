@@ -14,6 +14,14 @@ inline std::string FormatText(std::string_view pattern, const std::string& arg) 
     return FormatText(pattern, std::vector<std::string>{arg});
 }
 
+// The value of a hexadecimal digit in either case, or -1 for any other character.
+constexpr int HexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
 // Plain decimal text: optional "-", digits, no grouping.
 std::string IntToText(std::int64_t value);
 

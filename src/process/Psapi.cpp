@@ -1,23 +1,16 @@
 #include "process/Psapi.h"
 
+#include "platform/RuntimeLibrary.h"
+
 namespace tv {
-
-namespace {
-
-template <typename Fn>
-Fn Resolve(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-}  // namespace
 
 bool PsapiBinding::Load() {
     if (library_) return true;
     UniqueModule library(LoadLibraryA(library_name_.c_str()));
     if (!library) return false;
-    enum_processes_ = Resolve<EnumProcessesFn>(library.get(), "EnumProcesses");
-    enum_process_modules_ = Resolve<EnumProcessModulesFn>(library.get(), "EnumProcessModules");
-    get_module_base_name_ = Resolve<GetModuleBaseNameAFn>(library.get(), "GetModuleBaseNameA");
+    enum_processes_ = ProcAddress<EnumProcessesFn>(library.get(), "EnumProcesses");
+    enum_process_modules_ = ProcAddress<EnumProcessModulesFn>(library.get(), "EnumProcessModules");
+    get_module_base_name_ = ProcAddress<GetModuleBaseNameAFn>(library.get(), "GetModuleBaseNameA");
     // A library without one of them cannot list processes: treat it as missing.
     if (!enum_processes_ || !enum_process_modules_ || !get_module_base_name_) return false;
     library_ = std::move(library);

@@ -1,23 +1,16 @@
 #include "process/ToolHelp.h"
 
+#include "platform/RuntimeLibrary.h"
+
 namespace tv {
-
-namespace {
-
-template <typename Fn>
-Fn Resolve(HMODULE module, const char* name) {
-    return reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-}  // namespace
 
 bool ToolHelpBinding::Load() {
     if (!kernel_) {
         kernel_ = GetModuleHandleA("kernel32.dll");
         if (kernel_) {
-            create_snapshot_ = Resolve<CreateSnapshotFn>(kernel_, "CreateToolhelp32Snapshot");
-            process_first_ = Resolve<ProcessWalkFn>(kernel_, "Process32First");
-            process_next_ = Resolve<ProcessWalkFn>(kernel_, "Process32Next");
+            create_snapshot_ = ProcAddress<CreateSnapshotFn>(kernel_, "CreateToolhelp32Snapshot");
+            process_first_ = ProcAddress<ProcessWalkFn>(kernel_, "Process32First");
+            process_next_ = ProcAddress<ProcessWalkFn>(kernel_, "Process32Next");
         }
     }
     return kernel_ && create_snapshot_ && process_first_ && process_next_;

@@ -1,5 +1,7 @@
 #include "widgets/button/VtUxTheme.h"
 
+#include "platform/RuntimeLibrary.h"
+
 namespace tv {
 
 namespace {
@@ -19,7 +21,7 @@ ThemeBinding& Binding() {
 
 template <typename Fn>
 void Resolve(HMODULE module, const char* name, Fn& slot) {
-    slot = reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    slot = ProcAddress<Fn>(module, name);
 }
 
 bool IsVersionAtLeast51() {

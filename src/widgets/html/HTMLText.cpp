@@ -1,15 +1,10 @@
 #include "widgets/html/HTMLText.h"
 
+#include "platform/TextFormat.h"
+
 namespace tv {
 
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
 
 char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -36,7 +31,7 @@ std::optional<std::int32_t> TextToInt(std::string_view text) {
     if (i >= text.size()) return std::nullopt;
     std::uint64_t value = 0;
     for (; i < text.size(); ++i) {
-        const int digit = hex ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
+        const int digit = hex ? HexDigitValue(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
         if (digit < 0) return std::nullopt;
         value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
         if (value > 0xFFFFFFFFull) return std::nullopt;

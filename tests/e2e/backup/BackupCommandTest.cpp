@@ -11,6 +11,7 @@
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
+#include "shared/WorkedExample.h"
 
 namespace tv::e2e {
 namespace {
@@ -18,17 +19,7 @@ namespace {
 using namespace tv::mainfm;
 using namespace tv::inputprompt;
 
-const std::string kExampleFile =
-    "REGEDIT4\r\n"
-    "\r\n"
-    "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-    "\"Wins\"=hex:09,00,00,00\r\n"
-    "\"Losses\"=hex:06,00,00,00\r\n"
-    "\"Won\"=hex:39,00,00,00\r\n"
-    "\"Lost\"=hex:2B,00,00,00\r\n"
-    "\"Streak\"=hex:03,00,00,00\r\n"
-    "\"SType\"=hex:01,00,00,00\r\n"
-    "\r\n";
+const std::string& kExampleFile = tv::testdata::kWorkedExampleFile;
 
 bool IsStampTail(const std::string& name, std::size_t from) {
     if (name.size() != from + 19) return false;

@@ -3,6 +3,7 @@
 
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
+#include "shared/WorkedExample.h"
 
 namespace tv {
 namespace {
@@ -32,17 +33,7 @@ constexpr BackupStamp kExampleStamp{2005, 3, 2, 22, 15, 30};
 
 TEST(BackupFormat, WorkedExampleByteForByte) {
     const std::string text = JoinBackupLines(BackupFileLines(Record(57, 43, 9, 6, 3, 1)));
-    const std::string expected =
-        "REGEDIT4\r\n"
-        "\r\n"
-        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-        "\"Wins\"=hex:09,00,00,00\r\n"
-        "\"Losses\"=hex:06,00,00,00\r\n"
-        "\"Won\"=hex:39,00,00,00\r\n"
-        "\"Lost\"=hex:2B,00,00,00\r\n"
-        "\"Streak\"=hex:03,00,00,00\r\n"
-        "\"SType\"=hex:01,00,00,00\r\n"
-        "\r\n";
+    const std::string& expected = testdata::kWorkedExampleFile;
     EXPECT_EQ(text, expected);
     EXPECT_EQ(text.size(), 242u);
     EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");

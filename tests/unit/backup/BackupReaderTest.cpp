@@ -5,21 +5,12 @@
 
 #include "backup/BackupReader.h"
 #include "platform/Error.h"
+#include "shared/WorkedExample.h"
 
 namespace tv {
 namespace {
 
-const std::string kExample =
-    "REGEDIT4\r\n"
-    "\r\n"
-    "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-    "\"Wins\"=hex:09,00,00,00\r\n"
-    "\"Losses\"=hex:06,00,00,00\r\n"
-    "\"Won\"=hex:39,00,00,00\r\n"
-    "\"Lost\"=hex:2B,00,00,00\r\n"
-    "\"Streak\"=hex:03,00,00,00\r\n"
-    "\"SType\"=hex:01,00,00,00\r\n"
-    "\r\n";
+const std::string& kExample = testdata::kWorkedExampleFile;
 
 std::int32_t Value(const std::string& text, const char* quoted) { return ReadBackupValue(SplitBackupText(text), quoted); }
 
