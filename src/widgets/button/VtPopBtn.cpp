@@ -188,6 +188,8 @@ LRESULT TCustomVtPopupButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case BM_SETCHECK:
             SetDown(wp == BST_CHECKED);
             return 0;
+        case WM_CONTEXTMENU:
+            return WMContextMenu(wp, lp);
         case WM_GETOBJECT:
             return WMGetObject(wp, lp);
         case WM_EXITMENULOOP:
@@ -520,6 +522,32 @@ void TCustomVtPopupButton::WMExitMenuLoop() {
     ScreenToClient(wnd_, &p);
     const int width = Size().width;
     if (p.x >= width - ArrowWidth() && p.x <= width) logic_.skip_arrow_press = true;
+}
+
+LRESULT TCustomVtPopupButton::WMContextMenu(WPARAM wp, LPARAM lp) {
+    const POINT screen{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+    if (FIsHTML && FLinkPopupMenu && screen.x >= 0) {
+        POINT client = screen;
+        ScreenToClient(wnd_, &client);
+        std::string href;
+        if (LinkAtClientPoint(client, href)) {
+            if (!(OnContextPopup && OnContextPopup(*this, client))) LinkPopup(screen);
+            return 1;
+        }
+    }
+    return DefWindowProcA(wnd_, WM_CONTEXTMENU, wp, lp);
+}
+
+void TCustomVtPopupButton::LinkPopup(POINT screen) {
+    if (!FLinkPopupMenu) return;
+    // Whatever the mouse was doing with the button ends here.
+    if (GetCapture() == wnd_) ReleaseCapture();
+    Apply(logic_.CancelMenu());
+    if (screen.x < 0) {
+        screen = {0, 0};
+        ClientToScreen(wnd_, &screen);
+    }
+    TrackPopupMenu(FLinkPopupMenu, TPM_RIGHTBUTTON, screen.x, screen.y, 0, wnd_, nullptr);
 }
 
 void TCustomVtPopupButton::WMCancelPulldown() {

@@ -50,6 +50,11 @@ public:
     void SetDrawFocusFrame(bool value);
     HMENU PullDownMenu() const { return FPullDownMenu; }
     void SetPullDownMenu(HMENU menu);
+    // The context menu shown over a link of a markup caption.
+    HMENU LinkPopupMenu() const { return FLinkPopupMenu; }
+    void SetLinkPopupMenu(HMENU menu) { FLinkPopupMenu = menu; }
+    // Pops the link menu at a screen point (the button's client origin when x is negative).
+    void LinkPopup(POINT screen);
     TVtPopupPlace PopupPlace() const { return FPopupPlace; }
     void SetPopupPlace(TVtPopupPlace value) { FPopupPlace = value; }
     bool DisableAutoPopup() const { return FDisableAutoPopup; }
@@ -126,6 +131,8 @@ public:
     std::function<void(TCustomVtPopupButton&)> OnArrowClick;
     std::function<void(TCustomVtPopupButton&)> OnDblClick;
     std::function<void(TCustomVtPopupButton&, const std::string& href)> OnLinkClick;
+    // Raised before the link menu pops, with the point in client coordinates; true means handled.
+    std::function<bool(TCustomVtPopupButton&, POINT client)> OnContextPopup;
     std::function<void(TCustomVtPopupButton&, const std::string& src, TVtHTMLImage& image)> OnImageNeeded;
 
     // State read by painting and by the tests.
@@ -179,6 +186,7 @@ private:
     void WMEnable();
     void WMSetText();
     LRESULT WMGetObject(WPARAM wp, LPARAM lp);
+    LRESULT WMContextMenu(WPARAM wp, LPARAM lp);
     void WMGroup(int group_index, HWND sender);
     void WMExitMenuLoop();
     void WMCancelPulldown();
@@ -218,6 +226,7 @@ private:
     int FModalResult = 0;
     bool FDrawDefaultFrame = false, FDrawFocusFrame = false;
     HMENU FPullDownMenu = nullptr;
+    HMENU FLinkPopupMenu = nullptr;
     TVtPopupPlace FPopupPlace = ppDown;
     bool FDisableAutoPopup = false;
     bool FAdjustSpaceForGlyph = true;

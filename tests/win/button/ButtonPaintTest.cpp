@@ -243,5 +243,40 @@ TEST_F(ButtonPaint, MarkupCaptionDrawsItsLinkAndClicksIt) {
     EXPECT_GE(BoxOf(CaptureButton(b), RGB(255, 0, 0)).right, 0);
 }
 
+TEST_F(ButtonPaint, ContextMenuOverALinkRaisesTheLinkPopupOnly) {
+    HWND b = host.Add("Go <a href=\"home\">here</a>", 10, 10, 120, 25);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    button->SetIsHTML(true);
+    const Capture img = CaptureButton(b);
+    const Box link = BoxOf(img, RGB(0, 0, 255));
+    ASSERT_GE(link.right, 0) << "no link pixels";
+    POINT over_link{(link.left + link.right) / 2, (link.top + link.bottom) / 2};
+    POINT over_text{2, (link.top + link.bottom) / 2};
+    ClientToScreen(b, &over_link);
+    ClientToScreen(b, &over_text);
+    std::vector<POINT> asked;
+    button->OnContextPopup = [&](TCustomVtPopupButton&, POINT client) {
+        asked.push_back(client);
+        return true;  // handled: no menu pops
+    };
+    // Without a link menu the platform's own handling runs.
+    SendMessageA(b, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(b), MAKELPARAM(over_link.x, over_link.y));
+    EXPECT_TRUE(asked.empty());
+    UniqueResource<NullIsEmpty<HMENU, DestroyMenu>> menu(CreatePopupMenu());
+    AppendMenuA(menu.get(), MF_STRING, 1, "Copy link");
+    button->SetLinkPopupMenu(menu.get());
+    EXPECT_EQ(SendMessageA(b, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(b), MAKELPARAM(over_link.x, over_link.y)), 1);
+    ASSERT_EQ(asked.size(), 1u);
+    POINT expected = over_link;
+    ScreenToClient(b, &expected);
+    EXPECT_EQ(asked[0].x, expected.x);
+    EXPECT_EQ(asked[0].y, expected.y);
+    // Off the link, and from the keyboard (no point), the link menu is not involved.
+    SendMessageA(b, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(b), MAKELPARAM(over_text.x, over_text.y));
+    SendMessageA(b, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(b), static_cast<LPARAM>(-1));
+    EXPECT_EQ(asked.size(), 1u);
+    button->SetLinkPopupMenu(nullptr);
+}
+
 }  // namespace
 }  // namespace tv
