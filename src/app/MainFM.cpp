@@ -1,7 +1,7 @@
 #include "app/MainFM.h"
 
 #include "app/AboutFM.h"
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 #include "app/FormFont.h"
 #include "app/HandCursor.h"
 #include "app/MainFMIds.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 
 namespace tv {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 #include "app/FormFont.h"
 
 namespace tv {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/Application.h"
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 #include "app/MainFM.h"
 #include "app/multinst.h"
 

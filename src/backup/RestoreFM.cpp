@@ -1,6 +1,6 @@
 #include "backup/RestoreFM.h"
 
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 #include "app/FormFont.h"
 #include "app/MessageBox.h"
 #include "app/PushButton.h"

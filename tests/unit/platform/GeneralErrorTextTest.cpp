@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 
 namespace tv {
 namespace {

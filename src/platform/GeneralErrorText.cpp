@@ -1,4 +1,4 @@
-#include "app/ErrorBox.h"
+#include "platform/GeneralError.h"
 
 namespace tv {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The General error box: how an error that no command handled reaches the user.
+// The General error box: how an error that no command handled reaches the user. It sits with the
+// platform pieces because every window procedure, the button's included, reports through it.
 #include <string>
 
 namespace tv {
