@@ -49,17 +49,20 @@ struct NullIsEmpty {
     static void Close(Handle h) { CloseFn(h); }
 };
 
-struct FindHandleTraits {
+// File and find handles say "none" with INVALID_HANDLE_VALUE, not with null.
+template <auto CloseFn>
+struct InvalidIsEmpty {
     using Handle = HANDLE;
     static Handle Invalid() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { FindClose(h); }
+    static void Close(Handle h) { CloseFn(h); }
 };
 
 inline void CloseGdiObject(HGDIOBJ h) { DeleteObject(h); }
 
 using UniqueHKey = UniqueResource<NullIsEmpty<HKEY, RegCloseKey>>;
 using UniqueHandle = UniqueResource<NullIsEmpty<HANDLE, CloseHandle>>;
-using UniqueFindHandle = UniqueResource<FindHandleTraits>;
+using UniqueFile = UniqueResource<InvalidIsEmpty<CloseHandle>>;
+using UniqueFindHandle = UniqueResource<InvalidIsEmpty<FindClose>>;
 using UniqueFont = UniqueResource<NullIsEmpty<HFONT, CloseGdiObject>>;
 using UniqueBitmap = UniqueResource<NullIsEmpty<HBITMAP, CloseGdiObject>>;
 using UniqueBrush = UniqueResource<NullIsEmpty<HBRUSH, CloseGdiObject>>;
@@ -83,6 +86,22 @@ public:
 
 private:
     HWND wnd_;
+    HDC dc_;
+};
+
+// A window's paint DC from BeginPaint, ended with EndPaint; only inside WM_PAINT.
+class PaintDc {
+public:
+    explicit PaintDc(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &ps_)) {}
+    ~PaintDc() { EndPaint(wnd_, &ps_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC get() const { return dc_; }
+    const RECT& Area() const { return ps_.rcPaint; }
+
+private:
+    HWND wnd_;
+    PAINTSTRUCT ps_{};
     HDC dc_;
 };
 
