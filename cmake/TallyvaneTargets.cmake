@@ -9,6 +9,11 @@
 
 set(TV_SRC_ROOT ${CMAKE_SOURCE_DIR}/src)
 
+# Sanitizer findings end the process with an error, in the fuzz targets and the sanitized tests alike.
+set(TV_SANITIZER_OPTIONS
+    ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1)
+
 if(TV_WINDOWS AND CMAKE_CROSSCOMPILING)
   # Test executables run under Wine inside the throw-away prefix that the wine_env fixture makes.
   set(TV_WINE_STATE ${CMAKE_BINARY_DIR}/wine-env)
@@ -53,6 +58,9 @@ function(tv_unit_test name)
     set(A_TIMEOUT 600)
   endif()
   set_tests_properties(${name} PROPERTIES LABELS unit TIMEOUT ${A_TIMEOUT})
+  if(TV_SANITIZE)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TV_SANITIZER_OPTIONS}")
+  endif()
   _tv_wine_test_properties(${name})
 endfunction()
 
@@ -94,17 +102,22 @@ function(tv_fuzz_target name)
   if(NOT TV_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(A "" "CORPUS;SECONDS" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(A "" "CORPUS;SECONDS;MAX_LEN" "SOURCES;DEPS" ${ARGN})
   if(NOT A_SECONDS)
     set(A_SECONDS 20)
   endif()
+  if(NOT A_MAX_LEN)
+    set(A_MAX_LEN 4096)
+  endif()
   add_executable(${name} ${A_SOURCES})
-  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  # Every finding stops the run: without these, undefined behaviour is reported and the run passes.
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
   target_link_libraries(${name} PRIVATE ${A_DEPS})
   # The kept corpus is copied so that the run may add to a scratch folder without touching the repository.
   add_test(NAME ${name}
-           COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
-                   ${CMAKE_SOURCE_DIR}/tests/harness/fuzz-run.sh $<TARGET_FILE:${name}> ${A_CORPUS} ${A_SECONDS})
+           COMMAND ${CMAKE_COMMAND} -E env ${TV_SANITIZER_OPTIONS}
+                   ${CMAKE_SOURCE_DIR}/tests/harness/fuzz-run.sh $<TARGET_FILE:${name}> ${A_CORPUS} ${A_SECONDS}
+                   ${A_MAX_LEN})
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
 endfunction()
