@@ -71,8 +71,8 @@ void LayoutHTML(TVtHTMLData& data) {
     data.TextSize = {width, static_cast<int>(std::min<std::int64_t>(height, INT32_MAX))};
 }
 
-int LineStartX(const TVtHTMLBreakItem& line, int rectWidth) {
-    const int m = std::max<int>(rectWidth, line.Width);
+std::int64_t LineStartX(const TVtHTMLBreakItem& line, std::int64_t rectWidth) {
+    const std::int64_t m = std::max<std::int64_t>(rectWidth, line.Width);
     switch (line.Alignment) {
         case haCenter:
             return (m - 1 - line.Width) / 2;
@@ -81,6 +81,10 @@ int LineStartX(const TVtHTMLBreakItem& line, int rectWidth) {
         default:
             return line.Indent;
     }
+}
+
+int ToCanvas(std::int64_t position) {
+    return static_cast<int>(std::clamp<std::int64_t>(position, INT32_MIN, INT32_MAX));
 }
 
 TVtHTMLLayout::TVtHTMLLayout(IVtHTMLMetrics& metrics) : metrics_(metrics) { Data.Render = this; }

@@ -20,7 +20,7 @@ namespace tv {
 namespace {
 
 struct FontRecord {
-    std::string FontName;
+    TVtSharedText FontName;
     std::int32_t FontHeight = 0;
     TVtColor Color = 0;
     TVtColor BgColor = 0;
@@ -67,8 +67,8 @@ public:
 
     void Run() {
         data_.Clear();
-        font_ = std::make_unique<FontRecord>(
-            FontRecord{data_.DefaultFont, data_.DefaultHeight, data_.DefaultColor, data_.DefaultBgColor});
+        font_ = std::make_unique<FontRecord>(FontRecord{TVtSharedText(data_.DefaultFont), data_.DefaultHeight,
+                                                        data_.DefaultColor, data_.DefaultBgColor});
         base_ = MakeHTMLItem(&data_, ikText, nullptr);
         base_->Style = data_.DefaultStyle;
         TakeFont(*base_);
@@ -173,13 +173,13 @@ private:
         if (name == "a" && hasAttributes) {
             CloseRun();
             current_->Flags |= hfIsLink;
-            current_->HRef = attributes.Value("href");
+            current_->HRef = TVtSharedText(attributes.Value("href"));
             return;
         }
         if (name == "/a") {
             CloseRun();
             current_->Flags &= ~hfIsLink;
-            current_->HRef.clear();
+            current_->HRef = {};
             return;
         }
         if (name == "br") return LineBreak();
@@ -205,8 +205,10 @@ private:
         CloseRun();
         auto record = std::make_unique<FontRecord>(
             FontRecord{current_->FontName, current_->FontHeight, current_->Color, current_->BgColor});
-        if (const std::string face = attributes.Value("face"); !face.empty()) record->FontName = face;
-        if (const std::string faceName = attributes.Value("name"); !faceName.empty()) record->FontName = faceName;
+        if (std::string face = attributes.Value("face"); !face.empty())
+            record->FontName = TVtSharedText(std::move(face));
+        if (std::string faceName = attributes.Value("name"); !faceName.empty())
+            record->FontName = TVtSharedText(std::move(faceName));
         if (const std::string size = attributes.Value("size"); !size.empty()) record->FontHeight = FontSize(size);
         if (const std::string color = attributes.Value("color"); !color.empty())
             record->Color = ParseHTMLColor(color, data_.DefaultColor, record->Color);

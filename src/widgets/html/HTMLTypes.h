@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "widgets/html/HTMLSharedText.h"
+
 namespace tv {
 
 using TVtColor = std::uint32_t;  // 0x800000nn: system colour nn; else 0x00BBGGRR
@@ -43,7 +45,7 @@ enum TVtHTMLAlignment : std::uint16_t { haLeft = 0, haCenter = 1, haRight = 2 };
 
 // Everything needed to make or measure a font.
 struct TVtHTMLFont {
-    std::string Name;
+    TVtSharedText Name;
     std::int32_t Height = 0;  // negative: character height in pixels; positive: cell height
     std::uint8_t Style = 0;
     std::uint8_t Charset = 0;
