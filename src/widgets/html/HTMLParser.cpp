@@ -143,7 +143,7 @@ private:
         std::size_t j = i + 1;
         for (; j < text_.size() && text_[j] != ' ' && text_[j] != '>'; ++j) {
             name += text_[j];
-            if (name == "!--") {
+            if (std::string_view(name) == "!--") {
                 // Searching from the last "-" makes "<!--->" a complete comment.
                 const std::size_t close = text_.find("-->", j);
                 return close == std::string_view::npos ? text_.size() : close + 3;
@@ -161,7 +161,8 @@ private:
         return next;
     }
 
-    void ApplyTag(const std::string& name, bool hasAttributes, const TVtHTMLAttributeList& attributes) {
+    // Compared as views: texts of another length are told apart without looking at a character.
+    void ApplyTag(std::string_view name, bool hasAttributes, const TVtHTMLAttributeList& attributes) {
         if (name == "b" || name == "/b") return SetStyle(fsBold, name[0] != '/');
         if (name == "i" || name == "/i") return SetStyle(fsItalic, name[0] != '/');
         if (name == "u" || name == "/u") return SetStyle(fsUnderline, name[0] != '/');
