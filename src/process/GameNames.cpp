@@ -20,15 +20,6 @@ std::string GameNotFoundText(const std::string& folder) {
     return "FreeCell.exe could not be found in " + folder_part + ".";
 }
 
-bool AsciiNameEquals(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
-
 std::optional<std::uint32_t> FindFirstNamed(const ProcessList& list, const std::string& name, NameEquals equals) {
     for (const ProcessEntry& entry : list)
         if (equals(entry.name, name)) return entry.id;
