@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Label.h"
+#include "app/ui/Label.h"
 #include "platform/Handles.h"
 #include "stats/StatsRecord.h"
 

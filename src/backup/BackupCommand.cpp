@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "app/InputPrompt.h"
-#include "app/MessageBox.h"
+#include "app/ui/InputPrompt.h"
+#include "app/ui/MessageBox.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"

@@ -1,9 +1,9 @@
 #include "backup/RestoreFM.h"
 
 #include "platform/GeneralError.h"
-#include "app/FormFont.h"
-#include "app/MessageBox.h"
-#include "app/PushButton.h"
+#include "app/ui/FormFont.h"
+#include "app/ui/MessageBox.h"
+#include "app/ui/PushButton.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupList.h"
 #include "backup/BackupReader.h"

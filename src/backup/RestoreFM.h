@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Label.h"
-#include "app/ModalDialog.h"
+#include "app/ui/Label.h"
+#include "app/ui/ModalDialog.h"
 #include "backup/BackupFormat.h"
 #include "platform/Handles.h"
 #include "stats/StatsRecord.h"

@@ -1,4 +1,4 @@
-#include "app/MessageBoxLayout.h"
+#include "app/ui/MessageBoxLayout.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,9 +1,9 @@
-#include "app/ModalDialog.h"
+#include "app/ui/ModalDialog.h"
 
 #include <array>
 
 #include "platform/GeneralError.h"
-#include "app/FormFont.h"
+#include "app/ui/FormFont.h"
 
 namespace tv {
 

@@ -1,13 +1,13 @@
-#include "app/InputPrompt.h"
+#include "app/ui/InputPrompt.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "app/FormFont.h"
-#include "app/Label.h"
-#include "app/ModalDialog.h"
-#include "app/PushButton.h"
+#include "app/ui/FormFont.h"
+#include "app/ui/Label.h"
+#include "app/ui/ModalDialog.h"
+#include "app/ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/CommonControls.h"
 #include "widgets/button/VtUxTheme.h"

@@ -1,6 +1,6 @@
-#include "app/Label.h"
+#include "app/ui/Label.h"
 
-#include "app/FormFont.h"
+#include "app/ui/FormFont.h"
 #include "platform/Handles.h"
 
 namespace tv {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxTypes.h"
+#include "app/ui/MessageBoxTypes.h"
 
 namespace tv {
 

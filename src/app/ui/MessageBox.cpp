@@ -1,10 +1,10 @@
-#include "app/MessageBox.h"
+#include "app/ui/MessageBox.h"
 
 #include <map>
 
-#include "app/MessageBoxLayout.h"
-#include "app/ModalDialog.h"
-#include "app/PushButton.h"
+#include "app/ui/MessageBoxLayout.h"
+#include "app/ui/ModalDialog.h"
+#include "app/ui/PushButton.h"
 #include "platform/Handles.h"
 
 namespace tv {
