@@ -17,6 +17,21 @@ SIZE MeasureText(HFONT font, const std::string& text) {
     return size;
 }
 
+DialogUnits MeasureDialogUnits(HDC dc) {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size{};
+    GetTextExtentPoint32A(dc, kLetters, 52, &size);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    return DialogUnits{AverageCharWidth(size.cx), tm.tmHeight};
+}
+
+DialogUnits MeasureDialogUnits(HFONT font) {
+    UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    SelectGuard select(dc.get(), font);
+    return MeasureDialogUnits(dc.get());
+}
+
 LRESULT LabelColors(HDC dc) {
     // Transparent like the form's labels: a label overlapping its neighbour hides none of it.
     SetBkMode(dc, TRANSPARENT);

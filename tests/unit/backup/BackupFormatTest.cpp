@@ -151,7 +151,11 @@ TEST(BackupFormat, NamesThatWouldLeaveTheFolder) {
     EXPECT_FALSE(IsSafeBackupName("sub/Robin"));
     EXPECT_FALSE(IsSafeBackupName("sub\\Robin"));
     EXPECT_FALSE(IsSafeBackupName("C:Robin"));
-    EXPECT_FALSE(IsSafeBackupName(".."));
+    // Dots alone cannot leave the folder: they stay part of one file name beside the program.
+    EXPECT_TRUE(IsSafeBackupName("J..R"));
+    EXPECT_TRUE(IsSafeBackupName(".."));
+    EXPECT_EQ(BackupFileName("C:\\Games\\", "J..R", {2005, 3, 2, 22, 15, 30}),
+              "C:\\Games\\J..R_20050302_221530.reg");
 }
 
 }  // namespace

@@ -12,7 +12,9 @@ namespace {
 
 const std::string& kExample = testdata::kWorkedExampleFile;
 
-std::int32_t Value(const std::string& text, const char* quoted) { return ReadBackupValue(SplitBackupText(text), quoted); }
+std::int32_t Value(const std::string& text, const char* quoted) {
+    return ReadBackupValue(SplitBackupText(text), quoted, EqualsIgnoringAsciiCase);
+}
 
 std::string ErrorOf(const std::string& text, const char* quoted) {
     try {
@@ -34,7 +36,7 @@ std::string Utf16(const std::string& text, bool bom) {
 }
 
 TEST(BackupReader, ReadsTheWorkedExample) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(kExample));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(kExample), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);
@@ -91,7 +93,7 @@ TEST(BackupReader, StopsAtTheFirstNul) {
 }
 
 TEST(BackupReader, Utf16WithoutByteOrderMarkReadsAsZeros) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(kExample, false)));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(kExample, false)), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 0);
     EXPECT_EQ(f.Lost, 0);
     EXPECT_EQ(f.SType, 0);
@@ -109,7 +111,7 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
         "\"Streak\"=hex:03,00,00,00\r\n"
         "\"SType\"=hex:01,00,00,00\r\n"
         "\r\n";
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(exported, true)));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(exported, true)), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);
@@ -121,11 +123,11 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
     const auto lines = SplitBackupText(odd);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "?" "?=");
-    EXPECT_EQ(ReadBackupValue(lines, kQuotedWon), 7);
+    EXPECT_EQ(ReadBackupValue(lines, kQuotedWon, EqualsIgnoringAsciiCase), 7);
 }
 
 TEST(BackupReader, EmptyFileReadsAsZeros) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(""));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(""), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 0);
     EXPECT_EQ(f.SType, 0);
 }
