@@ -3,6 +3,7 @@
 
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
+#include "support/ErrorOf.h"
 #include "shared/WorkedExample.h"
 
 namespace tv {
@@ -21,12 +22,7 @@ RawRecord Record(std::int32_t won, std::int32_t lost, std::int32_t wins, std::in
 }
 
 std::string ErrorOf(const std::string& file_name) {
-    try {
-        ParseBackupFileName(file_name);
-    } catch (const TvError& e) {
-        return e.what();
-    }
-    return "";
+    return test::ErrorOf([&] { ParseBackupFileName(file_name); });
 }
 
 constexpr BackupStamp kExampleStamp{2005, 3, 2, 22, 15, 30};

@@ -6,6 +6,7 @@
 #include "backup/BackupReader.h"
 #include "platform/Error.h"
 #include "shared/WorkedExample.h"
+#include "support/ErrorOf.h"
 
 namespace tv {
 namespace {
@@ -17,12 +18,7 @@ std::int32_t Value(const std::string& text, const char* quoted) {
 }
 
 std::string ErrorOf(const std::string& text, const char* quoted) {
-    try {
-        Value(text, quoted);
-    } catch (const TvError& e) {
-        return e.what();
-    }
-    return "";
+    return test::ErrorOf([&] { Value(text, quoted); });
 }
 
 // The text as UTF-16LE code units, with or without the byte-order mark.
