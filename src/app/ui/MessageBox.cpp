@@ -1,10 +1,11 @@
-#include "app/MessageBox.h"
+#include "app/ui/MessageBox.h"
 
 #include <map>
 
-#include "app/MessageBoxLayout.h"
-#include "app/ModalDialog.h"
-#include "app/PushButton.h"
+#include "app/ui/Label.h"
+#include "app/ui/MessageBoxLayout.h"
+#include "app/ui/ModalDialog.h"
+#include "app/ui/PushButton.h"
 #include "platform/Handles.h"
 
 namespace tv {
@@ -13,26 +14,21 @@ namespace {
 
 using namespace msgbox;
 
-// The system's message font (the one its own message boxes use).
+// The system's message font (the one its own message boxes use), as a font of the box's own.
 UniqueFont CreateMessageFont() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
         // Older systems know the structure without its last field.
         metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-        if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0))
-            return UniqueFont(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
+        if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+            // The stock GUI font belongs to the system: the box makes a copy of it to own.
+            LOGFONTA stock{};
+            if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock)) return UniqueFont();
+            return UniqueFont(CreateFontIndirectA(&stock));
+        }
     }
     return UniqueFont(CreateFontIndirectA(&metrics.lfMessageFont));
-}
-
-DialogUnits MeasureDialogUnits(HDC dc) {
-    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    SIZE size{};
-    GetTextExtentPoint32A(dc, kLetters, 52, &size);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    return DialogUnits{AverageCharWidth(size.cx), tm.tmHeight};
 }
 
 // A caption's width on one line ("&" not counted), measured once per process: the message font

@@ -1,15 +1,15 @@
-#include "app/InputPrompt.h"
-
-#include <commctrl.h>
+#include "app/ui/InputPrompt.h"
 
 #include <algorithm>
+#include <optional>
 
-#include "app/FormFont.h"
-#include "app/Label.h"
-#include "app/ModalDialog.h"
-#include "app/PushButton.h"
+#include "app/ui/FormFont.h"
+#include "app/ui/InputPromptLayout.h"
+#include "app/ui/Label.h"
+#include "app/ui/ModalDialog.h"
+#include "app/ui/PushButton.h"
 #include "platform/Handles.h"
-#include "platform/CommonControls.h"
+#include "platform/Subclass.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
@@ -17,30 +17,6 @@ namespace tv {
 using namespace inputprompt;
 
 namespace {
-
-constexpr int kBorderWidth = 2;  // the field's border, drawn by the prompt around the edit control
-
-// Dialog units of a font: a quarter of the average character width, an eighth of its height.
-struct DialogUnits {
-    int char_width = 6;
-    int char_height = 13;
-    int X(int units) const { return MulDiv(units, char_width, 4); }
-    int Y(int units) const { return MulDiv(units, char_height, 8); }
-};
-
-DialogUnits MeasureDialogUnits(HFONT font) {
-    static constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    WindowDc dc(nullptr);
-    SelectGuard select(dc.get(), font);
-    SIZE size{};
-    GetTextExtentPoint32A(dc.get(), kAlphabet, 52, &size);
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc.get(), &tm);
-    DialogUnits units;
-    units.char_width = (size.cx / 26 + 1) / 2;
-    units.char_height = tm.tmHeight;
-    return units;
-}
 
 // Paints the visual style's "EDIT" border over rect (the inside excluded); false without a style.
 bool DrawEditBorder(HWND wnd, HDC dc, const RECT& rect) {
@@ -84,48 +60,43 @@ void FlattenClipboardText(HWND owner) {
     CloseClipboard();
 }
 
-LRESULT CALLBACK EditSubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id, DWORD_PTR) {
-    switch (msg) {
-        case WM_PASTE:
-            FlattenClipboardText(wnd);
-            break;
-        case WM_NCDESTROY:
-            comctl::RemoveSubclass(wnd, EditSubclassProc, id);
-            break;
-        default:
-            break;
-    }
-    return comctl::DefSubclass(wnd, msg, wp, lp);
-}
-
 class TInputPrompt : public ModalDialog {
 public:
     TInputPrompt(std::string prompt, std::string value) : prompt_(std::move(prompt)), value_(std::move(value)) {
         font_ = CreateFormFont(false);
-        units_ = MeasureDialogUnits(font_.get());
+        layout_ = LayOutInputPrompt(MeasureDialogUnits(font_.get()));
     }
-    int ClientWidth() const { return units_.X(180); }
-    int ClientHeight() const { return units_.Y(63); }
+    int ClientWidth() const { return layout_.client_width; }
+    int ClientHeight() const { return layout_.client_height; }
     const std::string& Value() const { return value_; }
+
+    // The edit field's messages, before the field's own procedure gets them.
+    LRESULT HandleSubclassMessage(const Subclass<TInputPrompt>& edit, HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_PASTE) FlattenClipboardText(wnd);
+        return edit.CallPrevious(wnd, msg, wp, lp);
+    }
 
 protected:
     HWND OnCreate() override {
         HWND wnd = Handle();
         SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        prompt_label_.Create(wnd, units_.X(8), units_.Y(8), prompt_, font_.get(), LabelAnchor::Left, IdPrompt);
-        field_ = {units_.X(8), units_.Y(19), units_.X(8) + units_.X(164), units_.Y(19) + units_.char_height + 8};
+        prompt_label_.Create(wnd, layout_.prompt_left, layout_.prompt_top, prompt_, font_.get(), LabelAnchor::Left,
+                             IdPrompt);
+        const LayoutRect& f = layout_.field;
+        field_ = {f.left, f.top, f.left + f.width, f.top + f.height};
         edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                                field_.left + kBorderWidth, field_.top + kBorderWidth,
-                                field_.right - field_.left - 2 * kBorderWidth,
-                                field_.bottom - field_.top - 2 * kBorderWidth, wnd,
+                                f.left + kInputFieldBorder, f.top + kInputFieldBorder, f.width - 2 * kInputFieldBorder,
+                                f.height - 2 * kInputFieldBorder, wnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)), GetModuleHandleA(nullptr),
                                 nullptr);
         SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
         SendMessageA(edit_, EM_LIMITTEXT, kMaxLength, 0);
-        comctl::SetSubclass(edit_, EditSubclassProc, 1, 0);
-        const int top = units_.Y(41), width = units_.X(50), height = units_.Y(14);
-        CreatePushButton(wnd, {IDOK, "OK", units_.X(38), top, width, height, ButtonRole::Default}, font_.get());
-        CreatePushButton(wnd, {IDCANCEL, "Cancel", units_.X(92), top, width, height, ButtonRole::Cancel},
+        edit_paste_.emplace(edit_, *this);
+        const LayoutRect& ok = layout_.ok;
+        const LayoutRect& cancel = layout_.cancel;
+        CreatePushButton(wnd, {IDOK, "OK", ok.left, ok.top, ok.width, ok.height, ButtonRole::Default}, font_.get());
+        CreatePushButton(wnd, {IDCANCEL, "Cancel", cancel.left, cancel.top, cancel.width, cancel.height,
+                               ButtonRole::Cancel},
                          font_.get());
         SendMessageA(edit_, EM_SETSEL, 0, -1);
         return edit_;
@@ -157,10 +128,10 @@ protected:
 private:
     // The field's two-pixel border, the same with or without the focus.
     void Paint() {
-        PAINTSTRUCT ps{};
-        HDC dc = BeginPaint(Handle(), &ps);
-        const RECT inner{field_.left + kBorderWidth, field_.top + kBorderWidth, field_.right - kBorderWidth,
-                         field_.bottom - kBorderWidth};
+        const PaintDc paint(Handle());
+        const HDC dc = paint.get();
+        const RECT inner{field_.left + kInputFieldBorder, field_.top + kInputFieldBorder,
+                         field_.right - kInputFieldBorder, field_.bottom - kInputFieldBorder};
         const int saved = SaveDC(dc);
         ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
         if (!DrawEditBorder(Handle(), dc, field_)) {
@@ -170,15 +141,15 @@ private:
             FrameRect(dc, &outer, GetSysColorBrush(COLOR_WINDOW));
         }
         RestoreDC(dc, saved);
-        EndPaint(Handle(), &ps);
     }
 
     std::string prompt_;
     std::string value_;
     UniqueFont font_;
-    DialogUnits units_;
+    InputPromptLayout layout_;
     Label prompt_label_;
     HWND edit_ = nullptr;
+    std::optional<Subclass<TInputPrompt>> edit_paste_;  // a paste arrives as one line
     RECT field_{};
 };
 

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/MessageBoxTypes.h"
+#include "app/ui/DialogUnits.h"
+#include "app/ui/MessageBoxTypes.h"
+#include "platform/Rounding.h"
 
 namespace tv {
 
@@ -60,32 +62,11 @@ MsgResult ResultOfControlId(int id);
 const char* KindCaption(MsgKind kind);
 bool KindHasIcon(MsgKind kind);
 
-// Dialog units of a font: a horizontal unit is a quarter of the average character width, a vertical
-// unit an eighth of the character height.
-struct DialogUnits {
-    int char_width = 0;
-    int char_height = 0;
-};
-
-// value * numerator / denominator, rounded half away from zero (as the platform's MulDiv).
-int MulDivRound(int value, int numerator, int denominator);
-// Average character width from the width of the 52 letters "A".."Z", "a".."z" on one line.
-int AverageCharWidth(int letters_width);
-int HorzUnits(const DialogUnits& du, int units);
-int VertUnits(const DialogUnits& du, int units);
 
 // One width for all buttons: 50 horizontal units, or the widest caption plus 8 pixels.
 int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths);
 // The text is wrapped within at most half the screen width.
 int TextWrapWidth(int screen_width);
-
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const LayoutRect&) const = default;
-};
 
 struct MessageBoxLayout {
     int client_width = 0;

@@ -1,6 +1,6 @@
-#include "app/Label.h"
+#include "app/ui/Label.h"
 
-#include "app/FormFont.h"
+#include "app/ui/FormFont.h"
 #include "platform/Handles.h"
 
 namespace tv {
@@ -15,6 +15,21 @@ SIZE MeasureText(HFONT font, const std::string& text) {
     GetTextMetricsA(dc.get(), &tm);
     size.cy = tm.tmHeight;
     return size;
+}
+
+DialogUnits MeasureDialogUnits(HDC dc) {
+    static constexpr char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+    SIZE size{};
+    GetTextExtentPoint32A(dc, kLetters, 52, &size);
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    return DialogUnits{AverageCharWidth(size.cx), tm.tmHeight};
+}
+
+DialogUnits MeasureDialogUnits(HFONT font) {
+    UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    SelectGuard select(dc.get(), font);
+    return MeasureDialogUnits(dc.get());
 }
 
 LRESULT LabelColors(HDC dc) {

@@ -1,4 +1,4 @@
-#include "app/FormFont.h"
+#include "app/ui/FormFont.h"
 
 namespace tv {
 

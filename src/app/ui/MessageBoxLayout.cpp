@@ -1,4 +1,4 @@
-#include "app/MessageBoxLayout.h"
+#include "app/ui/MessageBoxLayout.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -70,22 +70,6 @@ const char* KindCaption(MsgKind kind) {
 }
 
 bool KindHasIcon(MsgKind kind) { return kind != MsgKind::Custom; }
-
-int MulDivRound(int value, int numerator, int denominator) {
-    if (denominator == 0) return -1;
-    const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
-    const std::int64_t half = std::llabs(denominator) / 2;
-    // Round half away from zero.
-    const bool negative = (product < 0) != (denominator < 0);
-    const std::int64_t magnitude = (std::llabs(product) + half) / std::llabs(denominator);
-    return static_cast<int>(negative ? -magnitude : magnitude);
-}
-
-int AverageCharWidth(int letters_width) { return MulDivRound(letters_width, 1, 52); }
-
-int HorzUnits(const DialogUnits& du, int units) { return MulDivRound(units, du.char_width, 4); }
-
-int VertUnits(const DialogUnits& du, int units) { return MulDivRound(units, du.char_height, 8); }
 
 int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths) {
     int width = HorzUnits(du, kMinButtonWidth);

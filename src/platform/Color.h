@@ -1,14 +1,23 @@
 #pragma once
-// Colour values of the button family and the integer hue-lightness-saturation conversion that
-// derives a coloured button's frame shades. No <windows.h>: built and tested natively.
+// Colour values shared by the caption renderer and the button family, and the integer
+// hue-lightness-saturation conversion that derives a coloured button's frame shades.
+// No <windows.h>: built and tested natively.
 #include <cstdint>
 #include <optional>
 
-#include "widgets/html/HTMLTypes.h"  // the colour values shared with the caption renderer
-
 namespace tv {
 
-using TColor = TVtColor;  // 0x80000000 + n: system colour n; otherwise 0x00BBGGRR
+using TVtColor = std::uint32_t;  // 0x800000nn: system colour nn; else 0x00BBGGRR
+using TColor = TVtColor;
+
+inline constexpr TVtColor clNone = 0x1FFFFFFF;
+inline constexpr TVtColor clBlue = 0xFF0000;
+inline constexpr TVtColor clRed = 0x0000FF;
+inline constexpr TVtColor clWindowText = 0x80000008;
+inline constexpr TVtColor clBtnFace = 0x8000000F;
+inline constexpr TVtColor clBtnShadow = 0x80000010;
+
+inline constexpr bool IsSystemColor(TVtColor c) { return (c & 0xFF000000u) == 0x80000000u; }
 
 inline constexpr TColor clBtnText = 0x80000012;
 inline constexpr TColor clBtnHighlight = 0x80000014;

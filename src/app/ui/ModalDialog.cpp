@@ -1,9 +1,9 @@
-#include "app/ModalDialog.h"
+#include "app/ui/ModalDialog.h"
 
 #include <array>
 
-#include "platform/GeneralError.h"
-#include "app/FormFont.h"
+#include "app/ui/FormFont.h"
+#include "platform/WindowProcedure.h"
 
 namespace tv {
 
@@ -47,7 +47,7 @@ INT_PTR ModalDialog::ShowModal(HWND owner, const std::string& caption, int clien
     alignas(4) EmptyTemplate tmpl{};
     tmpl.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     tmpl.header.dwExtendedStyle = WS_EX_DLGMODALFRAME;
-    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.header, owner, DialogProc,
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.header, owner, DialogProcedure<ModalDialog>,
                                    reinterpret_cast<LPARAM>(this));
 }
 
@@ -68,27 +68,10 @@ INT_PTR ModalDialog::OnMessage(UINT, WPARAM, LPARAM, bool& handled) {
     return 0;
 }
 
-INT_PTR CALLBACK ModalDialog::DialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    ModalDialog* self = nullptr;
-    if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<ModalDialog*>(lp);
-        self->wnd_ = wnd;
-        SetWindowLongPtrA(wnd, DWLP_USER, lp);
-    } else {
-        self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrA(wnd, DWLP_USER));
-    }
-    if (!self) return FALSE;
-    try {
-        return self->HandleMessage(msg, wp, lp);
-    } catch (...) {
-        ReportUnhandledException();
-        return FALSE;
-    }
-}
-
-INT_PTR ModalDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+INT_PTR ModalDialog::HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: {
+            wnd_ = wnd;
             SetWindowTextA(wnd_, caption_.c_str());
             SetClientSize(client_width_, client_height_);
             HWND focus = OnCreate();
@@ -116,13 +99,16 @@ INT_PTR ModalDialog::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_DESTROY:
             OnDestroy();
             break;
+        case WM_NCDESTROY:
+            wnd_ = nullptr;
+            return FALSE;
         default:
             break;
     }
     bool handled = false;
     const INT_PTR result = OnMessage(msg, wp, lp, handled);
     if (handled) {
-        SetWindowLongPtrA(wnd_, DWLP_MSGRESULT, result);
+        SetWindowLongPtrA(wnd, DWLP_MSGRESULT, result);
         return msg == WM_CTLCOLORSTATIC || msg == WM_CTLCOLORBTN || msg == WM_CTLCOLORLISTBOX ? result : TRUE;
     }
     return FALSE;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/MessageBoxTypes.h"
+#include "app/ui/MessageBoxTypes.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "app/HandCursor.h"
+#include "app/ui/HandCursor.h"
 
 namespace tv {
 

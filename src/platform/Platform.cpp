@@ -1,4 +1,4 @@
-#include "process/Platform.h"
+#include "platform/Platform.h"
 
 #include <windows.h>
 
@@ -7,10 +7,21 @@ namespace tv {
 PlatformFamily CurrentPlatform() {
     OSVERSIONINFOA info{};
     info.dwOSVersionInfoSize = sizeof(info);
+    // Deprecated for telling versions apart; the family is all that is asked here.
+#if defined(__GNUC__)
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExA(&info)) return PlatformFamily::WindowsNt;
+#elif defined(_MSC_VER)
+#pragma warning(push)
+#pragma warning(disable : 4996)
+#endif
+    const BOOL known = GetVersionExA(&info);
+#if defined(__GNUC__)
 #pragma GCC diagnostic pop
+#elif defined(_MSC_VER)
+#pragma warning(pop)
+#endif
+    if (!known) return PlatformFamily::WindowsNt;
     return static_cast<PlatformFamily>(info.dwPlatformId);
 }
 

@@ -1,4 +1,4 @@
-#include "app/PushButton.h"
+#include "app/ui/PushButton.h"
 
 #include "widgets/button/VtPopBtn.h"
 

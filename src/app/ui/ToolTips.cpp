@@ -1,4 +1,4 @@
-#include "app/ToolTips.h"
+#include "app/ui/ToolTips.h"
 
 #include <commctrl.h>
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/ui/DialogUnits.h"
+
 namespace tv {
 
 enum class LabelAnchor { Left, Right };  // Right: the text grows to the left of the right edge
@@ -29,6 +31,11 @@ private:
 
 // Width and height of a single-line text in a font.
 SIZE MeasureText(HFONT font, const std::string& text);
+
+// The dialog units of the font selected into dc.
+DialogUnits MeasureDialogUnits(HDC dc);
+// The dialog units of a font.
+DialogUnits MeasureDialogUnits(HFONT font);
 
 // Answer to WM_CTLCOLORSTATIC for labels on a button-face form: transparent text on the form colour.
 LRESULT LabelColors(HDC dc);

@@ -21,6 +21,9 @@ public:
 
     HWND Handle() const { return wnd_; }
 
+    // Every message of the dialog, through the program's one window-procedure boundary.
+    INT_PTR HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+
 protected:
     void Close(INT_PTR result);
     // Resizes the window so that its client area has the given size, keeping it centred.
@@ -37,8 +40,6 @@ protected:
     virtual void OnDestroy() {}
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
-    INT_PTR HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     void CentreOver(HWND reference);
 
     HWND wnd_ = nullptr;

@@ -1,4 +1,4 @@
-#include "widgets/button/VtColor.h"
+#include "platform/Color.h"
 
 #include <algorithm>
 
