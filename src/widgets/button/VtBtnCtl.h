@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "widgets/button/VtColor.h"
+#include "platform/Color.h"
 #include "widgets/button/VtXPThemedControl.h"
 
 namespace tv {
