@@ -204,12 +204,7 @@ TEST_F(MainWindow, TabVisitsTheButtonsInOrderStartingAtLaunch) {
     HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(BringToFront(main));
-    auto focused = [&] {
-        GUITHREADINFO gti{};
-        gti.cbSize = sizeof(gti);
-        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gti);
-        return gti.hwndFocus;
-    };
+    auto focused = [&] { return FocusedControl(main); };
     ASSERT_TRUE(WaitUntil([&] { return focused() == GetDlgItem(main, IdBtnLaunch); }));
     const int order[] = {IdBtnKill, IdBtnBackup, IdBtnRestore, IdBtnClear, IdBtnExit, IdBtnAbout, IdBtnLaunch};
     for (int id : order) {

@@ -17,9 +17,6 @@ namespace {
 
 using namespace tv::mainfm;
 
-const GameFigures k120 = {120, 80, 11, 4, 2, 0};
-const Shown kShown120 = {"120", "80", "60%", "11", "4", "2 losses", "3"};
-
 // A few ticks of the one-second timer, with room for a loaded machine.
 constexpr int kTicks = 3500;
 
