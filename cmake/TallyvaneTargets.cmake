@@ -13,6 +13,11 @@
 
 set(TV_SRC_ROOT ${CMAKE_SOURCE_DIR}/src)
 
+# Sanitizer findings end the process with an error, in the fuzz targets and the sanitized tests alike.
+set(TV_SANITIZER_OPTIONS
+    ASAN_OPTIONS=detect_leaks=1:halt_on_error=1
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1)
+
 if(TV_WINDOWS AND CMAKE_CROSSCOMPILING)
   # Test executables run under Wine inside the throw-away prefix that the wine_env fixture makes.
   set(TV_WINE_STATE ${CMAKE_BINARY_DIR}/wine-env)
@@ -57,6 +62,9 @@ function(tv_unit_test name)
     set(A_TIMEOUT 600)
   endif()
   set_tests_properties(${name} PROPERTIES LABELS unit TIMEOUT ${A_TIMEOUT})
+  if(TV_SANITIZE)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${TV_SANITIZER_OPTIONS}")
+  endif()
   _tv_wine_test_properties(${name})
 endfunction()
 
@@ -81,12 +89,20 @@ function(tv_e2e_test name)
   if(NOT TV_TESTS OR NOT TV_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(A "REAL_INPUT" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  # WRAPPER: a script that prepares what the test needs outside Wine and runs it through the
+  # harness, called with the Wine state, the test executable and a scratch folder of its own.
+  cmake_parse_arguments(A "REAL_INPUT" "TIMEOUT;WRAPPER" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE tv_e2e_driver ${A_DEPS} tv_guarded_test_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   add_dependencies(${name} Tallyvane)
-  add_test(NAME ${name} COMMAND ${name})
+  if(A_WRAPPER)
+    add_test(NAME ${name} COMMAND ${A_WRAPPER} ${TV_WINE_STATE} $<TARGET_FILE:${name}>
+                                  ${CMAKE_CURRENT_BINARY_DIR}/${name}-scratch)
+    set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 900)
   endif()
@@ -102,18 +118,23 @@ function(tv_fuzz_target name)
   if(NOT TV_FUZZ)
     return()
   endif()
-  cmake_parse_arguments(A "" "CORPUS;SECONDS" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(A "" "CORPUS;SECONDS;MAX_LEN" "SOURCES;DEPS" ${ARGN})
   if(NOT A_SECONDS)
     set(A_SECONDS 20)
   endif()
+  if(NOT A_MAX_LEN)
+    set(A_MAX_LEN 4096)
+  endif()
   add_executable(${name} ${A_SOURCES})
-  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
-  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  # Every finding stops the run: without these, undefined behaviour is reported and the run passes.
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
   target_link_libraries(${name} PRIVATE ${A_DEPS})
   # The kept corpus is copied so that the run may add to a scratch folder without touching the repository.
   add_test(NAME ${name}
-           COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
-                   ${CMAKE_SOURCE_DIR}/tests/harness/fuzz-run.sh $<TARGET_FILE:${name}> ${A_CORPUS} ${A_SECONDS})
+           COMMAND ${CMAKE_COMMAND} -E env ${TV_SANITIZER_OPTIONS}
+                   ${CMAKE_SOURCE_DIR}/tests/harness/fuzz-run.sh $<TARGET_FILE:${name}> ${A_CORPUS} ${A_SECONDS}
+                   ${A_MAX_LEN})
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
 endfunction()
 

@@ -33,8 +33,17 @@ std::string MakeCaption(std::size_t size) {
     return text;
 }
 
-void BM_ParseAndLayout(benchmark::State& state) {
-    const std::string caption = MakeCaption(static_cast<std::size_t>(state.range(0)));
+// One attribute value as long as half the caption, then short runs that each copy the item: the
+// input whose cost grew with the square of its size while every copy duplicated the long text.
+std::string MakeLongAttributeCaption(std::size_t size, const std::string& tag, const std::string& attribute) {
+    std::string text = "<" + tag + " " + attribute + "=\"";
+    text.append(size / 2, 'h');
+    text += "\">";
+    while (text.size() + 4 <= size) text += "x<b>";
+    return text;
+}
+
+void Run(benchmark::State& state, const std::string& caption) {
     FixedMetrics metrics;
     tv::TVtHTMLLayout layout(metrics);
     for (auto _ : state) {
@@ -45,7 +54,24 @@ void BM_ParseAndLayout(benchmark::State& state) {
     state.counters["items"] = layout.Data.Items.Count();
 }
 
+void BM_ParseAndLayout(benchmark::State& state) { Run(state, MakeCaption(static_cast<std::size_t>(state.range(0)))); }
+
+void BM_ParseAndLayoutLongHref(benchmark::State& state) {
+    Run(state, MakeLongAttributeCaption(static_cast<std::size_t>(state.range(0)), "a", "href"));
+}
+
+void BM_ParseAndLayoutLongFace(benchmark::State& state) {
+    Run(state, MakeLongAttributeCaption(static_cast<std::size_t>(state.range(0)), "font", "face"));
+}
+
 }  // namespace
 
-BENCHMARK(BM_ParseAndLayout)->Arg(1 << 10)->Arg(10 << 10)->Arg(100 << 10)->Unit(benchmark::kMicrosecond);
+// 1 KB to 1 MB: bytes per second must stay flat as the caption grows.
+void Sizes(benchmark::internal::Benchmark* b) {
+    for (const std::int64_t size : {1 << 10, 10 << 10, 100 << 10, 1 << 20}) b->Arg(size);
+    b->Unit(benchmark::kMicrosecond);
+}
+BENCHMARK(BM_ParseAndLayout)->Apply(Sizes);
+BENCHMARK(BM_ParseAndLayoutLongHref)->Apply(Sizes);
+BENCHMARK(BM_ParseAndLayoutLongFace)->Apply(Sizes);
 BENCHMARK_MAIN();

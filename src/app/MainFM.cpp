@@ -214,7 +214,21 @@ void TMainForm::RefreshDisplay() {
 
 void TMainForm::WMRegMonitorChange() { RefreshDisplay(); }
 
-void TMainForm::TimerWin9xTimer() { RefreshDisplay(); }
+void TMainForm::TimerWin9xTimer() {
+    try {
+        RefreshDisplay();
+    } catch (...) {
+        // Ticks go on under an open error box, so the figures stay current; one that fails
+        // meanwhile adds no box of its own: one box at a time, the next after this one is closed.
+        if (tick_error_open_) return;
+        tick_error_open_ = true;
+        struct ClearOnExit {
+            bool& flag;
+            ~ClearOnExit() { flag = false; }
+        } clear_on_exit{tick_error_open_};
+        ReportUnhandledException();
+    }
+}
 
 void TMainForm::OnActivate(bool active) {
     if (!active) {

@@ -67,6 +67,7 @@ private:
          btnExit = nullptr, btnAbout = nullptr;
 
     bool timer_enabled_ = false;  // TimerWin9x
+    bool tick_error_open_ = false;  // a tick's General error box is showing
     std::unique_ptr<TRegMonitorThread> monitor_;  // the change monitor on the NT family
     int monitor_sends_ = 0;                       // WM_REGMONITORCHANGE handlings under way
     RawRecord raw_;

@@ -1,7 +1,5 @@
 #include "process/GameNames.h"
 
-#include "platform/TextCase.h"
-
 namespace tv {
 
 std::string GamePathIn(const std::string& folder) {
@@ -21,8 +19,6 @@ std::string GameNotFoundText(const std::string& folder) {
     const std::string folder_part = path.substr(0, path.size() - std::string_view(kGameFileName).size());
     return "FreeCell.exe could not be found in " + folder_part + ".";
 }
-
-bool AsciiNameEquals(const std::string& a, const std::string& b) { return EqualsIgnoringAsciiCase(a, b); }
 
 std::optional<std::uint32_t> FindFirstNamed(const ProcessList& list, const std::string& name, NameEquals equals) {
     for (const ProcessEntry& entry : list)

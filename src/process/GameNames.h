@@ -26,11 +26,8 @@ std::string GameNotFoundText(const std::string& folder);
 
 using NameEquals = bool (*)(const std::string& a, const std::string& b);
 
-// ASCII letters compared without regard to case, every other byte exactly.
-bool AsciiNameEquals(const std::string& a, const std::string& b);
-
-// The id of the first entry, in list order, whose whole name equals the search name.
-std::optional<std::uint32_t> FindFirstNamed(const ProcessList& list, const std::string& name,
-                                            NameEquals equals = AsciiNameEquals);
+// The id of the first entry, in list order, whose whole name equals the search name by the
+// comparison given (the finder passes the system locale's case-insensitive one).
+std::optional<std::uint32_t> FindFirstNamed(const ProcessList& list, const std::string& name, NameEquals equals);
 
 }  // namespace tv

@@ -43,15 +43,6 @@ bool ReadStatisticsRecord(RawRecord& raw) {
     return true;
 }
 
-bool WriteStatisticsRecord(const RawRecord& raw) {
-    UniqueHKey key;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, StatisticsSubKey(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                        nullptr, key.put(), nullptr) != ERROR_SUCCESS)
-        return false;
-    for (StatValue v : kRawRecordOrder) WriteRawValue(key.get(), ValueName(v), raw[v]);
-    return true;
-}
-
 namespace {
 
 // A value as it was before a write: its type and bytes, or its absence.

@@ -22,10 +22,6 @@ void WriteRawValue(HKEY key, const char* name, const RawValue& bytes);
 // order. Returns false, touching nothing further, when the key cannot be opened for reading.
 bool ReadStatisticsRecord(RawRecord& raw);
 
-// Opens (creating if need be) the key with full access and writes the six values in record order.
-// Returns false, writing nothing, when the key cannot be opened or created.
-bool WriteStatisticsRecord(const RawRecord& raw);
-
 // Writes one value; WriteRawValue, or a stand-in that fails on purpose.
 using RawValueWriter = std::function<void(HKEY key, const char* name, const RawValue& bytes)>;
 
@@ -34,7 +30,8 @@ using RawValueWriter = std::function<void(HKEY key, const char* name, const RawV
 // ("Failed to set data for '%s'") is thrown.
 void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write = WriteRawValue);
 
-// WriteStatisticsRecord, all or nothing; a key that it had to create is removed again on failure.
+// A restore's write: opens (creating if need be) the key with full access and writes the six
+// values in record order, all or nothing; a key that it had to create is removed again on failure.
 // Returns false, writing nothing, when the key cannot be opened or created.
 bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write = WriteRawValue);
 

@@ -7,7 +7,11 @@ namespace {
 constexpr std::size_t kMaxFonts = 64;
 }  // namespace
 
-UniqueFont CreateCaptionFont(const TVtHTMLFont& font) {
+TVtGdiFontCache::Key TVtGdiFontCache::KeyOf(const TVtHTMLFont& font) {
+    return {std::string(font.Name.view().substr(0, LF_FACESIZE - 1)), font.Height, font.Style, font.Charset};
+}
+
+UniqueFont CreateCaptionFont(const TVtGdiFontCache::Key& font) {
     LOGFONTA lf{};
     lf.lfHeight = font.Height;
     lf.lfWeight = (font.Style & fsBold) ? FW_BOLD : FW_NORMAL;
@@ -19,11 +23,12 @@ UniqueFont CreateCaptionFont(const TVtHTMLFont& font) {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH;
-    lstrcpynA(lf.lfFaceName, font.Name.c_str(), LF_FACESIZE);
+    lstrcpynA(lf.lfFaceName, font.Face.c_str(), LF_FACESIZE);
     return UniqueFont(CreateFontIndirectA(&lf));
 }
 
-const TVtGdiFontCache::Entry& TVtGdiFontCache::Get(const TVtHTMLFont& font, HDC dc) {
+const TVtGdiFontCache::Entry& TVtGdiFontCache::Get(const TVtHTMLFont& wanted, HDC dc) {
+    const Key font = KeyOf(wanted);
     if (last_ < entries_.size() && entries_[last_].Font == font) return entries_[last_];
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (entries_[i].Font == font) {

@@ -2,6 +2,8 @@
 // GDI fonts for caption fonts, made once and kept while the renderer lives.
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 #include "platform/Handles.h"
@@ -11,8 +13,19 @@ namespace tv {
 
 class TVtGdiFontCache {
 public:
+    // What GDI makes a font of: the face name only as far as a LOGFONT holds it, so that finding
+    // a font costs the same however long the face names of a caption are.
+    struct Key {
+        std::string Face;
+        std::int32_t Height = 0;
+        std::uint8_t Style = 0;
+        std::uint8_t Charset = 0;
+        bool operator==(const Key&) const = default;
+    };
+    static Key KeyOf(const TVtHTMLFont& font);
+
     struct Entry {
-        TVtHTMLFont Font;
+        Key Font;
         UniqueFont Handle;
         TEXTMETRICA Metrics{};
     };
@@ -25,7 +38,7 @@ private:
     std::size_t last_ = 0;
 };
 
-UniqueFont CreateCaptionFont(const TVtHTMLFont& font);
+UniqueFont CreateCaptionFont(const TVtGdiFontCache::Key& font);
 
 // A caption colour as a GDI colour: system colours are looked up now.
 COLORREF ResolveColor(TVtColor color);

@@ -1,13 +1,16 @@
 // Which item, and which link, lies under a point.
+#include <cstdint>
+
 #include "widgets/html/HTMLLayout.h"
 
 namespace tv {
 
+// Positions are added up in 64 bits, as when painting: an indent may be as large as an int holds.
 TVtHTMLItem* TVtHTMLLayout::ItemAtPoint(TVtPoint p, TVtPoint startPoint, const TVtRect& r) const {
-    const int qx = p.X + startPoint.X;
-    const int qy = p.Y + startPoint.Y;
+    const std::int64_t qx = std::int64_t{p.X} + startPoint.X;
+    const std::int64_t qy = std::int64_t{p.Y} + startPoint.Y;
     const TVtList<TVtHTMLItem>& items = Data.Items;
-    int y = 0;
+    std::int64_t y = 0;
     for (std::int32_t i = 0; i < items.Count(); ++i) {
         if (!items.Get(i)->IsBreak()) continue;
         const auto* line = static_cast<const TVtHTMLBreakItem*>(items.Get(i));
@@ -16,14 +19,14 @@ TVtHTMLItem* TVtHTMLLayout::ItemAtPoint(TVtPoint p, TVtPoint startPoint, const T
             continue;
         }
         // Hit-testing measures the rectangle one pixel narrower than painting does.
-        int x = LineStartX(*line, r.Right - r.Left);
+        std::int64_t x = LineStartX(*line, std::int64_t{r.Right} - r.Left);
         for (std::int32_t k = i + 1; k < items.Count() && !items.Get(k)->IsBreak(); ++k) {
             TVtHTMLItem* item = items.Get(k);
             const bool shifted = item->ItemType == ikText && (item->IsSub() || item->IsSup());
             int descent = 0;
-            const int h = shifted ? item->GetHeight(descent, nullptr) : item->Height;
-            const int lift = item->ItemType == ikText && item->IsSup() ? h / 2 : 0;
-            const int bottom = y + line->Height - lift;
+            const std::int64_t h = shifted ? item->GetHeight(descent, nullptr) : item->Height;
+            const std::int64_t lift = item->ItemType == ikText && item->IsSup() ? h / 2 : 0;
+            const std::int64_t bottom = y + line->Height - lift;
             if (x <= qx && qx <= x + item->Width && bottom - h <= qy && qy <= bottom) return item;
             x += item->Width;
         }
@@ -36,7 +39,7 @@ bool TVtHTMLLayout::LinkAt(TVtPoint p, TVtPoint startPoint, const TVtRect& r, st
     href.clear();
     const TVtHTMLItem* item = ItemAtPoint(p, startPoint, r);
     if (!item || !item->IsLink()) return false;
-    href = item->HRef;
+    href = item->HRef.str();
     return true;
 }
 

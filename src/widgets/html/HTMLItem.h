@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "widgets/html/HTMLSharedText.h"
 #include "widgets/html/HTMLTypes.h"
 
 namespace tv {
@@ -24,8 +25,9 @@ public:
     std::int32_t FontHeight = 0;
     TVtColor BgColor = 0;
     TVtColor Color = 0;
-    std::string HRef;
-    std::string FontName;
+    // Shared with the item this one was copied from: copies cost nothing whatever their length.
+    TVtSharedText HRef;
+    TVtSharedText FontName;
     std::uint16_t CachedWidth = 0xFFFF;  // 0xFFFF: not measured
     std::uint16_t Width = 0;
     std::uint16_t Height = 0;

@@ -19,11 +19,19 @@ struct LineTotals {
     int Descent = 0;
 };
 
-void FinishLine(TVtHTMLBreakItem* line, const LineTotals& totals) {
+// The size of the whole text: the widest line and the lines' heights added up.
+struct TextTotals {
+    int Width = 0;
+    std::int64_t Height = 0;
+};
+
+void FinishLine(TVtHTMLBreakItem* line, const LineTotals& totals, TextTotals& text) {
     if (!line) return;
     line->Height = ClampToWord(totals.Height);
     line->Width = ClampToWord(line->Indent + totals.Width);
     line->LineDescent = ClampToWord(totals.Descent);
+    text.Width = std::max<int>(text.Width, line->Width);
+    text.Height += line->Height;
 }
 
 }  // namespace
@@ -32,11 +40,13 @@ void LayoutHTML(TVtHTMLData& data) {
     TVtList<TVtHTMLItem>& items = data.Items;
     TVtHTMLBreakItem* line = nullptr;
     LineTotals totals;
+    TextTotals text;
+    // One walk over the items: a long caption's items do not all stay in the cache.
     for (std::int32_t i = 0; i < items.Count(); ++i) {
         TVtHTMLItem* item = items.Get(i);
         const TVtHTMLItem* next = i + 1 < items.Count() ? items.Get(i + 1) : nullptr;
         if (item->IsBreak()) {
-            FinishLine(line, totals);
+            FinishLine(line, totals, text);
             line = static_cast<TVtHTMLBreakItem*>(item);
             totals = {};
         }
@@ -58,21 +68,12 @@ void LayoutHTML(TVtHTMLData& data) {
         totals.Height = std::max<int>(totals.Height, item->Height);
         totals.Descent = std::max(totals.Descent, descent);
     }
-    FinishLine(line, totals);
-
-    int width = 0;
-    std::int64_t height = 0;
-    for (std::int32_t i = 0; i < items.Count(); ++i) {
-        const TVtHTMLItem* item = items.Get(i);
-        if (!item->IsBreak()) continue;
-        width = std::max<int>(width, item->Width);
-        height += item->Height;
-    }
-    data.TextSize = {width, static_cast<int>(std::min<std::int64_t>(height, INT32_MAX))};
+    FinishLine(line, totals, text);
+    data.TextSize = {text.Width, static_cast<int>(std::min<std::int64_t>(text.Height, INT32_MAX))};
 }
 
-int LineStartX(const TVtHTMLBreakItem& line, int rectWidth) {
-    const int m = std::max<int>(rectWidth, line.Width);
+std::int64_t LineStartX(const TVtHTMLBreakItem& line, std::int64_t rectWidth) {
+    const std::int64_t m = std::max<std::int64_t>(rectWidth, line.Width);
     switch (line.Alignment) {
         case haCenter:
             return (m - 1 - line.Width) / 2;
@@ -81,6 +82,10 @@ int LineStartX(const TVtHTMLBreakItem& line, int rectWidth) {
         default:
             return line.Indent;
     }
+}
+
+int ToCanvas(std::int64_t position) {
+    return static_cast<int>(std::clamp<std::int64_t>(position, INT32_MIN, INT32_MAX));
 }
 
 TVtHTMLLayout::TVtHTMLLayout(IVtHTMLMetrics& metrics) : metrics_(metrics) { Data.Render = this; }

@@ -1,6 +1,7 @@
 #pragma once
 // The platform-free part of the caption renderer: it owns the parsed data, lays it out,
 // walks it for painting and hit-tests it. TVtHTMLRender adds GDI measuring and painting.
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -50,7 +51,11 @@ private:
 // Measures the items into lines: sizes on every item, line sizes on the breaks, Data.TextSize.
 void LayoutHTML(TVtHTMLData& data);
 
-// Start of a line inside a rectangle width by its break's alignment.
-int LineStartX(const TVtHTMLBreakItem& line, int rectWidth);
+// Start of a line inside a rectangle width by its break's alignment. Positions are wide: an
+// indent may be anything a 32-bit integer holds, and widths are added to it.
+std::int64_t LineStartX(const TVtHTMLBreakItem& line, std::int64_t rectWidth);
+
+// A position as the canvas takes it: clamped to what an int holds.
+int ToCanvas(std::int64_t position);
 
 }  // namespace tv

@@ -20,7 +20,7 @@ namespace tv {
 namespace {
 
 struct FontRecord {
-    std::string FontName;
+    TVtSharedText FontName;
     std::int32_t FontHeight = 0;
     TVtColor Color = 0;
     TVtColor BgColor = 0;
@@ -67,8 +67,8 @@ public:
 
     void Run() {
         data_.Clear();
-        font_ = std::make_unique<FontRecord>(
-            FontRecord{data_.DefaultFont, data_.DefaultHeight, data_.DefaultColor, data_.DefaultBgColor});
+        font_ = std::make_unique<FontRecord>(FontRecord{TVtSharedText(data_.DefaultFont), data_.DefaultHeight,
+                                                        data_.DefaultColor, data_.DefaultBgColor});
         base_ = MakeHTMLItem(&data_, ikText, nullptr);
         base_->Style = data_.DefaultStyle;
         TakeFont(*base_);
@@ -143,7 +143,7 @@ private:
         std::size_t j = i + 1;
         for (; j < text_.size() && text_[j] != ' ' && text_[j] != '>'; ++j) {
             name += text_[j];
-            if (name == "!--") {
+            if (std::string_view(name) == "!--") {
                 // Searching from the last "-" makes "<!--->" a complete comment.
                 const std::size_t close = text_.find("-->", j);
                 return close == std::string_view::npos ? text_.size() : close + 3;
@@ -161,7 +161,8 @@ private:
         return next;
     }
 
-    void ApplyTag(const std::string& name, bool hasAttributes, const TVtHTMLAttributeList& attributes) {
+    // Compared as views: texts of another length are told apart without looking at a character.
+    void ApplyTag(std::string_view name, bool hasAttributes, const TVtHTMLAttributeList& attributes) {
         if (name == "b" || name == "/b") return SetStyle(fsBold, name[0] != '/');
         if (name == "i" || name == "/i") return SetStyle(fsItalic, name[0] != '/');
         if (name == "u" || name == "/u") return SetStyle(fsUnderline, name[0] != '/');
@@ -173,13 +174,13 @@ private:
         if (name == "a" && hasAttributes) {
             CloseRun();
             current_->Flags |= hfIsLink;
-            current_->HRef = attributes.Value("href");
+            current_->HRef = TVtSharedText(attributes.Value("href"));
             return;
         }
         if (name == "/a") {
             CloseRun();
             current_->Flags &= ~hfIsLink;
-            current_->HRef.clear();
+            current_->HRef = {};
             return;
         }
         if (name == "br") return LineBreak();
@@ -205,8 +206,10 @@ private:
         CloseRun();
         auto record = std::make_unique<FontRecord>(
             FontRecord{current_->FontName, current_->FontHeight, current_->Color, current_->BgColor});
-        if (const std::string face = attributes.Value("face"); !face.empty()) record->FontName = face;
-        if (const std::string faceName = attributes.Value("name"); !faceName.empty()) record->FontName = faceName;
+        if (std::string face = attributes.Value("face"); !face.empty())
+            record->FontName = TVtSharedText(std::move(face));
+        if (std::string faceName = attributes.Value("name"); !faceName.empty())
+            record->FontName = TVtSharedText(std::move(faceName));
         if (const std::string size = attributes.Value("size"); !size.empty()) record->FontHeight = FontSize(size);
         if (const std::string color = attributes.Value("color"); !color.empty())
             record->Color = ParseHTMLColor(color, data_.DefaultColor, record->Color);

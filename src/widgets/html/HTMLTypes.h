@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/Color.h"
+#include "widgets/html/HTMLSharedText.h"
 
 namespace tv {
 
@@ -34,7 +35,7 @@ enum TVtHTMLAlignment : std::uint16_t { haLeft = 0, haCenter = 1, haRight = 2 };
 
 // Everything needed to make or measure a font.
 struct TVtHTMLFont {
-    std::string Name;
+    TVtSharedText Name;
     std::int32_t Height = 0;  // negative: character height in pixels; positive: cell height
     std::uint8_t Style = 0;
     std::uint8_t Charset = 0;

@@ -1,9 +1,15 @@
-// The About box seen from outside: texts and layout, closing keys, placement, link tooltips. The
-// links are not followed: that would start a browser or mail program. (Cursor handles belong to
-// their process, so the hand cursor is checked in-process by the About form's integration test.)
+// The About box seen from outside: texts and layout, closing keys, placement, link tooltips, and
+// the links' calls of the shell, which a stand-in for the browser and the mail program records.
+// (Cursor handles belong to their process, so the hand cursor is checked in-process by the About
+// form's integration test.)
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/AboutFMIds.h"
 #include "app/AboutText.h"
@@ -16,6 +22,57 @@ namespace tv::e2e {
 namespace {
 
 using namespace tv::aboutfm;
+
+// While it lives, the shell hands web and mail addresses to the recorder, which appends each
+// address it is given to a file; the handlers there before are put back afterwards. (This Wine
+// reads the classes of the machine only, not the user's.)
+class RecordedShell {
+public:
+    explicit RecordedShell(const std::string& log) : log_(log) {
+        for (const char* scheme : {"https", "mailto"}) {
+            const std::string key = std::string(scheme) + "\\shell\\open\\command";
+            saved_.push_back({key, ReadDefault(key)});
+            std::string command = "\"";
+            command += BuildFolder() + "ShellRecorder.exe\" \"" + log_ + "\" \"%1\"";
+            installed_ = RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, command.c_str(),
+                                         static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS &&
+                         installed_;
+        }
+    }
+    ~RecordedShell() {
+        for (const auto& [key, before] : saved_) {
+            if (before)
+                RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, before->c_str(),
+                                static_cast<DWORD>(before->size() + 1));
+            else
+                RegDeleteTreeA(HKEY_CLASSES_ROOT, key.substr(0, key.find("\\shell")).c_str());
+        }
+    }
+    RecordedShell(const RecordedShell&) = delete;
+    RecordedShell& operator=(const RecordedShell&) = delete;
+
+    // False when a handler could not be replaced: the real browser would be started then.
+    bool Installed() const { return installed_; }
+    // The addresses opened so far, one a line.
+    std::string Calls() const {
+        std::ifstream in(log_, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+private:
+    static std::optional<std::string> ReadDefault(const std::string& key) {
+        char value[1024] = {};
+        DWORD size = sizeof(value);
+        if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, value, &size) !=
+            ERROR_SUCCESS)
+            return std::nullopt;
+        return std::string(value);
+    }
+
+    std::string log_;
+    bool installed_ = true;
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
+};
 
 class AboutBox : public testing::Test {
 protected:
@@ -148,6 +205,26 @@ TEST_F(AboutBox, LinksShowTheirTooltips) {
         }, 5000)) << "tooltip shown: '" << shown << "'";
     }
     MoveMouseTo(5, 5);
+}
+
+TEST_F(AboutBox, TheLinksAskTheShellToOpenTheHomepageAndAMailWithTheSubject) {
+    const std::string log = ScratchFolder("about-links") + "opened.txt";
+    const RecordedShell shell(log);
+    ASSERT_TRUE(shell.Installed());
+    HWND about = Open();
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(BringToFront(about));
+    Click(GetDlgItem(about, IdLblURL));
+    const std::string homepage = std::string(about::kHomepageUrl) + "\r\n";
+    EXPECT_TRUE(WaitUntil([&] { return shell.Calls() == homepage; }, 10000)) << shell.Calls();
+    ASSERT_TRUE(BringToFront(about));
+    Click(GetDlgItem(about, IdLblEmail));
+    const std::string mail = homepage + "mailto:" + about::kSupportEmail + "?subject=Tallyvane v1.2\r\n";
+    EXPECT_TRUE(WaitUntil([&] { return shell.Calls() == mail; }, 10000)) << shell.Calls();
+    // Following a link leaves the box open.
+    EXPECT_TRUE(IsWindowVisible(about));
+    PostMessageA(about, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitForWindowGone(about));
 }
 
 }  // namespace

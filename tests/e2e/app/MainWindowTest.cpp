@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
+#include <tuple>
 
 #include "app/MainFMIds.h"
+#include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
+#include "platform/Handles.h"
 
 namespace tv::e2e {
 namespace {
@@ -45,6 +49,73 @@ TEST_F(MainWindow, ShowsTheFiguresWrittenByRegExe) {
     EXPECT_EQ(s.streak, "3 wins");
     EXPECT_EQ(s.next_up, "2");
     SaveWindowScreenshot(main, "main-window.bmp");
+}
+
+TEST_F(MainWindow, NegativeFiguresShowWithTheirSign) {
+    ASSERT_TRUE(RegExeWriteFigures({-1, 43, -9, -2147483647 - 1, 3, 2}));
+    Program program(ScratchFolder("main-negative"));
+    ASSERT_TRUE(program.Start());
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    const Shown s = ReadFigures(main);
+    EXPECT_EQ(s.won, "-1");
+    EXPECT_EQ(s.lost, "43");
+    EXPECT_EQ(s.wins, "-9");
+    EXPECT_EQ(s.losses, "-2147483648");
+    EXPECT_EQ(s.streak, "3");
+}
+
+HWND FocusedControl(HWND main) {
+    GUITHREADINFO gti{};
+    gti.cbSize = sizeof(gti);
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gti);
+    return gti.hwndFocus;
+}
+
+TEST_F(MainWindow, AStartUpErrorLeavesTheFocusOnClear) {
+    ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
+    WriteGameValue("Won", REG_DWORD, {57, 0, 0, 0});  // a type the first read refuses
+    Program program(ScratchFolder("main-start-error"));
+    ASSERT_TRUE(program.Start());
+    HWND box = FindDialog(program.Pid(), "Tallyvane", 10000);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(PressDialogButton(box, IDOK));
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(BringToFront(main));
+    // Start-up stopped before its last step, which moves the focus to Launch.
+    EXPECT_TRUE(WaitUntil([&] { return FocusedControl(main) == GetDlgItem(main, IdBtnClear); }, 3000))
+        << "focus on " << WindowText(FocusedControl(main));
+    Sleep(300);
+    EXPECT_EQ(FocusedControl(main), GetDlgItem(main, IdBtnClear));
+}
+
+// The size of a text in MS Sans Serif 8 point, bold or not, as this process measures it.
+SIZE FormFontExtent(const std::string& text, bool bold) {
+    const UniqueFont font(CreateFontA(-11, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+    const UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    const SelectGuard select(dc.get(), font.get());
+    SIZE size{};
+    GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+TEST_F(MainWindow, TheHeadingsAreBoldTheFiguresAreNot) {
+    Program program(ScratchFolder("main-bold"));
+    ASSERT_TRUE(program.Start());
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    // Labels are as wide as their text: the width tells the font.
+    for (const auto& [id, text, bold] : {std::tuple{IdLabel14, "Totals", true}, std::tuple{IdLabel5, "Streaks", true},
+                                         std::tuple{IdLabel1, "Won", false}, std::tuple{IdLabel8, "Current", false}}) {
+        const SIZE in_bold = FormFontExtent(text, true);
+        const SIZE plain = FormFontExtent(text, false);
+        ASSERT_NE(in_bold.cx, plain.cx) << text << ": the fonts cannot be told apart by width here";
+        const RECT r = WindowRectOf(GetDlgItem(main, id));
+        EXPECT_EQ(r.right - r.left, bold ? in_bold.cx : plain.cx) << text;
+    }
 }
 
 TEST_F(MainWindow, ShowsZerosWithoutTheKey) {
@@ -133,12 +204,7 @@ TEST_F(MainWindow, TabVisitsTheButtonsInOrderStartingAtLaunch) {
     HWND main = program.MainWindow();
     ASSERT_NE(main, nullptr);
     ASSERT_TRUE(BringToFront(main));
-    auto focused = [&] {
-        GUITHREADINFO gti{};
-        gti.cbSize = sizeof(gti);
-        GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gti);
-        return gti.hwndFocus;
-    };
+    auto focused = [&] { return FocusedControl(main); };
     ASSERT_TRUE(WaitUntil([&] { return focused() == GetDlgItem(main, IdBtnLaunch); }));
     const int order[] = {IdBtnKill, IdBtnBackup, IdBtnRestore, IdBtnClear, IdBtnExit, IdBtnAbout, IdBtnLaunch};
     for (int id : order) {

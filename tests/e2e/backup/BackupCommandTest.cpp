@@ -118,6 +118,23 @@ TEST_F(BackupCommand, ABlankNameGivesTheTimestampAlone) {
     EXPECT_NE(text.find("\"Lost\"=hex:2C,01,00,00\r\n"), std::string::npos);
 }
 
+TEST_F(BackupCommand, AMissingSTypeIsWrittenAsFourZeroBytes) {
+    ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
+    ASSERT_EQ(RegDeleteKeyValueA(HKEY_CURRENT_USER, kGameKey, "SType"), ERROR_SUCCESS);
+    Start("backup-no-stype");
+    // The window shows the missing kind as a plain number; the backup does not preset it.
+    EXPECT_EQ(DlgItemText(main_, IdLblStreak), "3");
+    HWND box = BackUpAs("Robin", "Information");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "OK"));
+    const auto files = FilesMatching(Folder(), "Robin_*.reg");
+    ASSERT_EQ(files.size(), 1u);
+    std::string expected = kExampleFile;
+    const std::string stype = "\"SType\"=hex:01,00,00,00";
+    expected.replace(expected.find(stype), stype.size(), "\"SType\"=hex:00,00,00,00");
+    EXPECT_EQ(ReadWholeFile(Folder() + files[0]), expected);
+}
+
 bool PutClipboardText(const std::string& text) {
     if (!OpenClipboard(nullptr)) return false;
     EmptyClipboard();

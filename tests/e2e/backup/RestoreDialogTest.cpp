@@ -258,6 +258,49 @@ TEST_F(RestoreDialog, ANameThatDoesNotDecodeIsReportedAndTheDialogStillOpens) {
     EXPECT_FALSE(GameKeyExists());
 }
 
+TEST_F(RestoreDialog, AFileThatFailsToReadAtTheRestoreWritesNothingAndTheDialogStays) {
+    ASSERT_TRUE(RegExeWriteFigures({120, 80, 11, 4, 2, 0}));
+    std::string bad = BackupText({57, 43, 9, 6, 3, 1});
+    bad.replace(bad.find("\"Lost\"=hex:2B"), 13, "\"Lost\"=hex:zz");
+    Start("restore-read-fails", {{"Bad_20050302_221530.reg", bad},
+                                 {"Robin_20050302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
+    auto restore_fails_with = [&](const std::string& message) {
+        ClickButton(GetDlgItem(dialog_, IDOK));
+        HWND box = Confirmation();
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(Answer(box, "&Yes"));
+        HWND error = FindDialog(program_->Pid(), "Tallyvane");
+        ASSERT_NE(error, nullptr);
+        EXPECT_EQ(MessageText(error), message);
+        ASSERT_TRUE(Answer(error, "OK"));
+        EXPECT_TRUE(IsWindowVisible(dialog_));
+        ExpectRegistryHolds({120, 80, 11, 4, 2, 0});
+    };
+
+    // A value that does not convert: the preview says so first, and the restore again.
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ListBoxItems(list_), (std::vector<std::string>{"3/2/2005 10:15:30 PM - Bad",
+                                                             "3/2/2005 10:15:30 PM - Robin"}));
+    ClickListBoxItem(list_, 0);
+    HWND preview_error = FindDialog(program_->Pid(), "Tallyvane");
+    ASSERT_NE(preview_error, nullptr);
+    EXPECT_EQ(MessageText(preview_error), "'$000000zz' is not a valid integer value.");
+    ASSERT_TRUE(Answer(preview_error, "OK"));
+    ASSERT_TRUE(OkEnabled());
+    restore_fails_with("'$000000zz' is not a valid integer value.");
+    PostMessageA(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(WaitForWindowGone(dialog_));
+
+    // Gone between the preview and the restore.
+    ASSERT_TRUE(DeleteFileA((Folder() + "Bad_20050302_221530.reg").c_str()));
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(ListBoxItems(list_), (std::vector<std::string>{"3/2/2005 10:15:30 PM - Robin"}));
+    ClickListBoxItem(list_, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
+    ASSERT_TRUE(DeleteFileA((Folder() + "Robin_20050302_221530.reg").c_str()));
+    restore_fails_with("Cannot open file " + Folder() + "Robin_20050302_221530.reg.");
+}
+
 TEST_F(RestoreDialog, ARegistryEditorExportPreviewsAndRestoresItsValues) {
     ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, -6, 300, 1}));
     Start("restore-regedit");

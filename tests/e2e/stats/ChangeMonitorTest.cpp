@@ -13,9 +13,6 @@ namespace {
 
 using namespace tv::mainfm;
 
-// 120 won, 80 lost, 11 and 4, a losing streak of 2: "60%", "2 losses", 3 more wins needed.
-const GameFigures k120 = {120, 80, 11, 4, 2, 0};
-const Shown kShown120 = {"120", "80", "60%", "11", "4", "2 losses", "3"};
 
 class ChangeMonitor : public testing::Test {
 protected:

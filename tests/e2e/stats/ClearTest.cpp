@@ -1,5 +1,9 @@
 // The Clear command and its confirmation, driven from outside.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <vector>
 
 #include "app/MainFMIds.h"
 #include "e2e/driver/Dialogs.h"
@@ -7,11 +11,41 @@
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
 #include "e2e/stats/Figures.h"
+#include "platform/Handles.h"
 
 namespace tv::e2e {
 namespace {
 
 using namespace tv::mainfm;
+
+// Holds every thread of the program but its window's, the change monitor's worker among them:
+// while held, no notification of the registry reaches the window.
+class OtherThreadsHeld {
+public:
+    OtherThreadsHeld(DWORD pid, DWORD window_thread) {
+        const UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+        if (!snapshot) return;
+        THREADENTRY32 entry{};
+        entry.dwSize = sizeof(entry);
+        for (BOOL more = Thread32First(snapshot.get(), &entry); more; more = Thread32Next(snapshot.get(), &entry)) {
+            if (entry.th32OwnerProcessID != pid || entry.th32ThreadID == window_thread) continue;
+            UniqueHandle thread(OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID));
+            if (thread && SuspendThread(thread.get()) != static_cast<DWORD>(-1)) held_.push_back(std::move(thread));
+        }
+    }
+    ~OtherThreadsHeld() { Release(); }
+    OtherThreadsHeld(const OtherThreadsHeld&) = delete;
+    OtherThreadsHeld& operator=(const OtherThreadsHeld&) = delete;
+
+    std::size_t Count() const { return held_.size(); }
+    void Release() {
+        for (const auto& thread : held_) ResumeThread(thread.get());
+        held_.clear();
+    }
+
+private:
+    std::vector<UniqueHandle> held_;
+};
 
 constexpr const char* kQuestion = "Are you sure you want to delete all statistics?";
 const char* const kValues[] = {"Wins", "Losses", "Won", "Lost", "Streak", "SType"};
@@ -103,11 +137,32 @@ TEST_F(Clear, YesDeletesTheSixValuesAndKeepsTheKey) {
     ASSERT_TRUE(BringToFront(box));
     Click(GetDlgItem(box, IDYES));  // a real mouse click
     EXPECT_TRUE(WaitForWindowGone(box));
-    // The figures fall to nothing through the change monitor alone.
     EXPECT_TRUE(WaitForFigures(main_, kShownNothing)) << ReadFigures(main_);
     EXPECT_TRUE(GameKeyExists());
     for (const char* v : kValues) EXPECT_FALSE(ReadGameValue(v).has_value()) << v;
     EXPECT_TRUE(ReadGameValue("Options").has_value());
+}
+
+TEST_F(Clear, TheFiguresFallThroughTheChangeMonitorAlone) {
+    HWND box = StartAndAsk("clear-monitor-alone");
+    ASSERT_NE(box, nullptr);
+    {
+        const OtherThreadsHeld held(program_->Pid(), GetWindowThreadProcessId(main_, nullptr));
+        ASSERT_GE(held.Count(), 1u) << "no change monitor thread";
+        ASSERT_TRUE(PressDialogButton(box, IDYES));
+        ASSERT_TRUE(WaitForWindowGone(box));
+        // The box hides before the command goes on to delete.
+        ASSERT_TRUE(WaitUntil([] {
+            for (const char* v : kValues)
+                if (ReadGameValue(v).has_value()) return false;
+            return true;
+        }));
+        // Deleted, and nothing told the window: Clear itself does not refresh the figures.
+        Sleep(1000);
+        EXPECT_EQ(ReadFigures(main_), kShown57);
+    }
+    // Released, the monitor reports the deletions it was signalled for meanwhile.
+    EXPECT_TRUE(WaitForFigures(main_, kShownNothing)) << ReadFigures(main_);
 }
 
 TEST_F(Clear, EnterTakesTheDefaultYes) {

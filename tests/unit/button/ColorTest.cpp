@@ -49,16 +49,26 @@ TEST(ShadowColours, DerivedFromRed) {
     EXPECT_EQ(shades->shadow, MakeRgb(170, 0, 0));
 }
 
-TEST(ShadowColours, OrderedByLightnessForATableOfFaces) {
-    const TColor faces[] = {MakeRgb(0, 0, 128), MakeRgb(200, 180, 40), MakeRgb(40, 160, 90), MakeRgb(120, 120, 120),
-                            MakeRgb(250, 250, 250)};
-    for (TColor face : faces) {
-        const auto shades = DeriveShadowColors(face);
-        ASSERT_TRUE(shades.has_value());
-        const int l = RgbToHls(face).lightness;
-        EXPECT_NEAR(RgbToHls(shades->highlight).lightness, std::min(239, l + l / 3), 2) << std::hex << face;
-        EXPECT_NEAR(RgbToHls(shades->dark_shadow).lightness, l - l / 2, 2) << std::hex << face;
-        EXPECT_NEAR(RgbToHls(shades->shadow).lightness, l - l / 3, 2) << std::hex << face;
+TEST(ShadowColours, KnownShadesOfATableOfFaces) {
+    // Worked by hand from the conversion: lightness L + L div 3, L - L div 2 and L - L div 3 at the
+    // face's own hue and saturation (for grey (120, 120, 120), L = 119: 158, 60 and 80).
+    struct Case {
+        TColor face;
+        ShadowColors shades;
+    };
+    const Case cases[] = {
+        {MakeRgb(0, 0, 128), {MakeRgb(0, 0, 170), MakeRgb(0, 0, 65), MakeRgb(0, 0, 85)}},
+        {MakeRgb(200, 180, 40), {MakeRgb(224, 208, 96), MakeRgb(101, 91, 20), MakeRgb(135, 121, 27)}},
+        {MakeRgb(40, 160, 90), {MakeRgb(61, 206, 119), MakeRgb(20, 81, 45), MakeRgb(26, 107, 59)}},
+        {MakeRgb(120, 120, 120), {MakeRgb(159, 159, 159), MakeRgb(60, 60, 60), MakeRgb(80, 80, 80)}},
+        // Light enough that the highlight meets the ceiling of 239.
+        {MakeRgb(250, 250, 250), {MakeRgb(241, 241, 241), MakeRgb(125, 125, 125), MakeRgb(166, 166, 166)}},
+    };
+    for (const Case& c : cases) {
+        const auto shades = DeriveShadowColors(c.face);
+        ASSERT_TRUE(shades.has_value()) << std::hex << c.face;
+        EXPECT_EQ(*shades, c.shades) << std::hex << c.face << ": " << shades->highlight << " " << shades->dark_shadow
+                                     << " " << shades->shadow;
     }
 }
 

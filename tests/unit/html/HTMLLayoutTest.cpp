@@ -148,6 +148,23 @@ TEST(HTMLLayoutTest, PaintBulletsRulesAndImages) {
     EXPECT_EQ(Paint(images, {0, 0, 99, 99}), (std::vector<std::string>{"text 'a' 5,10", "image 11,0 8x6"}));
 }
 
+TEST(HTMLLayoutTest, PositionsBeyondAnIntReachTheCanvasClamped) {
+    // Indents are stored as written; widths added to the largest one pass the int range.
+    Caption far("<p indent=2147483647>a<b>b</b>");
+    EXPECT_EQ(Paint(far, {0, 0, 99, 99}),
+              (std::vector<std::string>{"text 'a' 2147483647,10", "text 'b' 2147483647,10"}));
+    EXPECT_EQ(far.layout.ItemAtPoint({2147483647, 5}, {}, {0, 0, 99, 99}), &far.Item(1));
+    EXPECT_EQ(far.layout.ItemAtPoint({2147483647, 5}, {2147483647, 0}, {0, 0, 99, 99}), nullptr);
+    Caption near("<p indent=-2147483648>a<hr>");
+    EXPECT_EQ(Paint(near, {0, 0, 99, 99}, {1, 0})[0], "text 'a' -2147483648,10");
+    // A rectangle as wide as ints go, and scroll positions at both ends of their range.
+    Caption wide("<p align=right>a<ul><li>b</ul>");
+    EXPECT_EQ(Paint(wide, {-2147483647 - 1, 0, 2147483647, 99}, {-2147483647 - 1, 2147483647}).size(), 3u);
+    EXPECT_EQ(wide.layout.ItemAtPoint({-2147483647 - 1, -2147483647 - 1}, {-2147483647 - 1, -2147483647 - 1},
+                                      {-2147483647 - 1, 0, 2147483647, 99}),
+              nullptr);
+}
+
 TEST(HTMLLayoutTest, PaintStopsBelowTheRectangle) {
     Caption c("a<br>b<br>c<br>d");
     EXPECT_EQ(Paint(c, {0, 0, 99, 12}).size(), 2u);  // line tops 0 and 13 are within 13 rows
@@ -173,9 +190,24 @@ TEST(HTMLLayoutTest, HitTesting) {
     EXPECT_EQ(c.layout.ItemAtPoint({2, 40}, {}, r), nullptr);  // below the last line
     EXPECT_EQ(c.layout.ItemAtPoint({-3, 20}, {3, 0}, r), &c.Item(4));
 
-    Caption centred("<p align=center><a href=c>abc</a>");  // 16 wide; hit-testing uses width 25 here
-    EXPECT_TRUE(centred.layout.LinkAt({4, 5}, {}, {0, 0, 25, 20}, href));
-    EXPECT_FALSE(centred.layout.LinkAt({3, 5}, {}, {0, 0, 25, 20}, href));
+    // A right-aligned run 16 wide in a rectangle 26 columns wide: painting starts it at 26 - 16 - 1
+    // = 9, hit-testing measures the rectangle one narrower and starts it at 8.
+    Caption right("<p align=right><a href=c>abc</a>");
+    ASSERT_EQ(Paint(right, {0, 0, 25, 20}), std::vector<std::string>{"text 'abc' 9,10"});
+    EXPECT_TRUE(right.layout.LinkAt({8, 5}, {}, {0, 0, 25, 20}, href));
+    EXPECT_FALSE(right.layout.LinkAt({7, 5}, {}, {0, 0, 25, 20}, href));
+    EXPECT_TRUE(right.layout.LinkAt({24, 5}, {}, {0, 0, 25, 20}, href));
+    EXPECT_FALSE(right.layout.LinkAt({25, 5}, {}, {0, 0, 25, 20}, href));
+
+    // A superscript is hit in its own band, raised by half its height: the line is 18 high, the
+    // run 11, so the band ends 18 - 5 = 13 rows down and begins 11 above that.
+    Caption raised("x<sup>p</sup>");
+    ASSERT_EQ(raised.Break(0).Height, 18);
+    EXPECT_EQ(raised.layout.ItemAtPoint({8, 2}, {}, r), &raised.Item(2));
+    EXPECT_EQ(raised.layout.ItemAtPoint({8, 13}, {}, r), &raised.Item(2));
+    EXPECT_EQ(raised.layout.ItemAtPoint({8, 1}, {}, r), nullptr);
+    EXPECT_EQ(raised.layout.ItemAtPoint({8, 14}, {}, r), nullptr);
+    EXPECT_EQ(raised.layout.ItemAtPoint({3, 17}, {}, r), &raised.Item(1));  // the plain run reaches the bottom
 
     Caption image;
     image.layout.ParseText("<a href=i><img src=a width=10 height=10></a>");

@@ -61,7 +61,7 @@ TEST(HTMLParserTest, StyleTagsSplitRuns) {
     defaults.layout.Data.DefaultColor = 0x123456;
     defaults.layout.ParseText("x</i>y");
     EXPECT_EQ(defaults.Item(1).Style, fsItalic);
-    EXPECT_EQ(defaults.Item(1).FontName, "Arial");
+    EXPECT_EQ(defaults.Item(1).FontName.str(), "Arial");
     EXPECT_EQ(defaults.Item(1).Color, 0x123456u);
     EXPECT_EQ(defaults.Item(1).BgColor, clNone);
     EXPECT_EQ(defaults.Item(2).Style, 0);
@@ -75,8 +75,15 @@ TEST(HTMLParserTest, UnfinishedTagsAndComments) {
     EXPECT_EQ(Caption("x<!--->y").Items(), "P T'xy'");
     EXPECT_EQ(Caption("x<!--a>b-->y").Items(), "P T'xy'");
     EXPECT_EQ(Caption("x<font color=red").Items(), "P T'x'");  // the tag applies, the walk ends
-    Caption cut("x<font size=20 color=red");
-    EXPECT_EQ(cut.Item(1).FontHeight, -11);
+    // Attributes cut off by the end: the tag applies with those completed, the last one dropped.
+    Caption cut("x<p align=right indent=5");
+    ASSERT_EQ(cut.Items(), "P T'x' P");
+    EXPECT_EQ(cut.Break(2).Alignment, haRight);
+    EXPECT_EQ(cut.Break(2).Indent, 0);
+    Caption cutImage("x<img src=a width=7");
+    ASSERT_EQ(cutImage.Items(), "P T'x' I'a'");
+    EXPECT_EQ(cutImage.Item(2).Width, 0);
+    EXPECT_EQ(Caption("x<img width=7 src=a").Items(), "P T'x'");
     EXPECT_EQ(Caption("x<unknown>y<html>z").Items(), "P T'xyz'");
 }
 
@@ -90,6 +97,10 @@ TEST(HTMLParserTest, BreakTags) {
     EXPECT_EQ(Caption("text<br> <ul>").Items(), "P T'text' T' ' U");
     // Text still waiting to be appended keeps its line break.
     EXPECT_EQ(Caption("text<br>y<ul>").Items(), "P T'text' L T'y' U");
+    // "/ul" takes away a line break just before it and ends the list with one of its own.
+    EXPECT_EQ(Caption("a<br></ul>b").Items(), "P T'a' L T'b'");
+    EXPECT_EQ(Caption("<ul><li>a<br></ul>b").Items(), "P U B T'a' L T'b'");
+    EXPECT_EQ(Caption("a<br><br></ul>b").Items(), "P T'a' L L T'b'");  // only the one just before
     EXPECT_EQ(Caption("a<hr>b").Items(), "P T'a' L R L T'b'");
     EXPECT_EQ(Caption("<p>x</p>").Items(), "P T'x' P");
 }
@@ -149,20 +160,42 @@ TEST(HTMLParserTest, FontTags) {
 
     Caption colours(
         "<font color=#FF0000>a</font><font color=red>b</font><font color=clRed>c</font>"
-        "<font color=red><font color=#zz>d</font></font><font color=mauve>e</font><font bgcolor=#0000FF>f</font>");
+        "<font color=red><font color=#zz>d</font></font><font color=red><font color=mauve>e</font></font>"
+        "<font bgcolor=#0000FF>f</font>");
     EXPECT_EQ(colours.Item(1).Color, 0x0000FFu);
     EXPECT_EQ(colours.Item(2).Color, clRed);
     EXPECT_EQ(colours.Item(3).Color, clRed);
-    EXPECT_EQ(colours.Item(4).Color, clWindowText);  // the default, whatever was in force
-    EXPECT_EQ(colours.Item(5).Color, clWindowText);
+    EXPECT_EQ(colours.Item(4).Color, clWindowText);  // digits that are no number: the default
+    EXPECT_EQ(colours.Item(5).Color, clRed);         // an unknown name: the colour in force stays
     EXPECT_EQ(colours.Item(6).BgColor, 0xFF0000u);
 
+    // "bgcolor" falls back to the default background, not to the one in force.
+    Caption backgrounds;
+    backgrounds.layout.Data.DefaultBgColor = 0x00ABCDEF;
+    backgrounds.layout.ParseText("<font bgcolor=red><font bgcolor=#zz>a</font><font bgcolor=mauve>b</font></font>");
+    EXPECT_EQ(backgrounds.Item(1).BgColor, 0x00ABCDEFu);
+    EXPECT_EQ(backgrounds.Item(2).BgColor, clRed);
+
+    // "/font" gives back the height, colour and background in force before its "font".
+    Caption restored("<font size=20 color=red bgcolor=blue>a<font size=30 color=lime bgcolor=#FFFF00>b</font>c"
+                     "</font>d");
+    ASSERT_EQ(restored.Items(), "P T'a' T'b' T'c' T'd'");
+    EXPECT_EQ(restored.Item(2).FontHeight, 30);
+    EXPECT_EQ(restored.Item(2).Color, 0x00FF00u);
+    EXPECT_EQ(restored.Item(2).BgColor, 0x00FFFFu);
+    EXPECT_EQ(restored.Item(3).FontHeight, 20);
+    EXPECT_EQ(restored.Item(3).Color, clRed);
+    EXPECT_EQ(restored.Item(3).BgColor, clBlue);
+    EXPECT_EQ(restored.Item(4).FontHeight, -11);
+    EXPECT_EQ(restored.Item(4).Color, clWindowText);
+    EXPECT_EQ(restored.Item(4).BgColor, clNone);
+
     Caption faces("<font face=Arial name=Tahoma>a<font face=\"Courier New\">b</font>c</font>d</font>e");
-    EXPECT_EQ(faces.Item(1).FontName, "Tahoma");
-    EXPECT_EQ(faces.Item(2).FontName, "Courier New");
-    EXPECT_EQ(faces.Item(3).FontName, "Tahoma");
-    EXPECT_EQ(faces.Item(4).FontName, "MS Sans Serif");
-    EXPECT_EQ(faces.Item(5).FontName, "MS Sans Serif");  // an unbalanced "/font" clears nothing more
+    EXPECT_EQ(faces.Item(1).FontName.str(), "Tahoma");
+    EXPECT_EQ(faces.Item(2).FontName.str(), "Courier New");
+    EXPECT_EQ(faces.Item(3).FontName.str(), "Tahoma");
+    EXPECT_EQ(faces.Item(4).FontName.str(), "MS Sans Serif");
+    EXPECT_EQ(faces.Item(5).FontName.str(), "MS Sans Serif");  // an unbalanced "/font" clears nothing more
 
     Caption huge("<font size=+2147483647>x</font><font size=-2147483648>y");
     EXPECT_EQ(huge.Item(1).FontHeight, INT32_MIN);
@@ -174,10 +207,18 @@ TEST(HTMLParserTest, Links) {
     EXPECT_FALSE(plain.Item(1).IsLink());
     Caption named("<a name=x>y</a>z");
     EXPECT_TRUE(named.Item(1).IsLink());
-    EXPECT_EQ(named.Item(1).HRef, "");
+    EXPECT_EQ(named.Item(1).HRef.str(), "");
     EXPECT_FALSE(named.Item(2).IsLink());
     Caption link("<a href=\"http://x/?a=b\">go</a>");
-    EXPECT_EQ(link.Item(1).HRef, "http://x/?a=b");
+    EXPECT_EQ(link.Item(1).HRef.str(), "http://x/?a=b");
+
+    // Every run of a link carries its target; the copies share one text, whatever its length.
+    Caption runs("<a href=there>x<b>y</b></a>z");
+    ASSERT_EQ(runs.Items(), "P T'x' T'y' T'z'");
+    EXPECT_EQ(runs.Item(2).HRef.str(), "there");
+    EXPECT_TRUE(runs.Item(1).HRef.SharesWith(runs.Item(2).HRef));
+    EXPECT_FALSE(runs.Item(3).IsLink());
+    EXPECT_EQ(runs.Item(3).HRef.str(), "");
 }
 
 TEST(HTMLParserTest, ImagesAndRules) {

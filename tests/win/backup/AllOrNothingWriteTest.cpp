@@ -78,7 +78,7 @@ TEST_F(AllOrNothingWrite, AFailurePartWayPutsBackValuesAndAbsences) {
 }
 
 TEST_F(AllOrNothingWrite, FailuresAtTheFirstAndLastValue) {
-    ASSERT_TRUE(WriteStatisticsRecord(Record(10)));
+    ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(Record(10)));
     const auto before = Snapshot();
     EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Wins")); }),
               "Failed to set data for 'Wins'");

@@ -58,7 +58,7 @@ TEST_F(RegeditInterop, TheRegistryEditorImportsABackupFile) {
 }
 
 TEST_F(RegeditInterop, AnExportOfTheRegistryEditorReadsAndRestoresTheSameValues) {
-    ASSERT_TRUE(WriteStatisticsRecord(Example()));
+    ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(Example()));
     const std::string path = e2e::ScratchFolder("regedit-export") + "Exported_20050302_221530.reg";
     ASSERT_EQ(Regedit("/e \"" + path + "\" \"HKEY_CURRENT_USER\\" + e2e::kGameKey + "\""), 0);
     const std::string bytes = ReadBackupFileBytes(path);

@@ -1,7 +1,10 @@
 // Glyph bitmaps on buttons: cells per state, the embossed disabled picture, the shared lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "win/button/ButtonHost.h"
+#include "win/button/ThemeSwitch.h"
 
 namespace tv {
 namespace {
@@ -40,7 +43,27 @@ int Count(const Capture& c, COLORREF colour) {
     return n;
 }
 
+// The pixels of the colour inside a rectangle (right and bottom excluded).
+int CountIn(const Capture& c, COLORREF colour, const RECT& r) {
+    int n = 0;
+    for (int y = std::max(0L, r.top); y < std::min<LONG>(c.height, r.bottom); ++y)
+        for (int x = std::max(0L, r.left); x < std::min<LONG>(c.width, r.right); ++x) n += c.At(x, y) == colour;
+    return n;
+}
+
+// The smallest rectangle holding every pixel of the colour.
+RECT BoundsOf(const Capture& c, COLORREF colour) {
+    RECT r{c.width, c.height, 0, 0};
+    for (int y = 0; y < c.height; ++y)
+        for (int x = 0; x < c.width; ++x)
+            if (c.At(x, y) == colour) r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y),
+                                           std::max<LONG>(r.right, x + 1), std::max<LONG>(r.bottom, y + 1)};
+    return r;
+}
+
 TEST(ButtonGlyph, PictureIsDrawnTransparentlyAndEmbossedWhenDisabled) {
+    // The classic look: the light style's disabled face is as white as the highlight.
+    ASSERT_TRUE(testing_theme::SetVisualStyle(false));
     ButtonHost host;
     HWND b = host.Add("", 10, 10, 40, 30);
     auto* button = TCustomVtPopupButton::FromHandle(b);
@@ -51,11 +74,26 @@ TEST(ButtonGlyph, PictureIsDrawnTransparentlyAndEmbossedWhenDisabled) {
     const Capture up = CaptureButton(b);
     EXPECT_EQ(Count(up, RGB(255, 0, 0)), 64);  // the 8 x 8 square
     EXPECT_EQ(Count(up, RGB(128, 128, 0)), 0);  // the ground is transparent
+    const RECT square = BoundsOf(up, RGB(255, 0, 0));
+    ASSERT_EQ(square.right - square.left, 8);
+    ASSERT_EQ(square.bottom - square.top, 8);
     EnableWindow(b, FALSE);
     const Capture disabled = CaptureButton(b);
     EXPECT_EQ(Count(disabled, RGB(255, 0, 0)), 0);
-    EXPECT_GE(Count(disabled, GetSysColor(COLOR_BTNSHADOW)), 64 - 8);  // the square in shadow
     EXPECT_EQ(Count(disabled, RGB(128, 128, 0)), 0);
+    // Embossed where the square was: all of it in shadow, over a highlight copy one pixel right
+    // and down that shows along the square's right and bottom edges only. The frame's own shadow
+    // lies outside the picture and is not counted.
+    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
+    ASSERT_NE(shadow, highlight);
+    EXPECT_EQ(CountIn(disabled, shadow, square), 64);
+    const RECT right_edge{square.right, square.top + 1, square.right + 1, square.bottom + 1};
+    const RECT bottom_edge{square.left + 1, square.bottom, square.right, square.bottom + 1};
+    EXPECT_EQ(CountIn(disabled, highlight, right_edge), 8);
+    EXPECT_EQ(CountIn(disabled, highlight, bottom_edge), 7);
+    const RECT around{square.left - 4, square.top - 4, square.right + 4, square.bottom + 4};
+    EXPECT_EQ(CountIn(disabled, shadow, around), 64);
+    EXPECT_EQ(CountIn(disabled, highlight, around), 15);
 }
 
 TEST(ButtonGlyph, TwoCellGlyphShowsItsSecondCellWhenDisabled) {

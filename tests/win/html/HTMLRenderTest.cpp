@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "widgets/html/GdiFontCache.h"
 #include "widgets/html/HTMLRender.h"
 #include "widgets/html/LinkCursor.h"
 
@@ -254,6 +255,26 @@ TEST_F(HTMLRenderTest, ImagesUseTheirBottomLeftPixelAsTransparent) {
     EXPECT_EQ(surface.Count(RGB(0, 0, 255), 10, 10, 14, 13), 12);
     EXPECT_EQ(surface.Count(kBackground, 10, 13, 14, 14), 4);
     EXPECT_EQ(surface.Count(RGB(0, 255, 0), 0, 0, 260, 140), 0);
+}
+
+TEST(GdiFontCacheTest, AFontIsFoundByTheFaceAsFarAsGdiHoldsIt) {
+    // A face name as long as a caption may hold: GDI keeps its first LF_FACESIZE - 1 characters,
+    // and so does the cache's key, so a lookup costs the same whatever the name's length.
+    const std::string prefix = "Tahoma" + std::string(LF_FACESIZE - 1 - 6, 'x');
+    TVtHTMLFont one{TVtSharedText(prefix + std::string(1 << 16, 'a')), -13, 0, 0};
+    TVtHTMLFont other{TVtSharedText(prefix + std::string(1 << 16, 'b')), -13, 0, 0};
+    EXPECT_EQ(TVtGdiFontCache::KeyOf(one).Face, prefix);
+    TVtGdiFontCache cache;
+    const UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    const TVtGdiFontCache::Entry& first = cache.Get(one, dc.get());
+    const HFONT handle = first.Handle.get();
+    ASSERT_NE(handle, nullptr);
+    EXPECT_EQ(cache.Get(other, dc.get()).Handle.get(), handle);  // the same font to GDI
+    LOGFONTA made{};
+    ASSERT_NE(GetObjectA(handle, sizeof made, &made), 0);
+    EXPECT_EQ(std::string(made.lfFaceName), prefix);
+    other.Height = -14;
+    EXPECT_NE(cache.Get(other, dc.get()).Handle.get(), handle);
 }
 
 TEST(LinkCursorTest, LinkCursorComesFromTheProgramsResource) {

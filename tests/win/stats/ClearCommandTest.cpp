@@ -56,9 +56,5 @@ TEST_F(ClearCommand, WithoutTheKeyNothingHappens) {
     EXPECT_FALSE(KeyExists());
 }
 
-TEST_F(ClearCommand, TheQuestion) {
-    EXPECT_STREQ(kClearQuestion, "Are you sure you want to delete all statistics?");
-}
-
 }  // namespace
 }  // namespace tv

@@ -39,11 +39,13 @@ TEST_F(StatsStore, KeyPathStartsBelowTheRoot) {
     EXPECT_STREQ(StatisticsSubKey(), "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell");
 }
 
-TEST_F(StatsStore, AbsentKeyReadsNothing) {
+TEST_F(StatsStore, AbsentKeyReadsNothingAfterThePresets) {
     RawRecord raw;
-    raw[StatValue::Won] = {7, 7, 7, 7};
+    for (StatValue v : kRawRecordOrder) raw[v] = {7, 7, 7, 7};
     EXPECT_FALSE(ReadStatisticsRecord(raw));
-    EXPECT_EQ(raw[StatValue::SType], (RawValue{2, 0, 0, 0}));  // preset before the key is opened
+    // Cleared and preset before the key is opened, whether or not it opens.
+    for (StatValue v : kRawRecordOrder)
+        EXPECT_EQ(raw[v], (v == StatValue::SType ? RawValue{2, 0, 0, 0} : RawValue{})) << ValueName(v);
 }
 
 TEST_F(StatsStore, MissingValuesKeepTheirPresets) {
@@ -117,12 +119,12 @@ TEST_F(StatsStore, UnknownTypesUpToFourBytesAreAccepted) {
     EXPECT_EQ(RawBytesToInteger(buffer), 300);
 }
 
-TEST_F(StatsStore, WriteCreatesTheKeyAndStoresFourByteBinaries) {
+TEST_F(StatsStore, WhatARestoreWritesReadsBackAsTheSameRecord) {
     RawRecord raw;
     raw[StatValue::Won] = IntegerToRawBytes(57);
     raw[StatValue::Lost] = IntegerToRawBytes(-1);
     raw[StatValue::SType] = IntegerToRawBytes(1);
-    ASSERT_TRUE(WriteStatisticsRecord(raw));
+    ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(raw));
     UniqueHKey key = OpenRead();
     ASSERT_TRUE(key);
     for (StatValue v : kRawRecordOrder) {

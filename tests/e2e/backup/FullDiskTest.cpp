@@ -1,0 +1,139 @@
+// A backup on a full disk: the program runs from a small file system of its own that the test
+// fills, so the write fails part-way. full-disk.sh mounts that file system, runs this test and
+// unmounts it again; the test refuses to run without it.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainFMIds.h"
+#include "backup/BackupFormat.h"
+#include "e2e/backup/BackupSupport.h"
+#include "e2e/driver/Dialogs.h"
+#include "e2e/driver/Driver.h"
+#include "e2e/driver/Registry.h"
+#include "platform/Handles.h"
+#include "shared/WorkedExample.h"
+
+namespace tv::e2e {
+namespace {
+
+using namespace tv::mainfm;
+
+// The mounted file system's folder, as this Wine sees the Unix path full-disk.sh gives; empty
+// when the test was not started by it.
+std::string FullDiskFolder() {
+    const char* unix_path = std::getenv("TV_FULL_DISK_FOLDER");
+    if (!unix_path || !*unix_path) return "";
+    std::string folder = std::string("Z:") + unix_path;
+    std::replace(folder.begin(), folder.end(), '/', '\\');
+    if (folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+// Writes into one file until the file system has no room left at all.
+void FillUp(const std::string& path) {
+    const UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(file) << "cannot create " << path;
+    const std::vector<char> block(1 << 16, 'x');
+    for (DWORD chunk = static_cast<DWORD>(block.size()); chunk > 0; chunk /= 2) {
+        DWORD written = 0;
+        while (WriteFile(file.get(), block.data(), chunk, &written, nullptr) && written == chunk) {
+        }
+    }
+}
+
+std::string StampName(const std::string& backup_name, const SYSTEMTIME& t) {
+    return BackupFileName("", backup_name, {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
+}
+
+// The local time some seconds from now.
+SYSTEMTIME LocalTimeIn(int seconds) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    FILETIME ft{};
+    SystemTimeToFileTime(&now, &ft);
+    ULARGE_INTEGER ticks{};
+    ticks.LowPart = ft.dwLowDateTime;
+    ticks.HighPart = ft.dwHighDateTime;
+    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
+    ft.dwLowDateTime = ticks.LowPart;
+    ft.dwHighDateTime = ticks.HighPart;
+    SYSTEMTIME later{};
+    FileTimeToSystemTime(&ft, &later);
+    return later;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) { return FilesMatching(folder, "*"); }
+
+class FullDisk : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = FullDiskFolder();
+        ASSERT_FALSE(folder_.empty()) << "run by tests/e2e/backup/full-disk.sh, which mounts the small file system";
+        DeleteGameKey();
+    }
+    void TearDown() override {
+        if (program_) program_->Kill();
+        DeleteGameKey();
+    }
+
+    // Types the name into the backup prompt and returns the message box that follows.
+    HWND BackUpAs(HWND main, const std::string& name, const char* caption) {
+        ClickButton(GetDlgItem(main, IdBtnBackup));
+        HWND prompt = FindTopWindow(program_->Pid(), "Backup");
+        if (!prompt) return nullptr;
+        BringToFront(prompt);
+        TypeText(name);
+        PressKey(VK_RETURN);
+        WaitForWindowGone(prompt);
+        return FindDialog(program_->Pid(), caption);
+    }
+
+    std::string folder_;
+    std::unique_ptr<Program> program_;
+};
+
+TEST_F(FullDisk, AWriteThatFailsPartWayReportsStreamWriteErrorAndKeepsEveryEarlierFile) {
+    ASSERT_TRUE(RegExeWriteFigures({120, 80, 11, 4, 2, 0}));
+    program_ = std::make_unique<Program>(folder_);
+    // Earlier backups under the name, one for each of the next seconds: whichever second the
+    // backup is made in, its file name is already taken by one of them.
+    std::vector<std::string> earlier;
+    for (int s = 0; s < 40; ++s) {
+        const std::string name = StampName("Robin", LocalTimeIn(s));
+        if (earlier.empty() || earlier.back() != name) earlier.push_back(name);
+    }
+    for (const auto& name : earlier) WriteWholeFile(folder_ + name, testdata::kWorkedExampleFile);
+    ASSERT_TRUE(program_->Start());
+    HWND main = program_->MainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_NO_FATAL_FAILURE(FillUp(folder_ + "filler.bin"));
+    const std::vector<std::string> before = FilesIn(folder_);
+
+    HWND box = BackUpAs(main, "Robin", "Warning");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Could not backup statistics.\r\nStream write error");
+    ASSERT_TRUE(Answer(box, "OK"));
+    ASSERT_LT(StampName("Robin", LocalTimeIn(0)), earlier.back()) << "the test took too long";
+    // Nothing new beside them, nothing of a partial file, and every earlier backup as it was.
+    EXPECT_EQ(FilesIn(folder_), before);
+    for (const auto& name : earlier) EXPECT_EQ(ReadWholeFile(folder_ + name), testdata::kWorkedExampleFile) << name;
+
+    // With room again, the same backup replaces the file of its second.
+    ASSERT_TRUE(DeleteFileA((folder_ + "filler.bin").c_str()));
+    box = BackUpAs(main, "Robin", "Information");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "OK"));
+    int replaced = 0;
+    for (const auto& name : earlier) replaced += ReadWholeFile(folder_ + name) != testdata::kWorkedExampleFile;
+    EXPECT_EQ(replaced, 1);
+}
+
+}  // namespace
+}  // namespace tv::e2e
