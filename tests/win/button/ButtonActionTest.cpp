@@ -1,6 +1,7 @@
 // Actions driving buttons: caption, hint, checked state, enabled, and what a click executes.
 #include <gtest/gtest.h>
 
+#include "widgets/button/VtBtnActionLink.h"
 #include "win/button/ButtonHost.h"
 
 namespace tv {
@@ -33,6 +34,31 @@ TEST(ButtonAction, PropertiesFollowTheAction) {
     EXPECT_TRUE(IsWindowEnabled(b));
 }
 
+// An accessibility client that clicks a button whenever its state changes: the clicks it asks for
+// while an action pushes a checked state into the button are not the user's and must not happen.
+class ClickOnStateChange {
+public:
+    explicit ClickOnStateChange(TCustomVtPopupButton& button) {
+        Button() = &button;
+        hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, GetModuleHandleA(nullptr), &Proc,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_INCONTEXT);
+    }
+    ~ClickOnStateChange() {
+        UnhookWinEvent(hook_);
+        Button() = nullptr;
+    }
+
+private:
+    static TCustomVtPopupButton*& Button() {
+        static TCustomVtPopupButton* button = nullptr;
+        return button;
+    }
+    static void CALLBACK Proc(HWINEVENTHOOK, DWORD, HWND wnd, LONG, LONG, DWORD, DWORD) {
+        if (Button() && wnd == Button()->Handle()) Button()->PerformClick(false);
+    }
+    HWINEVENTHOOK hook_ = nullptr;
+};
+
 TEST(ButtonAction, CheckingTheActionTogglesASwitchWithoutAClick) {
     ButtonHost host;
     HWND b = host.Add("Switch", 10, 10);
@@ -42,12 +68,18 @@ TEST(ButtonAction, CheckingTheActionTogglesASwitchWithoutAClick) {
     TVtAction action;
     button->SetAction(&action);
     g_clicks = 0;
-    action.SetChecked(true);
-    EXPECT_TRUE(button->Down());
-    EXPECT_EQ(button->GetPressState(), psPressed);
-    action.SetChecked(false);
-    EXPECT_FALSE(button->Down());
-    EXPECT_EQ(g_clicks, 0);
+    {
+        const ClickOnStateChange client(*button);
+        action.SetChecked(true);
+        EXPECT_TRUE(button->Down());
+        EXPECT_EQ(button->GetPressState(), psPressed);
+        action.SetChecked(false);
+        EXPECT_FALSE(button->Down());
+        EXPECT_EQ(g_clicks, 0) << "a click while the action pushed its state";
+        // The same client's clicks count once the action is done.
+        button->SetDown(true);
+        EXPECT_EQ(g_clicks, 1);
+    }
     // The action's image index is the button's.
     action.SetImageIndex(3);
     EXPECT_EQ(button->ImageIndex(), 3);
