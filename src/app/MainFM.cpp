@@ -7,6 +7,7 @@
 #include "app/MainFMIds.h"
 #include "app/MessageBox.h"
 #include "app/PushButton.h"
+#include "widgets/button/FormButtons.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
 #include "platform/ProgramFolder.h"
@@ -136,6 +137,9 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return LabelColors(reinterpret_cast<HDC>(wp));
+        case WM_SYSCOLORCHANGE:
+            ForwardSysColorChange(wnd_);
+            return 0;
         case WM_REGMONITORCHANGE:
             WMRegMonitorChange();
             return 0;
