@@ -147,7 +147,10 @@ void VisitDialogs(Program& program, HWND main, const std::string& look, int& vis
         BringToFront(main);
         PressKey(static_cast<WORD>(o.key), true);
         HWND dialog = WaitForDialog(program.Pid(), main);
-        if (!dialog) continue;  // that window is not part of this build
+        if (!dialog) {
+            ADD_FAILURE() << o.name << " did not open";
+            continue;
+        }
         ++visited;
         EXPECT_GE(CountOurButtons(dialog), 1) << o.name;
         Sleep(200);
@@ -187,6 +190,7 @@ TEST(ButtonLooks, ScreenshotsClassicAndThemed) {
         ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
         int visited = 0;
         VisitDialogs(program, main, look, visited);
+        EXPECT_EQ(visited, 5) << "every dialog is reached";
         EXPECT_TRUE(ReadGameValue("Won").has_value()) << "a dialog left with Escape changed the statistics";
         std::printf("%s look: %d dialog windows visited\n", look.c_str(), visited);
         program.Kill();
