@@ -4,7 +4,11 @@
 #   tv_win_library(name SOURCES ... [DEPS ...] [LIBS ...])   Win32 code; Windows builds only
 #   tv_unit_test(name SOURCES ... [DEPS ...])           GoogleTest; natively and under Wine
 #   tv_win_test(name SOURCES ... [DEPS ...] [LIBS ...]) GoogleTest against the real Win32 API, under Wine
-#   tv_e2e_test(name SOURCES ... [DEPS ...])            drives Tallyvane.exe from outside, under Wine
+#   tv_e2e_test(name [REAL_INPUT] SOURCES ... [DEPS ...])  drives Tallyvane.exe from outside, under Wine
+#
+# The Windows tests (win, e2e) get a main() that refuses to run outside the harness's throw-away
+# prefix. REAL_INPUT marks an end-to-end test that uses real mouse and keyboard input (label
+# "input"): the only kind scripts/test.sh runs a second time when it fails, and says so.
 #   tv_fuzz_target(name SOURCES ... [DEPS ...] CORPUS dir [SECONDS n])
 
 set(TV_SRC_ROOT ${CMAKE_SOURCE_DIR}/src)
@@ -62,7 +66,7 @@ function(tv_win_test name)
   endif()
   cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS;LIBS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
-  target_link_libraries(${name} PRIVATE ${A_DEPS} ${A_LIBS} GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE ${A_DEPS} ${A_LIBS} tv_guarded_test_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   add_test(NAME ${name} COMMAND ${name})
   if(NOT A_TIMEOUT)
@@ -77,16 +81,20 @@ function(tv_e2e_test name)
   if(NOT TV_TESTS OR NOT TV_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(A "REAL_INPUT" "TIMEOUT" "SOURCES;DEPS" ${ARGN})
   add_executable(${name} ${A_SOURCES})
-  target_link_libraries(${name} PRIVATE tv_e2e_driver ${A_DEPS} GTest::gtest_main GTest::gmock)
+  target_link_libraries(${name} PRIVATE tv_e2e_driver ${A_DEPS} tv_guarded_test_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   add_dependencies(${name} Tallyvane)
   add_test(NAME ${name} COMMAND ${name})
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 900)
   endif()
-  set_tests_properties(${name} PROPERTIES LABELS e2e TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
+  set(labels e2e)
+  if(A_REAL_INPUT)
+    list(APPEND labels input)
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
   _tv_wine_test_properties(${name})
 endfunction()
 
@@ -107,4 +115,18 @@ function(tv_fuzz_target name)
            COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=1
                    ${CMAKE_SOURCE_DIR}/tests/harness/fuzz-run.sh $<TARGET_FILE:${name}> ${A_CORPUS} ${A_SECONDS})
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
+endfunction()
+
+# tv_program(name update_source.cpp): the program's executable, entry and resources included, with
+# the one definition of ChooseUpdateSource it is built with. Resource scripts of any subsystem are
+# collected with set_property(GLOBAL APPEND PROPERTY TV_APP_RESOURCES file.rc): they must be linked
+# into the executable itself (a static library would drop them).
+function(tv_program name update_source)
+  get_property(entry GLOBAL PROPERTY TV_PROGRAM_ENTRY)
+  get_property(resources GLOBAL PROPERTY TV_APP_RESOURCES)
+  add_executable(${name} WIN32 ${entry} ${update_source} ${resources})
+  target_link_libraries(${name} PRIVATE tv_app_main)
+  if(NOT MSVC)
+    target_link_options(${name} PRIVATE -mwindows)
+  endif()
 endfunction()

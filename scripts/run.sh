@@ -19,9 +19,21 @@ cmake --build --preset windows --target Tallyvane
 exe="$root/build/windows/Tallyvane.exe"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-
+prefix=${WINEPREFIX:-$HOME/.wine}
+# Wine's own fonts, so that the window is drawn in the faces it names; only missing files are added
+# and nothing of the prefix is replaced.
+prepare_prefix() {
+  if [ ! -d "$prefix/drive_c/windows" ]; then
+    echo "Creating the Wine prefix $prefix (once)"
+    wineboot --init >/dev/null 2>&1 </dev/null || true
+  fi
+  local added
+  added=$(bash "$root/scripts/wine-fonts.sh" "$prefix")
+  [ "$added" -eq 0 ] || echo "Added $added of Wine's own font files to $prefix/drive_c/windows/Fonts"
+}
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  echo "Starting $exe under Wine (prefix: ${WINEPREFIX:-$HOME/.wine})"
+  prepare_prefix
+  echo "Starting $exe under Wine (prefix: $prefix)"
   exec wine "$exe"
 fi
 
@@ -39,6 +51,7 @@ stop() {
   rm -rf "$tmp"
 }
 trap stop EXIT
+prepare_prefix
 # A Wine virtual desktop draws the window frame, as on Windows.
 wine explorer /desktop=Tallyvane,480x280 "$exe" >/dev/null 2>&1 </dev/null &
 prog=$!

@@ -15,6 +15,7 @@
 
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
+#include "support/guard/ThrowAwayPrefix.h"
 
 using namespace tv::e2e;
 using Clock = std::chrono::steady_clock;
@@ -167,6 +168,7 @@ void MeasureIdle(const std::string& exe, const std::string& name, const char* wh
 }  // namespace
 
 int main(int argc, char** argv) {
+    tv::test::RequireThrowAwayPrefix();
     const int writes = argc > 1 ? std::max(1, std::atoi(argv[1])) : 250;
     RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
     for (const char* v : {"Wins", "Losses", "Won", "Lost", "Streak", "SType"}) WriteValue(v, 1);

@@ -12,6 +12,7 @@
 #include "backup/DateText.h"
 #include "backup/RestoreFM.h"
 #include "backup/RestoreFMIds.h"
+#include "support/guard/ThrowAwayPrefix.h"
 
 namespace {
 
@@ -119,6 +120,7 @@ Result Measure(const std::string& folder, int runs) {
 }  // namespace
 
 int main() {
+    tv::test::RequireThrowAwayPrefix();
     char path[MAX_PATH];
     const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string root(path, n);

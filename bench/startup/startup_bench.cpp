@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/MainFMIds.h"
+#include "support/guard/ThrowAwayPrefix.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ void WriteFigure(HKEY key, const char* name, DWORD value) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    tv::test::RequireThrowAwayPrefix();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell", 0, nullptr,

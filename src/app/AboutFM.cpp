@@ -5,9 +5,9 @@
 #include "app/AboutFMIds.h"
 #include "app/AboutText.h"
 #include "app/Application.h"
-#include "app/FormFont.h"
-#include "app/HandCursor.h"
-#include "app/PushButton.h"
+#include "app/ui/FormFont.h"
+#include "app/ui/HandCursor.h"
+#include "app/ui/PushButton.h"
 #include "platform/RuntimeLibrary.h"
 
 namespace tv {

@@ -2,9 +2,9 @@
 // The About box: name, icon, version and build date, and links to the homepage and support mail.
 #include <windows.h>
 
-#include "app/Label.h"
-#include "app/ModalDialog.h"
-#include "app/ToolTips.h"
+#include "app/ui/Label.h"
+#include "app/ui/ModalDialog.h"
+#include "app/ui/ToolTips.h"
 #include "platform/Handles.h"
 
 namespace tv {

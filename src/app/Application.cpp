@@ -1,32 +1,27 @@
 #include "app/Application.h"
 
+#include "platform/WindowProcedure.h"
+
 namespace tv {
-
-namespace {
-
-LRESULT CALLBACK ApplicationWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return DefWindowProcA(wnd, msg, wp, lp);
-}
-
-}  // namespace
 
 TApplication::TApplication(HINSTANCE instance) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = ApplicationWndProc;
+    wc.lpfnWndProc = WindowProcedure<TApplication>;
+    wc.cbWndExtra = kWindowObjectBytes;
     wc.hInstance = instance;
     wc.hIcon = LoadIconA(instance, "MAINICON");
     wc.lpszClassName = kApplicationWindowClass;
     RegisterClassExA(&wc);
     // Hidden and unowned: broadcast messages reach it, the user never sees it.
     wnd_.reset(CreateWindowExA(0, kApplicationWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                               0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
+                               0, 0, 0, 0, nullptr, nullptr, instance, this));
 }
 
 void TApplication::SetTitle(const std::string& title) { SetWindowTextA(wnd_.get(), title.c_str()); }
 
-void TApplication::SetMainWindow(HWND main_window) {
-    SetWindowLongPtrA(wnd_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(main_window));
+LRESULT TApplication::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+    return DefWindowProcA(wnd, msg, wp, lp);
 }
 
 void TApplication::ProcessMessages() {
@@ -54,11 +49,6 @@ HWND ApplicationWindow() {
         },
         reinterpret_cast<LPARAM>(&found));
     return found;
-}
-
-HWND ApplicationMainWindow(HWND application_window) {
-    const HWND main = reinterpret_cast<HWND>(GetWindowLongPtrA(application_window, GWLP_USERDATA));
-    return main && IsWindow(main) ? main : nullptr;
 }
 
 }  // namespace tv

@@ -22,7 +22,8 @@ public:
     void SetTitle(const std::string& title);
 
     // The main window, once it exists; the activation request brings it to the front.
-    void SetMainWindow(HWND main_window);
+    void SetMainWindow(HWND main_window) { main_window_ = main_window; }
+    HWND MainWindow() const { return main_window_ && IsWindow(main_window_) ? main_window_ : nullptr; }
 
     // A second copy tells the application to end without showing a window.
     void SetShowMainForm(bool show) { show_main_form_ = show; }
@@ -33,7 +34,10 @@ public:
     // Dispatches the messages already queued for this thread, once.
     void ProcessMessages();
 
+    LRESULT HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+
 private:
+    HWND main_window_ = nullptr;
     UniqueWindow wnd_;
     bool show_main_form_ = true;
     bool terminated_ = false;
@@ -41,7 +45,5 @@ private:
 
 // This thread's application window, or nullptr.
 HWND ApplicationWindow();
-// The main window recorded on an application window, or nullptr.
-HWND ApplicationMainWindow(HWND application_window);
 
 }  // namespace tv

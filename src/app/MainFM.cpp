@@ -1,20 +1,22 @@
 #include "app/MainFM.h"
 
 #include "app/AboutFM.h"
-#include "platform/GeneralError.h"
-#include "app/FormFont.h"
-#include "app/HandCursor.h"
 #include "app/MainFMIds.h"
-#include "app/MessageBox.h"
-#include "app/PushButton.h"
+#include "app/UpdateSource.h"
+#include "app/ui/FormFont.h"
+#include "app/ui/HandCursor.h"
+#include "app/ui/MessageBox.h"
+#include "app/ui/PushButton.h"
 #include "widgets/button/FormButtons.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
+#include "platform/GeneralError.h"
 #include "platform/ProgramFolder.h"
-#include "stats/ClearCommand.h"
+#include "platform/WindowProcedure.h"
 #include "process/GameNames.h"
 #include "process/Launch.h"
 #include "process/Toolz.h"
+#include "stats/ClearCommand.h"
 #include "stats/DerivedFigures.h"
 #include "stats/RegMonitorMessage.h"
 #include "stats/RegMonitorThread.h"
@@ -33,25 +35,6 @@ constexpr UINT kTimerWin9xInterval = 1000;
 constexpr DWORD kMonitorStartTimeout = 2000;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-bool IsNtFamily() {
-    OSVERSIONINFOA info{};
-    info.dwOSVersionInfoSize = sizeof(info);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    if (!GetVersionExA(&info)) return true;
-#pragma GCC diagnostic pop
-    return info.dwPlatformId == VER_PLATFORM_WIN32_NT;
-}
-
-// The registry reports changes on the NT family; elsewhere the one-second timer polls.
-bool UseChangeMonitor() {
-#ifdef TV_POLLING_BASELINE
-    return false;  // the benchmarks' build of the polling alternative, for comparison
-#else
-    return IsNtFamily();
-#endif
-}
-
 }  // namespace
 
 TMainForm::TMainForm(HINSTANCE instance) : instance_(instance) {}
@@ -63,7 +46,8 @@ TMainForm::~TMainForm() {
 bool TMainForm::Create(int show_command) {
     WNDCLASSEXA wc{};
     wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = WndProc;
+    wc.lpfnWndProc = WindowProcedure<TMainForm>;
+    wc.cbWndExtra = kWindowObjectBytes;
     wc.hInstance = instance_;
     wc.hIcon = LoadIconA(instance_, "MAINICON");
     if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
@@ -88,32 +72,11 @@ std::string TMainForm::GetStreakText(std::int32_t stype, std::int32_t streak, st
     return tv::GetStreakText(stype, streak, lost);
 }
 
-LRESULT CALLBACK TMainForm::WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    TMainForm* self = nullptr;
-    if (msg == WM_NCCREATE) {
-        self = static_cast<TMainForm*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
-        self->wnd_ = wnd;
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    } else {
-        self = reinterpret_cast<TMainForm*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-    }
-    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-    // The monitor's worker waits in its send until this handling is over, error box included.
-    const bool from_monitor = msg == WM_REGMONITORCHANGE;
-    if (from_monitor) ++self->monitor_sends_;
-    LRESULT result = 0;
-    try {
-        result = self->HandleMessage(msg, wp, lp);
-    } catch (...) {
-        // An error no command handled: report it and carry on with the next message.
-        ReportUnhandledException();
-    }
-    if (from_monitor) --self->monitor_sends_;
-    return result;
-}
-
-LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TMainForm::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_NCCREATE:
+            wnd_ = wnd;
+            break;
         case WM_CREATE:
             CreateControls();
             FormCreate();
@@ -123,9 +86,8 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
             PostQuitMessage(0);
             return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrA(wnd_, GWLP_USERDATA, 0);
             wnd_ = nullptr;
-            return DefWindowProcA(Handle(), msg, wp, lp);
+            break;
         case WM_COMMAND:
             if (HIWORD(wp) == BN_CLICKED) OnCommand(LOWORD(wp));
             return 0;
@@ -138,15 +100,27 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CTLCOLORSTATIC:
             return LabelColors(reinterpret_cast<HDC>(wp));
         case WM_SYSCOLORCHANGE:
-            ForwardSysColorChange(wnd_);
+            ForwardSysColorChange(wnd);
             return 0;
         case WM_REGMONITORCHANGE:
-            WMRegMonitorChange();
+            WMRegMonitorChangeMessage();
             return 0;
         default:
             break;
     }
-    return DefWindowProcA(wnd_, msg, wp, lp);
+    return DefWindowProcA(wnd, msg, wp, lp);
+}
+
+void TMainForm::WMRegMonitorChangeMessage() {
+    // The monitor's worker waits in its send until this handling is over, error box included, so
+    // the count covers the box: the error is shown here rather than at the window's boundary.
+    ++monitor_sends_;
+    try {
+        WMRegMonitorChange();
+    } catch (...) {
+        ReportUnhandledException();
+    }
+    --monitor_sends_;
 }
 
 void TMainForm::CreateControls() {
@@ -186,7 +160,7 @@ void TMainForm::FormCreate() {
     InstallSystemHandCursor();
     // Live updates start before the first read, so that no change between the two goes unseen,
     // and whatever that read finds: bad data fixed later must still reach the display.
-    if (!UseChangeMonitor() || !StartChangeMonitor())
+    if (ChooseUpdateSource() != UpdateSource::ChangeMonitor || !StartChangeMonitor())
         timer_enabled_ = SetTimer(wnd_, kTimerWin9x, kTimerWin9xInterval, nullptr) != 0;
     try {
         RefreshDisplay();
@@ -278,7 +252,13 @@ void TMainForm::btnLaunchClick() {
 
 void TMainForm::btnKillClick() { CloseFreeCell(wnd_); }
 
-void TMainForm::btnBackupClick() { RunBackupCommand(wnd_, ProgramFolder(), FBackupName, raw_); }
+void TMainForm::btnBackupClick() {
+    const BackupResult result = RunBackupCommand(wnd_, ProgramFolder(), FBackupName, raw_);
+    if (result.outcome == BackupOutcome::Completed)
+        ShowMessageBox(wnd_, kBackupCompletedText, MsgKind::Information, Buttons(MsgButton::OK));
+    else if (result.outcome == BackupOutcome::Failed)
+        ShowMessageBox(wnd_, BackupFailedText(result.error), MsgKind::Warning, Buttons(MsgButton::OK));
+}
 
 void TMainForm::btnRestoreClick() {
     TFormRestore form(raw_, ProgramFolder());

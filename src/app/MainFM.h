@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/Label.h"
+#include "app/ui/Label.h"
 #include "platform/Handles.h"
 #include "stats/StatsRecord.h"
 
@@ -28,18 +28,14 @@ public:
     // Re-reads and redisplays every figure.
     void RefreshDisplay();
 
-    // Offered to the commands.
-    RawRecord& Raw() { return raw_; }
-    void ClearRawRecord() { tv::ClearRawRecord(raw_); }
-    const DecodedRecord& Decoded() const { return decoded_; }
-    std::string& BackupName() { return FBackupName; }
     std::string GetPercentText(std::int32_t won, std::int32_t lost) const;
     std::string GetStreakText(std::int32_t stype, std::int32_t streak, std::int32_t lost) const;
 
-private:
-    static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    // Every message of the window, through the program's one window-procedure boundary.
+    LRESULT HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
 
+private:
+    void WMRegMonitorChangeMessage();
     void CreateControls();
     void FormCreate();
     void FormDestroy();

@@ -5,13 +5,7 @@
 
 namespace tv {
 
-namespace {
-
-constexpr const char* kGuardProperty = "TvInstanceGuard";
-
-}  // namespace
-
-TInstanceGuard::TInstanceGuard(TApplication& application) : application_window_(application.Handle()) {
+TInstanceGuard::TInstanceGuard(TApplication& application) : application_(application) {
     InstanceName = InstanceNameFromPath(ExecutablePath());
     ActivateMessage = RegisterWindowMessageA(InstanceName.c_str());
     // Created in one step: of two copies started together exactly one creates the mutex, so they
@@ -29,29 +23,19 @@ TInstanceGuard::TInstanceGuard(TApplication& application) : application_window_(
         return;
     }
     // Without the replacement procedure this copy merely stays where it is when asked to show.
-    if (!application_window_ || !ActivateMessage) return;
-    SetPropA(application_window_, kGuardProperty, this);
-    PreviousWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-        application_window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TInstanceGuard::ActivationWndProc)));
-    if (!PreviousWndProc) RemovePropA(application_window_, kGuardProperty);
+    if (!application.Handle() || !ActivateMessage) return;
+    ActivationWndProc.emplace(application.Handle(), *this);
 }
 
-TInstanceGuard::~TInstanceGuard() {
-    if (!PreviousWndProc) return;
-    SetWindowLongPtrA(application_window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(PreviousWndProc));
-    RemovePropA(application_window_, kGuardProperty);
-}
-
-LRESULT CALLBACK TInstanceGuard::ActivationWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* guard = static_cast<TInstanceGuard*>(GetPropA(wnd, kGuardProperty));
-    if (!guard) return DefWindowProcA(wnd, msg, wp, lp);
-    if (msg != guard->ActivateMessage) return CallWindowProcA(guard->PreviousWndProc, wnd, msg, wp, lp);
-    guard->ActivateApplication();
+LRESULT TInstanceGuard::HandleSubclassMessage(const Subclass<TInstanceGuard>& previous, HWND wnd, UINT msg,
+                                              WPARAM wp, LPARAM lp) {
+    if (msg != ActivateMessage) return previous.CallPrevious(wnd, msg, wp, lp);
+    ActivateApplication();
     return 0;
 }
 
 void TInstanceGuard::ActivateApplication() {
-    const HWND main = ApplicationMainWindow(application_window_);
+    const HWND main = application_.MainWindow();
     if (!main) return;
     if (IsIconic(main)) ShowWindow(main, SW_RESTORE);
     // A modal box open over the main window is what the user must see first.

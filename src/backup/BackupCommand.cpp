@@ -2,8 +2,7 @@
 
 #include <exception>
 
-#include "app/InputPrompt.h"
-#include "app/MessageBox.h"
+#include "app/ui/InputPrompt.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
@@ -33,20 +32,20 @@ void WriteBackup(const std::string& folder, const std::string& backup_name, cons
 
 }  // namespace
 
-void RunBackupCommand(HWND owner, const std::string& folder, std::string& backup_name, RawRecord& raw) {
+std::string BackupFailedText(const std::string& error) { return "Could not backup statistics.\r\n" + error; }
+
+BackupResult RunBackupCommand(HWND owner, const std::string& folder, std::string& backup_name, RawRecord& raw) {
     std::string text = backup_name;
-    if (!InputQuery(owner, "Backup", "Please enter your name:", text)) return;
+    if (!InputQuery(owner, "Backup", "Please enter your name:", text)) return {BackupOutcome::Cancelled, {}};
     backup_name = TrimBackupName(text);
     // Errors reading a value are not this command's to report: they reach the General error box.
-    if (!ReadValuesForBackup(raw)) return;
+    if (!ReadValuesForBackup(raw)) return {BackupOutcome::NoStatistics, {}};
     try {
         WriteBackup(folder, backup_name, raw);
     } catch (const std::exception& e) {
-        ShowMessageBox(owner, std::string("Could not backup statistics.\r\n") + e.what(), MsgKind::Warning,
-                       Buttons(MsgButton::OK));
-        return;
+        return {BackupOutcome::Failed, e.what()};
     }
-    ShowMessageBox(owner, "FreeCell statistics backup completed.", MsgKind::Information, Buttons(MsgButton::OK));
+    return {BackupOutcome::Completed, {}};
 }
 
 }  // namespace tv

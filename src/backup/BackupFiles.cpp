@@ -41,12 +41,9 @@ BackupStamp LocalNow() {
 }
 
 std::string ReadBackupFileBytes(const std::string& path) {
-    UniqueHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        throw TvError(FormatText("Cannot open file %s", path));
-    }
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw TvError(FormatText("Cannot open file %s", path));
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF)
         throw TvError(FormatText("Cannot open file %s", path));
@@ -76,12 +73,9 @@ void WriteBackupFile(const std::string& path, const std::string& text) {
         throw TvError(FormatText("Cannot create file %s", path));
     ScratchFile scratch(scratch_name);
     {
-        UniqueHandle file(CreateFileA(scratch.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file.get() == INVALID_HANDLE_VALUE) {
-            file.release();
-            throw TvError(FormatText("Cannot create file %s", path));
-        }
+        UniqueFile file(CreateFileA(scratch.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) throw TvError(FormatText("Cannot create file %s", path));
         DWORD written = 0;
         if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
             written != text.size() || !FlushFileBuffers(file.get()))

@@ -4,6 +4,7 @@
 
 #include "backup/IntegerText.h"
 #include "platform/Error.h"
+#include "platform/TextCase.h"
 #include "platform/TextFormat.h"
 
 namespace tv {
@@ -35,8 +36,6 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
 }
 
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
 }  // namespace
 
 bool MatchesMask(std::string_view name, std::string_view mask) {
@@ -44,7 +43,7 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
     std::size_t n = 0, m = 0;
     std::size_t star = std::string_view::npos, star_n = 0;
     while (n < name.size()) {
-        if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && Upper(mask[m]) == Upper(name[n])))) {
+        if (m < mask.size() && (mask[m] == '?' || (mask[m] != '*' && AsciiUpper(mask[m]) == AsciiUpper(name[n])))) {
             ++n;
             ++m;
         } else if (m < mask.size() && mask[m] == '*') {
@@ -118,15 +117,12 @@ BackupEntry ParseBackupFileName(const std::string& file_name) {
     return entry;
 }
 
-std::string TrimBackupName(std::string_view text) {
-    auto blank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return std::string(text);
-}
+std::string TrimBackupName(std::string_view text) { return std::string(TrimBlanks(text)); }
 
 bool IsSafeBackupName(std::string_view name) {
-    return name.find_first_of("\\/:") == std::string_view::npos && name.find("..") == std::string_view::npos;
+    // Without a separator or a drive colon the name is part of one file name in the folder, dots
+    // and all: "J..R" gives J..R_yyyymmdd_hhmmss.reg beside the program.
+    return name.find_first_of("\\/:") == std::string_view::npos;
 }
 
 }  // namespace tv

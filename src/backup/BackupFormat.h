@@ -48,7 +48,8 @@ BackupEntry ParseBackupFileName(const std::string& file_name);
 // Removes every leading and trailing character whose code is 32 or below.
 std::string TrimBackupName(std::string_view text);
 
-// False for a name that could place the file outside its folder: a "\" or "/", a drive colon or "..".
+// False for a name that could place the file outside its folder: one with a "\", a "/" or a drive
+// colon. Dots are harmless without a separator.
 bool IsSafeBackupName(std::string_view name);
 
 // Throws TvError "Invalid argument to date encode" / "... time encode" for impossible values.

@@ -2,16 +2,14 @@
 // The order of the restore dialog's list: by display text, ascending, ignoring case.
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
+
+#include "platform/TextCase.h"
 
 namespace tv {
 
-// Negative, zero or positive as a sorts before, with or after b; letters compare without regard to
-// case, and a text sorts after the texts it begins with.
-int CompareListText(std::string_view a, std::string_view b);
-
-// The indices of texts in list order; equal texts keep their listing order.
-std::vector<std::size_t> ListOrder(const std::vector<std::string>& texts);
+// The indices of texts in list order by the given comparison (the list box's own: the user's
+// locale, case ignored); equal texts keep their listing order.
+std::vector<std::size_t> ListOrder(const std::vector<std::string>& texts, TextComparison compare);
 
 }  // namespace tv

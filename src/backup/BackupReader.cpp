@@ -19,17 +19,6 @@ std::string DecodeUtf16Le(std::string_view bytes) {
     return text;
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
-        if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
-        if (x != y) return false;
-    }
-    return true;
-}
-
 // Up to count characters from the 0-based position pos; empty past the end.
 std::string_view Piece(std::string_view text, std::size_t pos, std::size_t count) {
     return pos >= text.size() ? std::string_view{} : text.substr(pos, count);
@@ -59,12 +48,13 @@ std::vector<std::string> SplitBackupText(std::string_view bytes) {
     return lines;
 }
 
-std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name) {
+std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name,
+                             TextEquality same_name) {
     std::string_view value;
     for (const auto& line : lines) {
         const auto eq = line.find('=');
         if (eq == std::string::npos) continue;
-        if (EqualsIgnoringCase(std::string_view(line).substr(0, eq), quoted_name)) {
+        if (same_name(std::string_view(line).substr(0, eq), quoted_name)) {
             value = std::string_view(line).substr(eq + 1);
             break;
         }
@@ -83,14 +73,14 @@ std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_
     return TextToInteger(text);
 }
 
-BackupFigures ReadBackupFigures(const std::vector<std::string>& lines) {
+BackupFigures ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name) {
     BackupFigures f;
-    f.Won = ReadBackupValue(lines, kQuotedWon);
-    f.Lost = ReadBackupValue(lines, kQuotedLost);
-    f.Wins = ReadBackupValue(lines, kQuotedWins);
-    f.Losses = ReadBackupValue(lines, kQuotedLosses);
-    f.Streak = ReadBackupValue(lines, kQuotedStreak);
-    f.SType = ReadBackupValue(lines, kQuotedSType);
+    f.Won = ReadBackupValue(lines, kQuotedWon, same_name);
+    f.Lost = ReadBackupValue(lines, kQuotedLost, same_name);
+    f.Wins = ReadBackupValue(lines, kQuotedWins, same_name);
+    f.Losses = ReadBackupValue(lines, kQuotedLosses, same_name);
+    f.Streak = ReadBackupValue(lines, kQuotedStreak, same_name);
+    f.SType = ReadBackupValue(lines, kQuotedSType, same_name);
     return f;
 }
 

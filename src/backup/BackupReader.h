@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/TextCase.h"
+
 namespace tv {
 
 // The quoted value names, as they start a value line.
@@ -20,14 +22,16 @@ inline constexpr const char* kQuotedSType = "\"SType\"";
 // decoded first; characters outside ASCII become "?", which no value line needs.
 std::vector<std::string> SplitBackupText(std::string_view bytes);
 
-// The value of the first line whose text before its first "=" equals the quoted name (ignoring
-// case); a missing or empty value reads as 0. Throws TvError "'%s' is not a valid integer value".
-std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name);
+// The value of the first line whose text before its first "=" equals the quoted name by
+// same_name (the user's locale, case ignored: platform/LocaleText.h); a missing or empty value
+// reads as 0. Throws TvError "'%s' is not a valid integer value".
+std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name,
+                             TextEquality same_name);
 
 // The six figures of a backup file, read in the order Won, Lost, Wins, Losses, Streak, SType.
 struct BackupFigures {
     std::int32_t Won = 0, Lost = 0, Wins = 0, Losses = 0, Streak = 0, SType = 0;
 };
-BackupFigures ReadBackupFigures(const std::vector<std::string>& lines);
+BackupFigures ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name);
 
 }  // namespace tv

@@ -1,14 +1,16 @@
 #include "backup/RestoreFM.h"
 
-#include "platform/GeneralError.h"
-#include "app/FormFont.h"
-#include "app/MessageBox.h"
-#include "app/PushButton.h"
+#include "app/ui/FormFont.h"
+#include "app/ui/LabelName.h"
+#include "app/ui/MessageBox.h"
+#include "app/ui/PushButton.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupList.h"
 #include "backup/BackupReader.h"
 #include "backup/DateText.h"
 #include "backup/RestoreFMIds.h"
+#include "platform/GeneralError.h"
+#include "platform/LocaleText.h"
 #include "platform/TextFormat.h"
 #include "stats/DerivedFigures.h"
 #include "stats/StatsStore.h"
@@ -20,6 +22,10 @@ using namespace restorefm;
 namespace {
 
 constexpr int kItemHeight = 13;
+constexpr const char* kLabel1Caption = "Select backup to restore:";
+
+// The restore's own failure, in the words and the box the backup command uses for its own.
+std::string RestoreFailedText(const std::string& error) { return "Could not restore statistics.\r\n" + error; }
 
 std::string ListItemText(const BackupEntry& entry) {
     std::string text = DateText(entry.Stamp);
@@ -51,20 +57,17 @@ void TFormRestore::CreateControls() {
     SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     const HFONT f = font_.get();
     const HFONT b = bold_font_.get();
-    Label1.Create(wnd, 12, 12, "Select backup to restore:", f, LabelAnchor::Left, IdLabel1);
-    // Created in tab order: the list, Delete, OK, Cancel.
-    ListBoxFiles = CreateWindowExA(0, "LISTBOX", "",
+    Label1.Create(wnd, 12, 12, kLabel1Caption, f, LabelAnchor::Left, IdLabel1);
+    // Created in tab order: the list, Delete, OK, Cancel. The list's window text, which it never
+    // paints, is its accessible name: its label's.
+    ListBoxFiles = CreateWindowExA(0, "LISTBOX", NameFromLabel(kLabel1Caption).c_str(),
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
                                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
                                    12, 30, 220, 145, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdListBoxFiles)),
                                    GetModuleHandleA(nullptr), nullptr);
     SendMessageA(ListBoxFiles, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
     SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, kItemHeight);
-    // Subclassed through its window procedure: the common controls' subclassing costs enough per
-    // message to make filling a list of thousands of backups take a second.
-    SetWindowLongPtrA(ListBoxFiles, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    list_box_proc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(ListBoxFiles, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ListBoxFilesProc)));
+    list_box_keys_.emplace(ListBoxFiles, *this);
     Label14.Create(wnd, 246, 30, "Totals", b, LabelAnchor::Left, IdLabel14);
     lblPercent.Create(wnd, 354 + 8, 30, "%", f, LabelAnchor::Right, IdLblPercent);
     Label2.Create(wnd, 270, 54, "Won", f, LabelAnchor::Left, IdLabel2);
@@ -111,23 +114,14 @@ INT_PTR TFormRestore::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
     return ModalDialog::OnMessage(msg, wp, lp, handled);
 }
 
-LRESULT CALLBACK TFormRestore::ListBoxFilesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    auto* self = reinterpret_cast<TFormRestore*>(GetWindowLongPtrA(wnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-    const WNDPROC original = self->list_box_proc_;
-    if (msg == WM_KEYDOWN && wp == VK_DELETE) {
-        try {
-            self->ListBoxFilesKeyDown(static_cast<WORD>(wp));
-        } catch (...) {
-            ReportUnhandledException();
-        }
+LRESULT TFormRestore::HandleSubclassMessage(const Subclass<TFormRestore>& list_box, HWND wnd, UINT msg, WPARAM wp,
+                                            LPARAM lp) {
+    // With Alt held the key arrives as a system key: Delete counts with any shift state.
+    if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && wp == VK_DELETE) {
+        ListBoxFilesKeyDown(static_cast<WORD>(wp));
         return 0;
     }
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        SetWindowLongPtrA(wnd, GWLP_USERDATA, 0);
-    }
-    return CallWindowProcA(original, wnd, msg, wp, lp);
+    return list_box.CallPrevious(wnd, msg, wp, lp);
 }
 
 void TFormRestore::ListBoxFilesClick() { ApplySelectionRule(); }
@@ -159,7 +153,7 @@ void TFormRestore::AddListItems(const std::vector<std::string>& texts) {
     // seconds for thousands of backups.
     SendMessageA(ListBoxFiles, WM_SETREDRAW, FALSE, 0);
     SendMessageA(ListBoxFiles, LB_INITSTORAGE, texts.size(), texts.size() * 40);
-    for (std::size_t index : ListOrder(texts)) {
+    for (std::size_t index : ListOrder(texts, CompareIgnoringCaseInLocale)) {
         const auto item = SendMessageA(ListBoxFiles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[index].c_str()));
         if (item >= 0) SendMessageA(ListBoxFiles, LB_SETITEMDATA, static_cast<WPARAM>(item), index);
     }
@@ -194,7 +188,7 @@ void TFormRestore::UpdatePreview() {
         ShowPreview("0", "0", "0", "0", "0", "0");
         return;
     }
-    const BackupFigures f = ReadBackupFigures(ReadBackupFile(SelectedFilePath()));
+    const BackupFigures f = ReadBackupFigures(ReadBackupFile(SelectedFilePath()), EqualsIgnoringCaseInLocale);
     ShowPreview(IntToText(f.Won), IntToText(f.Lost), IntToText(f.Wins), IntToText(f.Losses),
                 GetStreakText(f.SType, f.Streak, f.Lost), GetPercentText(f.Won, f.Lost));
 }
@@ -240,7 +234,7 @@ void TFormRestore::btnOKClick() {
     const std::string path = SelectedFilePath();
     if (!Confirm("Restore backup file dated \"%s\"?", "Restore backup file dated \"%s\" from %s?")) return;
     ClearRawRecord(raw_);
-    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path));
+    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
     raw_[StatValue::Won] = IntegerToRawBytes(f.Won);
     raw_[StatValue::Lost] = IntegerToRawBytes(f.Lost);
     raw_[StatValue::Wins] = IntegerToRawBytes(f.Wins);
@@ -248,8 +242,12 @@ void TFormRestore::btnOKClick() {
     raw_[StatValue::Streak] = IntegerToRawBytes(f.Streak);
     raw_[StatValue::SType] = IntegerToRawBytes(f.SType);
     // All or nothing: a failure puts the values back and reaches the General error box; the
-    // dialog stays open.
-    WriteStatisticsRecordAllOrNothing(raw_);
+    // dialog stays open. So it does when the key cannot be opened or created, with its own words.
+    if (!WriteStatisticsRecordAllOrNothing(raw_)) {
+        ShowMessageBox(Handle(), RestoreFailedText(FormatText("Cannot create key HKEY_CURRENT_USER%s", std::string(kStatisticsKeyPath))),
+                       MsgKind::Warning, Buttons(MsgButton::OK));
+        return;
+    }
     Close(IDOK);
 }
 

@@ -2,13 +2,15 @@
 // The restore dialog: lists the backup files, previews one, deletes them, restores one.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "app/Label.h"
-#include "app/ModalDialog.h"
+#include "app/ui/Label.h"
+#include "app/ui/ModalDialog.h"
 #include "backup/BackupFormat.h"
 #include "platform/Handles.h"
+#include "platform/Subclass.h"
 #include "stats/StatsRecord.h"
 
 namespace tv {
@@ -22,6 +24,9 @@ public:
     // IDOK after a restore, IDCANCEL otherwise.
     INT_PTR ShowModal(HWND owner);
 
+    // ListBoxFiles' messages, before the list box's own procedure gets them.
+    LRESULT HandleSubclassMessage(const Subclass<TFormRestore>& list_box, HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+
 protected:
     HWND OnCreate() override;
     bool OnCommand(int id, int code, HWND control) override;
@@ -29,7 +34,6 @@ protected:
     void OnDestroy() override { FormDestroy(); }
 
 private:
-    static LRESULT CALLBACK ListBoxFilesProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls();
     void FormCreate();
     void FormDestroy();
@@ -63,7 +67,7 @@ private:
     Label Label1, Label14, lblPercent, Label2, lblWon, Label3, lblLost, Label5, Label6, lblWins, Label7, lblLosses,
         Label8, lblStreak;
     HWND ListBoxFiles = nullptr;
-    WNDPROC list_box_proc_ = nullptr;  // the list box's own procedure, behind ListBoxFilesProc
+    std::optional<Subclass<TFormRestore>> list_box_keys_;  // Delete in the list
     HWND btnDelete = nullptr, btnOK = nullptr, btnCancel = nullptr;
 };
 

@@ -8,7 +8,6 @@ namespace tv {
 class TvError : public std::runtime_error {
 public:
     explicit TvError(const std::string& message) : std::runtime_error(message) {}
-    std::string Message() const { return what(); }
 };
 
 }  // namespace tv

@@ -73,6 +73,31 @@ using UniqueIcon = UniqueResource<NullIsEmpty<HICON, DestroyIcon>>;
 using UniqueModule = UniqueResource<NullIsEmpty<HMODULE, FreeLibrary>>;
 using UniqueWindow = UniqueResource<NullIsEmpty<HWND, DestroyWindow>>;
 
+// A COM interface pointer, released once.
+template <typename T>
+class UniqueCom {
+public:
+    UniqueCom() = default;
+    ~UniqueCom() { reset(); }
+    UniqueCom(const UniqueCom&) = delete;
+    UniqueCom& operator=(const UniqueCom&) = delete;
+    T* get() const { return p_; }
+    T* operator->() const { return p_; }
+    explicit operator bool() const { return p_ != nullptr; }
+    void reset() {
+        if (p_) std::exchange(p_, nullptr)->Release();
+    }
+    // For out-parameters of API calls: releases what is held, then exposes the slot.
+    T** put() {
+        reset();
+        return &p_;
+    }
+    void** put_void() { return reinterpret_cast<void**>(put()); }
+
+private:
+    T* p_ = nullptr;
+};
+
 // A window's device context from GetDC, given back with ReleaseDC.
 class WindowDc {
 public:

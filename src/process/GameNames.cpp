@@ -1,5 +1,7 @@
 #include "process/GameNames.h"
 
+#include "platform/TextCase.h"
+
 namespace tv {
 
 std::string GamePathIn(const std::string& folder) {
@@ -20,14 +22,7 @@ std::string GameNotFoundText(const std::string& folder) {
     return "FreeCell.exe could not be found in " + folder_part + ".";
 }
 
-bool AsciiNameEquals(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
+bool AsciiNameEquals(const std::string& a, const std::string& b) { return EqualsIgnoringAsciiCase(a, b); }
 
 std::optional<std::uint32_t> FindFirstNamed(const ProcessList& list, const std::string& name, NameEquals equals) {
     for (const ProcessEntry& entry : list)

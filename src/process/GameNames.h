@@ -5,15 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/Platform.h"
 #include "process/ProcessList.h"
 
 namespace tv {
 
 inline constexpr const char* kGameFileName = "freecell.exe";
 inline constexpr const char* kAlreadyRunningText = "FreeCell is already running.";
-
-// Platform identifiers as the system reports them.
-enum class PlatformFamily : std::uint32_t { Win32s = 0, Windows9x = 1, WindowsNt = 2 };
 
 // The game's executable in a folder: folder, separator, "freecell.exe".
 std::string GamePathIn(const std::string& folder);

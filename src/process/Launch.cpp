@@ -3,9 +3,9 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "platform/Platform.h"
 #include "platform/RuntimeLibrary.h"
 #include "process/GameNames.h"
-#include "process/Platform.h"
 #include "process/Toolz.h"
 
 namespace tv {

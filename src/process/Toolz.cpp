@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "platform/Handles.h"
+#include "platform/Platform.h"
 #include "process/GameNames.h"
-#include "process/Platform.h"
 #include "process/ProcessIds.h"
 
 namespace tv {

@@ -5,6 +5,10 @@
 # STATE_DIR/env holds the variables that wine-run.sh exports for each test.
 set -euo pipefail
 cmd=$1 state=$2
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# Kept in step with tests/support/ThrowAwayPrefix.cpp.
+marker_name=tallyvane-test-prefix.txt
+marker_text="Throw-away Wine prefix of the Tallyvane tests"
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
 
@@ -49,6 +53,11 @@ ENV
   setsid wineserver -f -p >"$state/wineserver.log" 2>&1 </dev/null &
   echo $! >"$state/wineserver.pid"
   wineboot --init >"$state/wineboot.log" 2>&1 </dev/null
+  # Wine's own fonts, so that the faces the program names are the faces it gets.
+  "$root/scripts/wine-fonts.sh" "$WINEPREFIX" >/dev/null
+  # Only this harness writes the marker; tests that change the registry, files or processes
+  # refuse to run in a prefix without it.
+  printf '%s\r\n' "$marker_text" >"$WINEPREFIX/drive_c/$marker_name"
   # Every program runs inside one virtual desktop; no crash dialogs or debugger waits.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1

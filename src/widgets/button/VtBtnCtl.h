@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "widgets/button/VtColor.h"
+#include "platform/Color.h"
 #include "widgets/button/VtXPThemedControl.h"
 
 namespace tv {

@@ -16,7 +16,7 @@
 #include "widgets/button/GlyphCache.h"
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/VtBtnCtl.h"
-#include "widgets/button/VtColor.h"
+#include "platform/Color.h"
 #include "widgets/html/GdiFontCache.h"
 #include "widgets/html/HTMLRender.h"
 

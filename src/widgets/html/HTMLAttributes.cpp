@@ -11,8 +11,8 @@ void FinishToken(std::string& token, TVtHTMLAttributeList& list) {
     if (eq != std::string::npos) {
         // Spaces around "=" split the attribute into tokens that are then dropped.
         TVtHTMLAttribute attribute;
-        attribute.Name = LowerAscii(TrimText(std::string_view(token).substr(0, eq)));
-        attribute.Value = std::string(TrimRightText(std::string_view(token).substr(eq + 1)));
+        attribute.Name = LowerAscii(TrimBlanks(std::string_view(token).substr(0, eq)));
+        attribute.Value = std::string(TrimRightBlanks(std::string_view(token).substr(eq + 1)));
         list.Items.push_back(std::move(attribute));
     }
     token.clear();

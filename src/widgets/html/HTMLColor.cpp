@@ -36,7 +36,7 @@ constexpr std::array<NamedColor, 42> kNamedColors{{
 
 // The digits after "#": surrounding spaces, a sign and a "$" are accepted.
 std::optional<std::uint32_t> HexNumber(std::string_view digits) {
-    digits = TrimText(digits);
+    digits = TrimBlanks(digits);
     std::string text;
     std::size_t i = 0;
     if (i < digits.size() && (digits[i] == '+' || digits[i] == '-')) text += digits[i++];
@@ -53,7 +53,7 @@ std::optional<std::uint32_t> HexNumber(std::string_view digits) {
 
 std::optional<TVtColor> ColorFromName(std::string_view name) {
     for (const auto& color : kNamedColors)
-        if (EqualsNoCase(color.Name, name)) return color.Value;
+        if (EqualsIgnoringAsciiCase(color.Name, name)) return color.Value;
     return std::nullopt;
 }
 

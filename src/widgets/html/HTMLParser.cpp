@@ -318,8 +318,10 @@ private:
         image->Text = source;
         TVtHTMLImage bitmap;
         if (data_.Render) data_.Render->RequestImage(source, bitmap);
-        image->Width = ClampToWord(TextToIntDef(attributes.Value("width"), bitmap.Width));
-        image->Height = ClampToWord(TextToIntDef(attributes.Value("height"), bitmap.Height));
+        // Without a bitmap the size comes from the tag alone, whatever size the handler named.
+        const bool has_bitmap = bitmap.Handle != nullptr;
+        image->Width = ClampToWord(TextToIntDef(attributes.Value("width"), has_bitmap ? bitmap.Width : 0));
+        image->Height = ClampToWord(TextToIntDef(attributes.Value("height"), has_bitmap ? bitmap.Height : 0));
         auto next = Copy(*current_);
         if (current_->HasContent()) Append(std::move(current_));
         Append(std::move(image));

@@ -4,14 +4,6 @@
 
 namespace tv {
 
-namespace {
-
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-}  // namespace
-
 std::optional<std::int32_t> TextToInt(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
@@ -51,29 +43,6 @@ std::optional<std::int32_t> TextToInt(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out) c = LowerChar(c);
-    return out;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (LowerChar(a[i]) != LowerChar(b[i])) return false;
-    return true;
-}
-
-std::string_view TrimText(std::string_view text) {
-    while (!text.empty() && IsTrimmed(text.front())) text.remove_prefix(1);
-    return TrimRightText(text);
-}
-
-std::string_view TrimRightText(std::string_view text) {
-    while (!text.empty() && IsTrimmed(text.back())) text.remove_suffix(1);
-    return text;
-}
-
-bool IsBlankText(std::string_view text) { return TrimText(text).empty(); }
+bool IsBlankText(std::string_view text) { return TrimBlanks(text).empty(); }
 
 }  // namespace tv

@@ -1,9 +1,12 @@
 #pragma once
-// Small text helpers of the markup parser: number conversion, case and trimming.
+// Small text helpers of the markup parser: number conversion and blank runs. Case and trimming
+// follow the ASCII rules of platform/TextCase.h.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/TextCase.h"
 
 namespace tv {
 
@@ -14,11 +17,7 @@ inline std::int32_t TextToIntDef(std::string_view text, std::int32_t fallback) {
     return TextToInt(text).value_or(fallback);
 }
 
-std::string LowerAscii(std::string_view text);
-bool EqualsNoCase(std::string_view a, std::string_view b);
-// Trimming removes spaces and control characters.
-std::string_view TrimText(std::string_view text);
-std::string_view TrimRightText(std::string_view text);
+// Nothing but spaces and control characters.
 bool IsBlankText(std::string_view text);
 
 }  // namespace tv

@@ -3,18 +3,9 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/Color.h"
+
 namespace tv {
-
-using TVtColor = std::uint32_t;  // 0x800000nn: system colour nn; else 0x00BBGGRR
-
-inline constexpr TVtColor clNone = 0x1FFFFFFF;
-inline constexpr TVtColor clBlue = 0xFF0000;
-inline constexpr TVtColor clRed = 0x0000FF;
-inline constexpr TVtColor clWindowText = 0x80000008;
-inline constexpr TVtColor clBtnFace = 0x8000000F;
-inline constexpr TVtColor clBtnShadow = 0x80000010;
-
-inline constexpr bool IsSystemColor(TVtColor c) { return (c & 0xFF000000u) == 0x80000000u; }
 
 enum TVtHTMLItemKind : std::uint8_t {
     ikText = 0,

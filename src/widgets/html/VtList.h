@@ -67,11 +67,10 @@ public:
     virtual void Put(std::int32_t index, T* item) {
         CheckIndex(index);
         T* old = items_[index];
-        // Putting back the same item must not free it while the list still refers to it.
-        if (old == item) return;
         if (old) {
             NotifyDeleted(old);
-            if (OwnsItems) Free(old);
+            // Putting back the same item must not free it while the list still refers to it.
+            if (OwnsItems && old != item) Free(old);
         }
         items_[index] = item;
     }

@@ -1,6 +1,8 @@
 // The main window seen from outside: figures, layout, tab order, closing.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
@@ -108,6 +110,17 @@ TEST_F(MainWindow, LayoutMatchesTheForm) {
         EXPECT_EQ(p.x, l.x) << l.text;
         EXPECT_EQ(p.y, l.y) << l.text;
     }
+    // Every label sizes itself to its text in the form font; none runs into the next one to its right
+    // ("# of wins needed to increase %:" is 151 pixels wide in "MS Sans Serif", 184 in a substitute).
+    for (const auto& a : labels) {
+        for (const auto& b : labels) {
+            if (a.y != b.y || b.x <= a.x) continue;
+            const RECT r = WindowRectOf(GetDlgItem(main, a.id));
+            EXPECT_LE(a.x + (r.right - r.left), b.x) << '"' << a.text << "\" runs into \"" << b.text << '"';
+        }
+    }
+    const RECT needed = WindowRectOf(GetDlgItem(main, IdLabel3));
+    std::printf("width of \"# of wins needed to increase %%:\": %ld\n", needed.right - needed.left);
     // The percentage grows to the left of its right edge at 128.
     HWND percent = GetDlgItem(main, IdLblPercent);
     const RECT pr = WindowRectOf(percent);

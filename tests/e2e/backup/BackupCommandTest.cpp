@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/InputPrompt.h"
+#include "app/ui/InputPrompt.h"
 #include "app/MainFMIds.h"
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/driver/Dialogs.h"

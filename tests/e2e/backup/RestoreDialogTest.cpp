@@ -1,6 +1,8 @@
 // The restore dialog seen from outside: listing, preview, delete, restore.
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <cstdio>
 #include <memory>
 
@@ -11,6 +13,7 @@
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
+#include "platform/Handles.h"
 
 namespace tv::e2e {
 namespace {
@@ -121,7 +124,7 @@ TEST_F(RestoreDialog, AnEmptyFolderShowsAnEmptyListAndTheLayout) {
         int x, y;
         const char* text;
     };
-    for (const Expect& e : {Expect{IdLabel1, 12, 12, "Select backup to restore:"}, Expect{IdListBoxFiles, 12, 30, ""},
+    for (const Expect& e : {Expect{IdLabel1, 12, 12, "Select backup to restore:"}, Expect{IdListBoxFiles, 12, 30, "Select backup to restore"},
                             Expect{IdLabel14, 246, 30, "Totals"}, Expect{IdLabel2, 270, 54, "Won"},
                             Expect{IdLblWon, 318, 54, "0"}, Expect{IdLabel3, 270, 70, "Lost"},
                             Expect{IdLblLost, 318, 70, "0"}, Expect{IdLabel5, 246, 102, "Streaks"},
@@ -277,6 +280,79 @@ TEST_F(RestoreDialog, ARegistryEditorExportPreviewsAndRestoresItsValues) {
     ASSERT_TRUE(Answer(box, "&Yes"));
     EXPECT_TRUE(WaitForWindowGone(dialog_));
     ExpectRegistryHolds({57, 43, 9, -6, 300, 1});
+}
+
+TEST_F(RestoreDialog, DeleteWithAltHeldAsksLikeDelete) {
+    Start("restore-alt-delete", {{"Robin_20050302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
+    ASSERT_NE(Open(), nullptr);
+    ClickListBoxItem(list_, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
+    PressKey(VK_DELETE, /*alt=*/true);
+    HWND box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box), "Delete backup file dated \"3/2/2005 10:15:30 PM\" from Robin?");
+    ASSERT_TRUE(Answer(box, "&No"));
+    EXPECT_EQ(FilesMatching(Folder(), "Robin_20050302_221530.reg").size(), 1u);
+}
+
+// The platform names a list after the label before it; an accessibility client reads that name.
+TEST_F(RestoreDialog, TheListIsNamedAfterItsLabel) {
+    Start("restore-list-name");
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(CoInitialize(nullptr), S_OK);
+    {
+        UniqueCom<IAccessible> accessible;
+        ASSERT_EQ(AccessibleObjectFromWindow(list_, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
+                                             accessible.put_void()),
+                  S_OK);
+        VARIANT self{};
+        self.vt = VT_I4;
+        self.lVal = CHILDID_SELF;
+        BSTR name = nullptr;
+        EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
+        EXPECT_STREQ(name ? name : L"", L"Select backup to restore");
+        SysFreeString(name);
+    }
+    CoUninitialize();
+}
+
+// A key that cannot be created: below a volatile key the registry refuses a lasting one.
+class VolatileAppletsKey {
+public:
+    static constexpr const char* kApplets = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets";
+    VolatileAppletsKey() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kApplets);
+        HKEY key = nullptr;
+        created_ = RegCreateKeyExA(HKEY_CURRENT_USER, kApplets, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS,
+                                   nullptr, &key, nullptr) == ERROR_SUCCESS;
+        if (key) RegCloseKey(key);
+    }
+    ~VolatileAppletsKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kApplets); }
+    bool Created() const { return created_; }
+
+private:
+    bool created_ = false;
+};
+
+TEST_F(RestoreDialog, ARestoreThatCannotCreateTheKeyIsReportedAndTheDialogStaysOpen) {
+    Start("restore-no-key", {{"Robin_20050302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
+    const VolatileAppletsKey applets;
+    ASSERT_TRUE(applets.Created());
+    ASSERT_NE(Open(), nullptr);
+    ClickListBoxItem(list_, 0);
+    ASSERT_TRUE(WaitUntil([&] { return Shown().won == "57"; })) << Shown();
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    HWND box = Confirmation();
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "&Yes"));
+    box = FindDialog(program_->Pid(), "Warning");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageText(box),
+              "Could not restore statistics.\r\nCannot create key "
+              "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell");
+    ASSERT_TRUE(Answer(box, "OK"));
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    EXPECT_FALSE(GameKeyExists());
 }
 
 }  // namespace

@@ -6,13 +6,26 @@
 
 namespace tv::e2e {
 
+namespace {
+
+// reg.exe add of one value of the game's key, as another program would write it.
+bool RegExeAdd(const std::string& name, const char* type, const std::string& data) {
+    const std::string cmd = "\"" + SystemFolder() + "reg.exe\" add \"" + kGameKeyForReg + "\" /v " + name + " /t " +
+                            type + " /d " + data + " /f";
+    return RunAndWait(cmd) == 0;
+}
+
+}  // namespace
+
 bool RegExeWriteBinary(const std::string& name, std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
     char hex[16];
     std::snprintf(hex, sizeof(hex), "%02X%02X%02X%02X", u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF, (u >> 24) & 0xFF);
-    const std::string cmd = "\"" + SystemFolder() + "reg.exe\" add \"" + kGameKeyForReg + "\" /v " + name +
-                            " /t REG_BINARY /d " + hex + " /f";
-    return RunAndWait(cmd) == 0;
+    return RegExeAdd(name, "REG_BINARY", hex);
+}
+
+bool RegExeWriteDword(const std::string& name, std::uint32_t value) {
+    return RegExeAdd(name, "REG_DWORD", std::to_string(value));
 }
 
 bool RegExeWriteFigures(const GameFigures& f) {

@@ -19,6 +19,8 @@ struct GameFigures {
 // Writes one value with Wine's own reg.exe (REG_BINARY, four bytes little-endian).
 bool RegExeWriteBinary(const std::string& name, std::int32_t value);
 bool RegExeWriteFigures(const GameFigures& f);
+// Writes one value as REG_DWORD: a type the program must refuse.
+bool RegExeWriteDword(const std::string& name, std::uint32_t value);
 bool RegExeDeleteKey();
 
 // Direct registry access from the test process.

@@ -6,7 +6,6 @@
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Registry.h"
-#include "e2e/driver/RegistryMore.h"
 #include "e2e/stats/Figures.h"
 
 namespace tv::e2e {

@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* quoted : {tv::kQuotedWon, tv::kQuotedLost, tv::kQuotedWins, tv::kQuotedLosses,
                                tv::kQuotedStreak, tv::kQuotedSType}) {
         try {
-            tv::ReadBackupValue(lines, quoted);
+            tv::ReadBackupValue(lines, quoted, tv::EqualsIgnoringAsciiCase);
         } catch (const tv::TvError&) {
         }
     }

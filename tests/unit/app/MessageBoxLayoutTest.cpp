@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/MessageBoxLayout.h"
+#include "app/ui/MessageBoxLayout.h"
 
 namespace tv {
 namespace {

@@ -3,6 +3,7 @@
 
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
+#include "support/ErrorOf.h"
 #include "shared/WorkedExample.h"
 
 namespace tv {
@@ -21,12 +22,7 @@ RawRecord Record(std::int32_t won, std::int32_t lost, std::int32_t wins, std::in
 }
 
 std::string ErrorOf(const std::string& file_name) {
-    try {
-        ParseBackupFileName(file_name);
-    } catch (const TvError& e) {
-        return e.what();
-    }
-    return "";
+    return test::ErrorOf([&] { ParseBackupFileName(file_name); });
 }
 
 constexpr BackupStamp kExampleStamp{2005, 3, 2, 22, 15, 30};
@@ -151,7 +147,11 @@ TEST(BackupFormat, NamesThatWouldLeaveTheFolder) {
     EXPECT_FALSE(IsSafeBackupName("sub/Robin"));
     EXPECT_FALSE(IsSafeBackupName("sub\\Robin"));
     EXPECT_FALSE(IsSafeBackupName("C:Robin"));
-    EXPECT_FALSE(IsSafeBackupName(".."));
+    // Dots alone cannot leave the folder: they stay part of one file name beside the program.
+    EXPECT_TRUE(IsSafeBackupName("J..R"));
+    EXPECT_TRUE(IsSafeBackupName(".."));
+    EXPECT_EQ(BackupFileName("C:\\Games\\", "J..R", {2005, 3, 2, 22, 15, 30}),
+              "C:\\Games\\J..R_20050302_221530.reg");
 }
 
 }  // namespace

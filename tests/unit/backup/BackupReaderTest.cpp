@@ -6,21 +6,19 @@
 #include "backup/BackupReader.h"
 #include "platform/Error.h"
 #include "shared/WorkedExample.h"
+#include "support/ErrorOf.h"
 
 namespace tv {
 namespace {
 
 const std::string& kExample = testdata::kWorkedExampleFile;
 
-std::int32_t Value(const std::string& text, const char* quoted) { return ReadBackupValue(SplitBackupText(text), quoted); }
+std::int32_t Value(const std::string& text, const char* quoted) {
+    return ReadBackupValue(SplitBackupText(text), quoted, EqualsIgnoringAsciiCase);
+}
 
 std::string ErrorOf(const std::string& text, const char* quoted) {
-    try {
-        Value(text, quoted);
-    } catch (const TvError& e) {
-        return e.what();
-    }
-    return "";
+    return test::ErrorOf([&] { Value(text, quoted); });
 }
 
 // The text as UTF-16LE code units, with or without the byte-order mark.
@@ -34,7 +32,7 @@ std::string Utf16(const std::string& text, bool bom) {
 }
 
 TEST(BackupReader, ReadsTheWorkedExample) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(kExample));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(kExample), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);
@@ -91,7 +89,7 @@ TEST(BackupReader, StopsAtTheFirstNul) {
 }
 
 TEST(BackupReader, Utf16WithoutByteOrderMarkReadsAsZeros) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(kExample, false)));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(kExample, false)), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 0);
     EXPECT_EQ(f.Lost, 0);
     EXPECT_EQ(f.SType, 0);
@@ -109,7 +107,7 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
         "\"Streak\"=hex:03,00,00,00\r\n"
         "\"SType\"=hex:01,00,00,00\r\n"
         "\r\n";
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(exported, true)));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(exported, true)), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);
@@ -121,11 +119,11 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
     const auto lines = SplitBackupText(odd);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0], "?" "?=");
-    EXPECT_EQ(ReadBackupValue(lines, kQuotedWon), 7);
+    EXPECT_EQ(ReadBackupValue(lines, kQuotedWon, EqualsIgnoringAsciiCase), 7);
 }
 
 TEST(BackupReader, EmptyFileReadsAsZeros) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(""));
+    const BackupFigures f = ReadBackupFigures(SplitBackupText(""), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 0);
     EXPECT_EQ(f.SType, 0);
 }

@@ -1,7 +1,7 @@
 // The integer hue-lightness-saturation conversion and the frame shades derived from a face colour.
 #include <gtest/gtest.h>
 
-#include "widgets/button/VtColor.h"
+#include "platform/Color.h"
 
 namespace tv {
 namespace {

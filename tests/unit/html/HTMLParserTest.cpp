@@ -189,8 +189,10 @@ TEST(HTMLParserTest, ImagesAndRules) {
 
     Caption handled;
     std::vector<std::string> requested;
+    int bitmap = 0;  // stands for the platform's bitmap; never drawn here
     handled.layout.OnImageNeeded = [&](TVtHTMLLayout&, const std::string& src, TVtHTMLImage& image) {
         requested.push_back(src);
+        if (src == "pic") image.Handle = &bitmap;
         image.Width = 20;
         image.Height = 10;
     };
@@ -199,6 +201,12 @@ TEST(HTMLParserTest, ImagesAndRules) {
     EXPECT_EQ(handled.Item(2).Width, 20);
     EXPECT_EQ(handled.Item(2).Height, 5);
     EXPECT_EQ(requested, std::vector<std::string>{"pic"});
+
+    // A size without a bitmap is no image: only the tag's own attributes size the item.
+    handled.layout.ParseText("<img src='missing' height=5>");
+    ASSERT_EQ(handled.Items(), "P I'missing'");
+    EXPECT_EQ(handled.Item(1).Width, 0);
+    EXPECT_EQ(handled.Item(1).Height, 5);
 
     EXPECT_EQ(Caption("<img src=a width=-5>").Item(1).Width, 0);
     EXPECT_EQ(Caption("<img src=a width=70000>").Item(1).Width, 0xFFFF);

@@ -150,15 +150,23 @@ TEST_F(VtListTest, OwningListFreesOnDeleteAndPutButNotOnRemoveOrDeleteRange) {
                                                         "notify null", "notify 1", "free 1"}));
 }
 
-TEST_F(VtListTest, PuttingBackTheSameItemKeepsIt) {
-    TrackedList list;
-    list.OwnsItems = true;
-    Watch(list);
+TEST_F(VtListTest, PuttingBackTheSameItemNotifiesButKeepsIt) {
+    TrackedList owning;
+    owning.OwnsItems = true;
+    Watch(owning);
     Tracked* item = MakeOwned(3);
-    list.Add(item);
-    list.Put(0, item);
-    EXPECT_TRUE(journal.events.empty());
-    EXPECT_EQ(list.Get(0)->id, 3);  // still alive: the sanitizers would catch a freed one
+    owning.Add(item);
+    owning.Put(0, item);
+    EXPECT_EQ(journal.events, (std::vector<std::string>{"notify 3"}));
+    EXPECT_EQ(owning.Get(0)->id, 3);  // still alive: the sanitizers would catch a freed one
+
+    journal.events.clear();
+    TrackedList borrowing;
+    Watch(borrowing);
+    Tracked* kept = Make(4);
+    borrowing.Add(kept);
+    borrowing.Put(0, kept);
+    EXPECT_EQ(journal.events, (std::vector<std::string>{"notify 4"}));
 }
 
 TEST_F(VtListTest, ClearNotifiesAllBeforeFreeingAndSurvivesAFailingFree) {

@@ -9,8 +9,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/MessageBox.h"
-#include "app/MessageBoxLayout.h"
+#include "app/ui/MessageBox.h"
+#include "app/ui/MessageBoxLayout.h"
 
 namespace tv {
 namespace {

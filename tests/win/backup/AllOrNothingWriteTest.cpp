@@ -8,6 +8,7 @@
 #include "e2e/driver/Registry.h"
 #include "platform/Error.h"
 #include "stats/StatsStore.h"
+#include "support/ErrorOf.h"
 
 namespace tv {
 namespace {
@@ -42,14 +43,7 @@ RawValueWriter FailingAt(const std::string& failing) {
     };
 }
 
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const TvError& e) {
-        return e.what();
-    }
-    return "";
-}
+using test::ErrorOf;
 
 class AllOrNothingWrite : public testing::Test {
 protected:

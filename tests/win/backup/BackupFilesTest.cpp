@@ -9,19 +9,13 @@
 
 #include "backup/BackupFiles.h"
 #include "e2e/driver/Driver.h"
+#include "support/ErrorOf.h"
 #include "platform/Error.h"
 
 namespace tv {
 namespace {
 
-std::string ErrorOf(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const TvError& e) {
-        return e.what();
-    }
-    return "";
-}
+using test::ErrorOf;
 
 std::set<std::string> FilesIn(const std::string& folder) {
     std::set<std::string> names;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "platform/LocaleText.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupReader.h"
 #include "e2e/driver/Driver.h"
@@ -63,7 +64,7 @@ TEST_F(RegeditInterop, AnExportOfTheRegistryEditorReadsAndRestoresTheSameValues)
     const std::string bytes = ReadBackupFileBytes(path);
     ASSERT_GE(bytes.size(), 2u);
     ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE") << "expected a UTF-16 export";
-    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path));
+    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);

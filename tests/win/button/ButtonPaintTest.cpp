@@ -110,30 +110,36 @@ TEST_F(ButtonPaint, ClassicFramesFollowTheState) {
     ReleaseCapture();
 }
 
-TEST_F(ButtonPaint, CaptionIsCentredWithItsAccessKeyUnderlined) {
+TEST_F(ButtonPaint, CaptionIsCentredAndItsAccessKeyAddsOnlyAnUnderline) {
     HWND marked = host.Add("&Clear Statistics", 10, 10);
     HWND plain = host.Add("Clear Statistics", 10, 50);
     const COLORREF text = GetSysColor(COLOR_BTNTEXT);
-    const Box m = BoxOf(CaptureButton(marked), text);
-    const Box p = BoxOf(CaptureButton(plain), text);
-    ASSERT_GE(m.right, 0);
+    const Capture mc = CaptureButton(marked), pc = CaptureButton(plain);
+    const Box p = BoxOf(pc, text);
+    ASSERT_GE(p.right, 0);
     // Centred both ways (within the pixel that odd sizes leave over).
-    EXPECT_NEAR((m.left + m.right) / 2.0, 97 / 2.0, 1.5);
+    EXPECT_NEAR((p.left + p.right) / 2.0, 97 / 2.0, 1.5);
     EXPECT_NEAR((p.top + p.bottom) / 2.0, 25 / 2.0, 2.0);
-    EXPECT_EQ(m.left, p.left);
-    // The underline adds a row below the letters, under the first letter only.
-    EXPECT_GT(m.bottom, p.bottom);
-    const Capture mc = CaptureButton(marked);
+    // The letters of both captions are the same pixels in the same place.
+    int differing = 0;
+    for (int y = p.top - 1; y <= p.bottom; ++y)
+        for (int x = p.left - 2; x <= p.right + 2; ++x) differing += mc.At(x, y) != pc.At(x, y);
+    EXPECT_EQ(differing, 0);
+    // Below them the marked caption has the underline of the first letter. It starts at the letter's
+    // origin, which lies up to the letter's left bearing before its first ink.
+    const Box m = BoxOf(mc, text);
+    ASSERT_GT(m.bottom, p.bottom);
+    EXPECT_EQ(m.top, p.top);
     int run_start = -1, run_end = -1;
     for (int x = 0; x < mc.width; ++x) {
-        if (mc.At(x, m.bottom) == text) {
-            if (run_start < 0) run_start = x;
-            run_end = x;
-        }
+        if (mc.At(x, m.bottom) != text) continue;
+        if (run_start < 0) run_start = x;
+        run_end = x;
     }
-    EXPECT_EQ(run_start, m.left);
+    EXPECT_GE(run_start, p.left - 1);
+    EXPECT_LE(run_start, p.left);
     EXPECT_GE(run_end - run_start + 1, 4);
-    EXPECT_LT(run_end, m.left + 12);
+    EXPECT_LT(run_end, p.left + 12);
 }
 
 TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {

@@ -8,6 +8,7 @@
 
 #include "platform/Error.h"
 #include "platform/Handles.h"
+#include "support/ErrorOf.h"
 #include "stats/StatsStore.h"
 
 namespace tv {
@@ -31,14 +32,7 @@ protected:
         RegOpenKeyExA(HKEY_CURRENT_USER, StatisticsSubKey(), 0, KEY_READ, key.put());
         return key;
     }
-    static std::string ErrorOf(const std::function<void()>& f) {
-        try {
-            f();
-        } catch (const TvError& e) {
-            return e.what();
-        }
-        return "";
-    }
+    static std::string ErrorOf(const std::function<void()>& f) { return test::ErrorOf(f); }
 };
 
 TEST_F(StatsStore, KeyPathStartsBelowTheRoot) {

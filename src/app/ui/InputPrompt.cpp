@@ -1,0 +1,173 @@
+#include "app/ui/InputPrompt.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "app/ui/FormFont.h"
+#include "app/ui/InputPromptLayout.h"
+#include "app/ui/Label.h"
+#include "app/ui/ModalDialog.h"
+#include "app/ui/PushButton.h"
+#include "platform/Handles.h"
+#include "platform/Subclass.h"
+#include "widgets/button/VtUxTheme.h"
+
+namespace tv {
+
+using namespace inputprompt;
+
+namespace {
+
+// Paints the visual style's "EDIT" border over rect (the inside excluded); false without a style.
+bool DrawEditBorder(HWND wnd, HDC dc, const RECT& rect) {
+    BindThemeLibrary();
+    const VtUxTheme& ux = UxTheme();
+    if (!ux.IsThemeActive || !ux.OpenThemeData || !ux.CloseThemeData || !ux.DrawThemeBackground ||
+        !ux.IsThemeActive())
+        return false;
+    HTHEME theme = ux.OpenThemeData(wnd, L"EDIT");
+    if (!theme) return false;
+    ux.DrawThemeBackground(theme, dc, 0, 0, &rect, nullptr);
+    ux.CloseThemeData(theme);
+    return true;
+}
+
+// Before a paste, strips CR and LF from the clipboard's text and puts the shortened text back.
+void FlattenClipboardText(HWND owner) {
+    if (!OpenClipboard(owner)) return;
+    std::string text;
+    bool has_text = false;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data))) {
+            text = chars;
+            has_text = true;
+            GlobalUnlock(data);
+        }
+    }
+    const std::string flat = RemoveLineBreaks(text);
+    if (has_text && flat != text) {
+        if (HGLOBAL copy = GlobalAlloc(GMEM_MOVEABLE, flat.size() + 1)) {
+            if (auto* chars = static_cast<char*>(GlobalLock(copy))) {
+                std::copy(flat.c_str(), flat.c_str() + flat.size() + 1, chars);
+                GlobalUnlock(copy);
+                EmptyClipboard();
+                if (!SetClipboardData(CF_TEXT, copy)) GlobalFree(copy);  // the clipboard owns it on success
+            } else {
+                GlobalFree(copy);
+            }
+        }
+    }
+    CloseClipboard();
+}
+
+class TInputPrompt : public ModalDialog {
+public:
+    TInputPrompt(std::string prompt, std::string value) : prompt_(std::move(prompt)), value_(std::move(value)) {
+        font_ = CreateFormFont(false);
+        layout_ = LayOutInputPrompt(MeasureDialogUnits(font_.get()));
+    }
+    int ClientWidth() const { return layout_.client_width; }
+    int ClientHeight() const { return layout_.client_height; }
+    const std::string& Value() const { return value_; }
+
+    // The edit field's messages, before the field's own procedure gets them.
+    LRESULT HandleSubclassMessage(const Subclass<TInputPrompt>& edit, HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
+        if (msg == WM_PASTE) FlattenClipboardText(wnd);
+        return edit.CallPrevious(wnd, msg, wp, lp);
+    }
+
+protected:
+    HWND OnCreate() override {
+        HWND wnd = Handle();
+        SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        prompt_label_.Create(wnd, layout_.prompt_left, layout_.prompt_top, prompt_, font_.get(), LabelAnchor::Left,
+                             IdPrompt);
+        const LayoutRect& f = layout_.field;
+        field_ = {f.left, f.top, f.left + f.width, f.top + f.height};
+        edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
+                                f.left + kInputFieldBorder, f.top + kInputFieldBorder, f.width - 2 * kInputFieldBorder,
+                                f.height - 2 * kInputFieldBorder, wnd,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)), GetModuleHandleA(nullptr),
+                                nullptr);
+        SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        SendMessageA(edit_, EM_LIMITTEXT, kMaxLength, 0);
+        edit_paste_.emplace(edit_, *this);
+        const LayoutRect& ok = layout_.ok;
+        const LayoutRect& cancel = layout_.cancel;
+        CreatePushButton(wnd, {IDOK, "OK", ok.left, ok.top, ok.width, ok.height, ButtonRole::Default}, font_.get());
+        CreatePushButton(wnd, {IDCANCEL, "Cancel", cancel.left, cancel.top, cancel.width, cancel.height,
+                               ButtonRole::Cancel},
+                         font_.get());
+        SendMessageA(edit_, EM_SETSEL, 0, -1);
+        return edit_;
+    }
+
+    bool OnCommand(int id, int, HWND) override {
+        if (id != IDOK) return false;
+        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit_)) + 1, '\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), static_cast<int>(text.size()))));
+        value_ = text;
+        Close(IDOK);
+        return true;
+    }
+
+    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override {
+        switch (msg) {
+            case WM_PAINT:
+                Paint();
+                handled = true;
+                return 0;
+            case WM_CTLCOLORSTATIC:
+                handled = true;
+                return LabelColors(reinterpret_cast<HDC>(wp));
+            default:
+                return ModalDialog::OnMessage(msg, wp, lp, handled);
+        }
+    }
+
+private:
+    // The field's two-pixel border, the same with or without the focus.
+    void Paint() {
+        const PaintDc paint(Handle());
+        const HDC dc = paint.get();
+        const RECT inner{field_.left + kInputFieldBorder, field_.top + kInputFieldBorder,
+                         field_.right - kInputFieldBorder, field_.bottom - kInputFieldBorder};
+        const int saved = SaveDC(dc);
+        ExcludeClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
+        if (!DrawEditBorder(Handle(), dc, field_)) {
+            RECT outer = field_;
+            FrameRect(dc, &outer, GetSysColorBrush(COLOR_BTNSHADOW));
+            InflateRect(&outer, -1, -1);
+            FrameRect(dc, &outer, GetSysColorBrush(COLOR_WINDOW));
+        }
+        RestoreDC(dc, saved);
+    }
+
+    std::string prompt_;
+    std::string value_;
+    UniqueFont font_;
+    InputPromptLayout layout_;
+    Label prompt_label_;
+    HWND edit_ = nullptr;
+    std::optional<Subclass<TInputPrompt>> edit_paste_;  // a paste arrives as one line
+    RECT field_{};
+};
+
+}  // namespace
+
+std::string RemoveLineBreaks(const std::string& text) {
+    std::string flat;
+    flat.reserve(text.size());
+    for (char c : text)
+        if (c != '\r' && c != '\n') flat += c;
+    return flat;
+}
+
+bool InputQuery(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) {
+    TInputPrompt dialog(prompt, value);
+    if (dialog.ShowModal(owner, caption, dialog.ClientWidth(), dialog.ClientHeight()) != IDOK) return false;
+    value = dialog.Value();
+    return true;
+}
+
+}  // namespace tv

@@ -1,0 +1,29 @@
+#include "app/ui/ToolTips.h"
+
+#include <commctrl.h>
+
+#include "platform/CommonControls.h"
+
+namespace tv {
+
+void ToolTips::Create(HWND owner) {
+    comctl::InitCommonControls(ICC_WIN95_CLASSES);
+    owner_ = owner;
+    wnd_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                               GetModuleHandleA(nullptr), nullptr));
+}
+
+void ToolTips::Add(HWND control, const std::string& text) {
+    if (!wnd_) return;
+    TTTOOLINFOA info{};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = owner_;
+    info.uId = reinterpret_cast<UINT_PTR>(control);
+    std::string copy = text;  // the control copies the text
+    info.lpszText = copy.data();
+    SendMessageA(wnd_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace tv

@@ -1,0 +1,12 @@
+#pragma once
+// Text compared as the user's locale does it, ignoring case: accented letters sort with their
+// base letters and fold with their capitals, as the platform's list boxes and its own comparison
+// treat them. The text is in the system's ANSI code page.
+#include <string_view>
+
+namespace tv {
+
+int CompareIgnoringCaseInLocale(std::string_view a, std::string_view b);
+bool EqualsIgnoringCaseInLocale(std::string_view a, std::string_view b);
+
+}  // namespace tv

@@ -1,0 +1,37 @@
+// The forms' font is the face the program names, not a substitute the prefix happens to have.
+#include <gtest/gtest.h>
+
+#include "app/ui/FormFont.h"
+#include "support/guard/PrefixFonts.h"
+
+namespace tv {
+namespace {
+
+std::string FaceOf(HFONT font) {
+    UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    SelectGuard select(dc.get(), font);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc.get(), LF_FACESIZE, face);
+    return face;
+}
+
+TEST(FormFont, IsRealisedAsMsSansSerifInBothWeights) {
+    const UniqueFont regular = CreateFormFont(false);
+    const UniqueFont bold = CreateFormFont(true);
+    EXPECT_EQ(FaceOf(regular.get()), "MS Sans Serif");
+    EXPECT_EQ(FaceOf(bold.get()), "MS Sans Serif");
+    UniqueMemDc dc(CreateCompatibleDC(nullptr));
+    SelectGuard select(dc.get(), bold.get());
+    TEXTMETRICA tm{};
+    ASSERT_TRUE(GetTextMetricsA(dc.get(), &tm));
+    EXPECT_GE(tm.tmWeight, FW_BOLD);
+}
+
+TEST(FormFont, TheWindowFramesGlyphFontExists) {
+    // The caption buttons' glyphs (minimise "0", close "r") come from Marlett.
+    EXPECT_EQ(test::RealisedFace("Marlett", SYMBOL_CHARSET), "Marlett");
+    EXPECT_TRUE(test::SubstitutedFaces().empty());
+}
+
+}  // namespace
+}  // namespace tv
