@@ -7,6 +7,7 @@
 #include "app/ui/HandCursor.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/PushButton.h"
+#include "widgets/button/FormButtons.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
 #include "platform/GeneralError.h"
@@ -98,6 +99,9 @@ LRESULT TMainForm::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_CTLCOLORSTATIC:
             return LabelColors(reinterpret_cast<HDC>(wp));
+        case WM_SYSCOLORCHANGE:
+            ForwardSysColorChange(wnd);
+            return 0;
         case WM_REGMONITORCHANGE:
             WMRegMonitorChangeMessage();
             return 0;

@@ -5,16 +5,17 @@
 namespace tv {
 
 bool PsapiBinding::Load() {
-    if (library_) return true;
-    UniqueModule library(LoadLibraryA(library_name_.c_str()));
-    if (!library) return false;
-    enum_processes_ = ProcAddress<EnumProcessesFn>(library.get(), "EnumProcesses");
-    enum_process_modules_ = ProcAddress<EnumProcessModulesFn>(library.get(), "EnumProcessModules");
-    get_module_base_name_ = ProcAddress<GetModuleBaseNameAFn>(library.get(), "GetModuleBaseNameA");
-    // A library without one of them cannot list processes: treat it as missing.
-    if (!enum_processes_ || !enum_process_modules_ || !get_module_base_name_) return false;
-    library_ = std::move(library);
-    return true;
+    if (!library_) {
+        UniqueModule library(LoadLibraryA(library_name_.c_str()));
+        if (!library) return false;  // not loaded: the next call tries again
+        enum_processes_ = ProcAddress<EnumProcessesFn>(library.get(), "EnumProcesses");
+        enum_process_modules_ = ProcAddress<EnumProcessModulesFn>(library.get(), "EnumProcessModules");
+        get_module_base_name_ = ProcAddress<GetModuleBaseNameAFn>(library.get(), "GetModuleBaseNameA");
+        // Once loaded the library stays loaded, also when it lacks an entry point.
+        library_ = std::move(library);
+    }
+    // A library without one of the three cannot list processes: it counts as missing.
+    return enum_processes_ && enum_process_modules_ && get_module_base_name_;
 }
 
 BOOL PsapiBinding::EnumProcesses(DWORD* ids, DWORD bytes, DWORD* bytes_needed) {

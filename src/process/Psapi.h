@@ -13,7 +13,7 @@ public:
     explicit PsapiBinding(std::string library_name = "PSAPI.dll") : library_name_(std::move(library_name)) {}
 
     // True when the library is loaded with the three entry points the finder uses; loads it on the
-    // first call. A failed load is tried again on the next call.
+    // first call. A failed load is tried again on the next call; a loaded library stays loaded.
     bool Load();
 
     // Each returns 0 without calling anything when Load fails.

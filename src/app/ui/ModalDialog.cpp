@@ -4,6 +4,7 @@
 
 #include "app/ui/FormFont.h"
 #include "platform/WindowProcedure.h"
+#include "widgets/button/FormButtons.h"
 
 namespace tv {
 
@@ -82,6 +83,8 @@ INT_PTR ModalDialog::HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM l
             return TRUE;
         }
         case WM_COMMAND: {
+            // Enter and Escape of the dialog manager are the default and cancel buttons' own clicks.
+            if (RouteDialogCommand(wnd_, wp, lp)) return TRUE;
             const int id = LOWORD(wp);
             const int code = HIWORD(wp);
             if (OnCommand(id, code, reinterpret_cast<HWND>(lp))) return TRUE;
@@ -96,6 +99,9 @@ INT_PTR ModalDialog::HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM l
             return TRUE;
         case WM_CTLCOLORDLG:
             return reinterpret_cast<INT_PTR>(FormBrush());
+        case WM_SYSCOLORCHANGE:
+            ForwardSysColorChange(wnd_);
+            break;
         case WM_DESTROY:
             OnDestroy();
             break;

@@ -2,7 +2,7 @@
 
 namespace tv {
 
-LayoutSize AvailableContentSize(const LayoutRect& rect, int arrow_width) {
+LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width) {
     return {rect.Width() - arrow_width, rect.Height()};
 }
 
@@ -21,21 +21,24 @@ int MulDivRounded(int a, int b, int c) {
 }  // namespace
 
 bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
+    // Two pixels less than the space, the other side in proportion: the picture keeps its shape.
     bool scaled = false;
     if (available.height < picture.height) {
-        picture.width = MulDivRounded(picture.width, available.height - 2, available.height);
-        picture.height = available.height - 2;
+        const int height = available.height - 2;
+        picture.width = MulDivRounded(picture.width, height, picture.height);
+        picture.height = height;
         scaled = true;
     }
     if (available.width < picture.width) {
-        picture.height = MulDivRounded(picture.height, available.width - 4, picture.width);
-        picture.width = available.width - 2;
+        const int width = available.width - 2;
+        picture.height = MulDivRounded(picture.height, width, picture.width);
+        picture.width = width;
         scaled = true;
     }
     return scaled;
 }
 
-ContentPlacement PlaceContent(const LayoutRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
+ContentPlacement PlaceContent(const ContentRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
                               TButtonLayout layout, int margin, int spacing, LayoutPoint offset) {
     ContentPlacement out;
     const LayoutSize avail = AvailableContentSize(rect, arrow_width);

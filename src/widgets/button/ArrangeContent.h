@@ -6,11 +6,11 @@ namespace tv {
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-struct LayoutRect {
+struct ContentRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
-    friend bool operator==(const LayoutRect&, const LayoutRect&) = default;
+    friend bool operator==(const ContentRect&, const ContentRect&) = default;
 };
 
 struct LayoutSize {
@@ -24,20 +24,20 @@ struct LayoutPoint {
 };
 
 // The space the content may use: the rectangle less the arrow part.
-LayoutSize AvailableContentSize(const LayoutRect& rect, int arrow_width);
+LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width);
 
 // Shrinks a picture that does not fit; true when it had to.
 bool ShrinkPicture(LayoutSize available, LayoutSize& picture);
 
 struct ContentPlacement {
     LayoutPoint picture;
-    LayoutRect caption;  // the measured caption rectangle moved into place
+    ContentRect caption;  // the measured caption rectangle moved into place
     bool scaled = false;
     LayoutSize picture_size;  // after shrinking
 };
 
 // picture: the picture's size before shrinking, (0, 0) for none; caption: the measured caption size.
-ContentPlacement PlaceContent(const LayoutRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
+ContentPlacement PlaceContent(const ContentRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
                               TButtonLayout layout, int margin, int spacing, LayoutPoint offset);
 
 }  // namespace tv

@@ -38,6 +38,17 @@ char AcceleratorOf(std::string_view caption) {
     return i == std::string_view::npos ? '\0' : caption[i];
 }
 
+std::string ShownCaption(std::string_view caption) {
+    std::string shown;
+    for (std::string_view::size_type i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&') {
+            if (++i == caption.size()) break;  // a mark with nothing to mark
+        }
+        shown += caption[i];
+    }
+    return shown;
+}
+
 bool IsAccelerator(char typed, std::string_view caption) {
     const char key = AcceleratorOf(caption);
     if (key == '\0' || typed == '\0') return false;

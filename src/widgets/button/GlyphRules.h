@@ -1,5 +1,6 @@
 #pragma once
 // Rules of glyph bitmaps holding up to four state cells side by side, and of captions' access keys.
+#include <string>
 #include <string_view>
 
 #include "widgets/button/PressLogic.h"
@@ -18,7 +19,11 @@ char AcceleratorOf(std::string_view caption);
 // Whether a typed character is the caption's access key, regardless of case.
 bool IsAccelerator(char typed, std::string_view caption);
 
-// The caption without its "&" marks, as shown on screen.
+// Where the access key of a caption stands; npos if none.
 std::string_view::size_type AcceleratorIndex(std::string_view caption);
+
+// The caption as shown on screen and read aloud: every "&" that marks an access key dropped,
+// "&&" shown as one "&", a lone "&" at the end dropped.
+std::string ShownCaption(std::string_view caption);
 
 }  // namespace tv

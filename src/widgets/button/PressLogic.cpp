@@ -2,194 +2,292 @@
 
 namespace tv {
 
+namespace {
+
+// Inside the client area: the last column and row belong to it, the next ones do not.
+bool Inside(int x, int y, ClientSize size) { return x >= 0 && x < size.width && y >= 0 && y < size.height; }
+
+PressOutcome RepaintIf(bool changed) { return changed ? PressOutcome::RepaintLater() : PressOutcome::Nothing(); }
+
+}  // namespace
+
 bool PopupButtonLogic::InPressArrowZone(int x, int width) const {
-    const int band = flat ? 11 : 15;
+    const int band = flat_ ? 11 : 15;
     return x >= width - band && x <= width;
 }
 
-PressOutcome PopupButtonLogic::SetDown(bool value) {
-    PressOutcome out;
-    if (group_index == 0 && !is_switch) value = false;
-    if (value == down) return out;
-    // A grouped button cannot be raised by setting it up.
-    if (down && !allow_all_up && !is_switch) return out;
-    down = value;
-    if (value) {
-        press_state = is_switch ? psPressed : psLatched;
-        out.announce_group = true;
-    } else {
-        press_state = psUp;
-    }
-    out.invalidate = true;
-    return out;
+PressState PopupButtonLogic::RestState() const {
+    if (!down_) return psUp;
+    if (group_index_ != 0) return psLatched;
+    return is_switch_ ? psPressed : psUp;
+}
+
+PressOutcome PopupButtonLogic::TakeCapture() {
+    holds_capture_ = true;
+    return PressOutcome::Nothing().TakingCapture();
+}
+
+PressOutcome PopupButtonLogic::ReleaseCapture() {
+    if (!holds_capture_) return PressOutcome::Nothing();
+    holds_capture_ = false;
+    return PressOutcome::Nothing().ReleasingCapture();
+}
+
+PressOutcome PopupButtonLogic::EndPress() {
+    pressing_ = false;
+    if (state_ == psPressed || state_ == psArrowPressed) state_ = RestState();
+    return PressOutcome::RepaintLater().And(ReleaseCapture());
 }
 
 void PopupButtonLogic::SetIsSwitch(bool value) {
-    if (value == is_switch) return;
-    is_switch = value;
+    if (value == is_switch_) return;
+    is_switch_ = value;
     if (!value) {
-        down = false;
-        press_state = psUp;
+        down_ = false;
+        state_ = psUp;
     }
 }
 
-PressOutcome PopupButtonLogic::GroupPeerChanged(bool sender_down, bool sender_allow_all_up) {
-    PressOutcome out;
-    if (sender_down && down) {
-        down = false;
-        press_state = psUp;
-        out.invalidate = true;
+PressOutcome PopupButtonLogic::SetDown(bool value) {
+    if (group_index_ == 0 && !is_switch_) value = false;
+    if (value == down_) return PressOutcome::Nothing();
+    // A grouped button cannot be raised by setting it up.
+    if (down_ && !allow_all_up_ && !is_switch_) return PressOutcome::Nothing();
+    down_ = value;
+    if (!value) {
+        state_ = psUp;
+        return PressOutcome::RepaintLater();
     }
-    allow_all_up = sender_allow_all_up;
-    return out;
+    state_ = is_switch_ ? psPressed : psLatched;
+    return PressOutcome::RepaintLater().AnnouncingToGroup();
 }
 
-PressOutcome PopupButtonLogic::LeftPress(int x, int /*y*/, ClientSize size) {
-    PressOutcome out;
-    arrow_press_state = psUp;
-    if (!enabled) return out;
-    const bool on_arrow = use_arrow && InPressArrowZone(x, size.width);
-    if (!down && !on_arrow) {
-        press_state = psPressed;
-        out.invalidate = true;
-        pressing = true;
-        mouse_in_control = true;
-    } else if (on_arrow) {
-        if (skip_arrow_press) {
-            // The press that closed the menu does not open it again.
-            skip_arrow_press = false;
-            return out;
+PressOutcome PopupButtonLogic::ToggleDown() { return SetDown(!down_); }
+
+PressOutcome PopupButtonLogic::ReapplyDown() {
+    if (!down_) return PressOutcome::Nothing();
+    down_ = false;
+    return SetDown(true);
+}
+
+PressOutcome PopupButtonLogic::GroupPeerAnnounced(bool sender_down, bool sender_allow_all_up) {
+    allow_all_up_ = sender_allow_all_up;
+    if (!(sender_down && down_)) return PressOutcome::Nothing();
+    down_ = false;
+    state_ = psUp;
+    return PressOutcome::RepaintLater();
+}
+
+PressOutcome PopupButtonLogic::LeftPress(int x, int /*y*/, ClientSize size, bool enabled) {
+    press_began_on_arrow_ = false;
+    if (!enabled) return PressOutcome::Nothing();
+    const bool on_arrow = use_arrow_ && InPressArrowZone(x, size.width);
+    if (on_arrow) {
+        if (skip_arrow_press_) {
+            // The press that closed the menu opens nothing, holds nothing.
+            skip_arrow_press_ = false;
+            return PressOutcome::Nothing();
         }
-        press_state = psArrowPressed;
-        arrow_press_state = psArrowPressed;
-        out.invalidate = true;
-        out.click = true;
-        out.arrow = true;
-    } else {
-        pressing = true;
-        mouse_in_control = true;
+        state_ = psArrowPressed;
+        press_began_on_arrow_ = true;
+        return PressOutcome::RepaintLater().ThenClick(ClickTarget::Arrow);
     }
-    return out;
+    pressing_ = true;
+    mouse_in_control_ = true;
+    if (down_) return TakeCapture();  // pressed on the body while down: the look stays latched
+    state_ = psPressed;
+    return PressOutcome::RepaintLater().And(TakeCapture());
 }
 
-void PopupButtonLogic::AfterArrowPressClick() {
-    if (!menu_shown) pressing = true;
+PressOutcome PopupButtonLogic::ArrowClickReturned() {
+    // With a menu the menu had the mouse; without one the press goes on like any other.
+    if (menu_shown_) return PressOutcome::Nothing();
+    pressing_ = true;
+    return TakeCapture();
+}
+
+PressOutcome PopupButtonLogic::PressAbandoned() { return EndPress(); }
+
+PressOutcome PopupButtonLogic::OtherButtonPress() {
+    skip_arrow_press_ = false;
+    return PressOutcome::Nothing();
 }
 
 PressOutcome PopupButtonLogic::MouseMove(int x, int y, ClientSize size) {
-    PressOutcome out;
-    if (pressing) {
-        PressState next = down ? psLatched : psUp;
-        if (x >= 0 && x < size.width && y >= 0 && y <= size.height) {
-            if (down) {
-                next = psLatched;
-            } else if (use_arrow && size.width - arrow_width <= x && x <= size.width) {
-                next = psArrowPressed;
-            } else {
-                next = psPressed;
-            }
-        } else if (use_arrow) {
-            arrow_hot = false;
-            out.invalidate = true;
+    if (!pressing_) {
+        if (!use_arrow_) return PressOutcome::Nothing();
+        const bool hot = x > size.width - arrow_width_;
+        const bool changed = hot != arrow_hot_ || mouse_in_control_ == hot;
+        arrow_hot_ = hot;
+        mouse_in_control_ = !hot;
+        return RepaintIf(changed);
+    }
+    PressOutcome out = PressOutcome::Nothing();
+    PressState next = down_ ? psLatched : psUp;
+    if (Inside(x, y, size)) {
+        if (down_) {
+            next = psLatched;
+        } else if (use_arrow_ && size.width - arrow_width_ <= x && x <= size.width) {
+            next = psArrowPressed;
+        } else {
+            next = psPressed;
         }
-        if (next != press_state) {
-            press_state = next;
-            if (next == psUp) out.reevaluate_hover = true;
-            out.invalidate = true;
-        }
-    } else if (use_arrow) {
-        const bool hot = x > size.width - arrow_width;
-        if (hot != arrow_hot || mouse_in_control == hot) out.invalidate = true;
-        arrow_hot = hot;
-        mouse_in_control = !hot;
+    } else if (use_arrow_) {
+        arrow_hot_ = false;
+        out = PressOutcome::RepaintLater();
+    }
+    if (next != state_) {
+        state_ = next;
+        out = out.And(PressOutcome::RepaintLater());
+        if (next == psUp) out = out.ReevaluatingHover();
     }
     return out;
 }
 
 PressOutcome PopupButtonLogic::LeftRelease(int x, int y, ClientSize size) {
-    PressOutcome out;
-    if (!pressing) return out;
-    pressing = false;
-    bool inside = x >= 0 && x < size.width && y >= 0 && y <= size.height;
-    const bool on_arrow = use_arrow && InPressArrowZone(x, size.width);
-    if (group_index != 0) {
-        if (inside) {
-            const PressOutcome set = SetDown(!down);
-            out.announce_group = set.announce_group;
-            // A grouped button that cannot go up returns to its latched look.
-            if (down) press_state = psLatched;
-        } else if (down) {
-            press_state = psLatched;
-        }
-        if (!down && press_state != psUp) press_state = psUp;
-        out.invalidate = true;
+    if (!pressing_) return PressOutcome::Nothing();
+    pressing_ = false;
+    PressOutcome out = PressOutcome::Nothing();
+    bool inside = Inside(x, y, size);
+    const bool on_arrow = use_arrow_ && InPressArrowZone(x, size.width);
+    if (group_index_ != 0) {
+        // Through the Down setter, so that the group is told; a button that stays down latches.
+        if (inside) out = ToggleDown();
+        state_ = down_ ? psLatched : psUp;
+        out = out.And(PressOutcome::RepaintLater());
     } else {
-        if (is_switch && !on_arrow) {
-            if (arrow_press_state != psArrowPressed) {
-                down = !down;
-                press_state = down ? psPressed : psUp;
-            } else {
-                press_state = psUp;
-            }
-        } else if (on_arrow && menu_shown) {
+        if (is_switch_ && !on_arrow) {
+            // Only a release inside toggles; released outside, the switch stays as it was.
+            if (inside && !press_began_on_arrow_) out = ToggleDown();
+            state_ = RestState();
+        } else if (on_arrow && menu_shown_) {
             inside = false;  // the release that closes the menu is no second click
         } else {
-            press_state = psUp;
+            state_ = psUp;
         }
-        mouse_in_control = x >= 0 && x < size.width && y >= 0 && y < size.height;
-        if (!mouse_in_control) out.mouse_left = true;
-        if (press_state != psPressed && press_state != psLatched && press_state != psArrowPressed) {
-            out.invalidate = true;
+        mouse_in_control_ = Inside(x, y, size);
+        if (!mouse_in_control_) out = out.LeavingPointer();
+        if (state_ != psPressed && state_ != psLatched && state_ != psArrowPressed) {
+            out = out.And(PressOutcome::RepaintLater());
         }
-        out.reevaluate_hover = true;
+        out = out.ReevaluatingHover();
     }
-    if (inside) {
-        out.click = true;
-        out.arrow = on_arrow;
-    }
+    out = out.And(ReleaseCapture());
+    if (inside) out = out.ThenClick(on_arrow ? ClickTarget::Arrow : ClickTarget::Body);
     return out;
+}
+
+PressOutcome PopupButtonLogic::LinkReleased() {
+    if (!pressing_) return ReleaseCapture();
+    return EndPress();
+}
+
+PressOutcome PopupButtonLogic::CaptureLost() {
+    holds_capture_ = false;  // gone already: nothing to give back
+    if (!pressing_) return PressOutcome::Nothing();
+    return EndPress();
+}
+
+PressOutcome PopupButtonLogic::FocusLost() {
+    space_held_ = false;
+    // A Space press that lost the focus is no click.
+    if (state_ == psPressed && !pressing_) state_ = RestState();
+    return PressOutcome::RepaintLater();
+}
+
+PressOutcome PopupButtonLogic::PointerEntered(int x, ClientSize size, bool enabled) {
+    if (!enabled) return PressOutcome::Nothing();
+    const bool was_hot = mouse_in_control_, was_arrow_hot = arrow_hot_;
+    arrow_hot_ = use_arrow_ && x > size.width - arrow_width_;
+    mouse_in_control_ = !arrow_hot_;
+    return RepaintIf(was_hot != mouse_in_control_ || was_arrow_hot != arrow_hot_);
+}
+
+PressOutcome PopupButtonLogic::PointerLeft() {
+    const bool was_hot = Hot();
+    mouse_in_control_ = false;
+    arrow_hot_ = false;
+    return RepaintIf(was_hot);
+}
+
+PressOutcome PopupButtonLogic::HoverCleared() {
+    const bool was = mouse_in_control_;
+    mouse_in_control_ = false;
+    return RepaintIf(was);
 }
 
 PressOutcome PopupButtonLogic::SpaceDown() {
-    PressOutcome out;
-    if (press_state != psPressed) {
-        press_state = psPressed;
-        out.invalidate = true;
-    }
-    return out;
+    space_held_ = true;
+    if (state_ == psPressed) return PressOutcome::Nothing();
+    state_ = psPressed;
+    return PressOutcome::RepaintLater();
 }
 
-PressOutcome PopupButtonLogic::SpaceUpOrEnter() {
-    PressOutcome out;
-    bool went_down = false;
-    if (is_switch) {
-        down = !down;
-        went_down = down;
-    }
-    press_state = went_down ? psPressed : psUp;
-    out.invalidate = true;
-    out.click = true;
-    return out;
+PressOutcome PopupButtonLogic::SpaceUp() {
+    // Only a Space press that began here ends in a click.
+    if (!space_held_ || pressing_) return PressOutcome::Nothing();
+    return Enter();
+}
+
+PressOutcome PopupButtonLogic::Enter() {
+    space_held_ = false;
+    // A switch toggles through the Down setter, so that its group is told.
+    PressOutcome out = is_switch_ ? ToggleDown() : PressOutcome::Nothing();
+    state_ = RestState();
+    return out.And(PressOutcome::RepaintLater()).ThenClick(ClickTarget::Body);
+}
+
+PressOutcome PopupButtonLogic::MenuOpening() {
+    menu_shown_ = true;
+    if (use_arrow_) return PressOutcome::Nothing();
+    // A menu of the whole button shows the button held while it is open.
+    state_ = psPressed;
+    press_began_on_arrow_ = false;
+    return PressOutcome::RepaintLater();
+}
+
+PressOutcome PopupButtonLogic::MenuClosed() {
+    state_ = psUp;
+    return PressOutcome::RepaintLater();
+}
+
+PressOutcome PopupButtonLogic::MenuLoopLeft(bool pointer_over_arrow) {
+    pressing_ = true;  // until the cancel message that follows
+    if (pointer_over_arrow) skip_arrow_press_ = true;
+    return PressOutcome::Nothing();
 }
 
 PressOutcome PopupButtonLogic::CancelMenu() {
-    menu_shown = false;
-    pressing = false;
-    mouse_in_control = false;
-    arrow_hot = false;
-    press_state = psUp;
-    PressOutcome out;
-    out.invalidate = true;
-    return out;
+    menu_shown_ = false;
+    pressing_ = false;
+    mouse_in_control_ = false;
+    arrow_hot_ = false;
+    state_ = RestState();
+    return PressOutcome::RepaintLater().And(ReleaseCapture());
 }
 
-void PopupButtonLogic::Reconcile(bool enabled_here_and_parent) {
+PressOutcome PopupButtonLogic::AnimatedPress() {
+    if (down_) return PressOutcome::Nothing();
+    state_ = psPressed;
+    return PressOutcome::RepaintNow();
+}
+
+PressOutcome PopupButtonLogic::AnimatedRelease() {
+    state_ = psUp;
+    if (group_index_ == 0) return PressOutcome::RepaintNow().ThenClick(ClickTarget::Body);
+    PressOutcome out = ToggleDown();
+    state_ = RestState();  // a grouped button that cannot go up stays latched
+    return out.And(PressOutcome::RepaintLater()).ThenClick(ClickTarget::Body);
+}
+
+PressOutcome PopupButtonLogic::Reconcile(bool enabled_here_and_parent) {
     if (!enabled_here_and_parent) {
-        press_state = psDisabled;
-        pressing = false;
-    } else if (press_state == psDisabled) {
-        press_state = (down && group_index != 0) ? psLatched : psUp;
+        state_ = psDisabled;
+        pressing_ = false;
+        return ReleaseCapture();
     }
+    if (state_ == psDisabled) state_ = RestState();
+    return PressOutcome::Nothing();
 }
 
 }  // namespace tv

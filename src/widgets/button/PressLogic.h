@@ -1,7 +1,12 @@
 #pragma once
-// The popup button's press state and its transitions under mouse, keyboard, group and switch
-// events, as plain values: the window procedure feeds events in and carries out the outcome.
+// The popup button's press, latch, arrow, hover and menu state and its transitions, as plain
+// values. The window layer feeds each event in, passing what it knows of the window (size,
+// enabled), and carries out the outcome; nothing else writes this state. The logic also decides
+// who holds the mouse: it asks for the capture when a press begins and gives it back when the
+// press ends, whichever way it ends.
 #include <cstdint>
+
+#include "widgets/button/PressOutcome.h"
 
 namespace tv {
 
@@ -11,64 +16,115 @@ struct ClientSize {
     int width = 0, height = 0;
 };
 
-// What the window has to do after an event.
-struct PressOutcome {
-    bool invalidate = false;
-    bool click = false;           // PerformClick(arrow)
-    bool arrow = false;           // the click is on the arrow part
-    bool announce_group = false;  // tell the group that this button went down
-    bool reevaluate_hover = false;
-    bool mouse_left = false;  // run the pointer-leaves handling
-};
-
 class PopupButtonLogic {
 public:
     // Properties that the transitions read.
-    bool enabled = true;
-    bool flat = false;
-    bool use_arrow = false;
-    bool is_switch = false;
-    bool allow_all_up = false;
-    int group_index = 0;
-    int arrow_width = 13;  // ArrowWidth, for hover and drag tracking
+    bool Flat() const { return flat_; }
+    void SetFlat(bool value) { flat_ = value; }
+    bool UseArrow() const { return use_arrow_; }
+    void SetUseArrow(bool value) { use_arrow_ = value; }
+    // ArrowWidth, for hover tracking and dragging (presses and releases use the fixed band).
+    int ArrowWidth() const { return arrow_width_; }
+    void SetArrowWidth(int value) { arrow_width_ = value; }
+    bool AllowAllUp() const { return allow_all_up_; }
+    void SetAllowAllUp(bool value) { allow_all_up_ = value; }
+    int GroupIndex() const { return group_index_; }
+    void SetGroupIndex(int value) { group_index_ = value; }
+    bool IsSwitch() const { return is_switch_; }
+    // Switching off also raises the button, without a repaint of its own.
+    void SetIsSwitch(bool value);
 
-    // State.
-    bool down = false;
-    PressState press_state = psUp;
-    PressState arrow_press_state = psUp;
-    bool pressing = false;
-    bool mouse_in_control = false;
-    bool arrow_hot = false;
-    bool menu_shown = false;
-    bool skip_arrow_press = false;
-
-    // Looks down: a switch that is down, or held or latched.
-    bool LooksDown() const { return (down && is_switch) || press_state == psPressed || press_state == psLatched; }
-
+    // State, for painting and for the tests.
+    PressState State() const { return state_; }
+    bool Down() const { return down_; }
+    bool Pressing() const { return pressing_; }
+    bool MouseInControl() const { return mouse_in_control_; }
+    bool ArrowHot() const { return arrow_hot_; }
+    bool Hot() const { return mouse_in_control_ || arrow_hot_; }
+    bool MenuShown() const { return menu_shown_; }
+    bool SkipArrowPress() const { return skip_arrow_press_; }
+    bool PressBeganOnArrow() const { return press_began_on_arrow_; }
+    bool HoldsCapture() const { return holds_capture_; }
+    // A switch that is down, or held or latched.
+    bool LooksDown() const { return (down_ && is_switch_) || state_ == psPressed || state_ == psLatched; }
     // The fixed arrow band used for presses and releases: the last 11 (flat) or 15 pixels, both ends in.
     bool InPressArrowZone(int x, int width) const;
 
-    // The Down setter; false when nothing changed. Going down wants the group told.
+    // The Down setter. Going down wants the group told.
     PressOutcome SetDown(bool value);
-    void SetIsSwitch(bool value);
-
+    // After loading: a button loaded down goes down once more through the setter, so that its
+    // group is told.
+    PressOutcome ReapplyDown();
     // A peer of the same group announced that it went down (or changed its AllowAllUp).
-    PressOutcome GroupPeerChanged(bool sender_down, bool sender_allow_all_up);
+    PressOutcome GroupPeerAnnounced(bool sender_down, bool sender_allow_all_up);
 
-    PressOutcome LeftPress(int x, int y, ClientSize size);
-    // After PerformClick(true) of a press on the arrow returned (the menu has closed).
-    void AfterArrowPressClick();
-    void OtherButtonPress() { skip_arrow_press = false; }
+    // The mouse.
+    PressOutcome LeftPress(int x, int y, ClientSize size, bool enabled);
+    // A press on the arrow clicked the arrow part; the click (and its menu, if any) is over.
+    PressOutcome ArrowClickReturned();
+    // The click of a press failed: the press ends as if the mouse had been taken away.
+    PressOutcome PressAbandoned();
+    PressOutcome OtherButtonPress();
     PressOutcome MouseMove(int x, int y, ClientSize size);
     PressOutcome LeftRelease(int x, int y, ClientSize size);
+    // A release over a link of a markup caption: the link acts, the press ends without a click.
+    PressOutcome LinkReleased();
+    // Another window took the mouse.
+    PressOutcome CaptureLost();
+    PressOutcome FocusLost();
 
+    // Hover.
+    PressOutcome PointerEntered(int x, ClientSize size, bool enabled);
+    PressOutcome PointerLeft();
+    // A disabled button is never hot.
+    PressOutcome HoverCleared();
+
+    // The keyboard; the window checks that the button can take the focus.
     PressOutcome SpaceDown();
-    PressOutcome SpaceUpOrEnter();
+    PressOutcome SpaceUp();
+    PressOutcome Enter();
 
-    // The cancel-pulldown message.
+    // The pull-down menu.
+    PressOutcome MenuOpening();
+    PressOutcome MenuClosed();
+    PressOutcome MenuLoopLeft(bool pointer_over_arrow);
+    // The cancel-pulldown message that leaving the menu loop posted.
     PressOutcome CancelMenu();
+
+    // AnimateClick's two halves, around its pause.
+    PressOutcome AnimatedPress();
+    PressOutcome AnimatedRelease();
+
     // Paint-time reconciliation with the button's and its parent's enabled flags.
-    void Reconcile(bool enabled_here_and_parent);
+    PressOutcome Reconcile(bool enabled_here_and_parent);
+
+private:
+    // The look a button returns to when nothing holds it: latched when down in a group, pressed
+    // when a down switch of no group, else up.
+    PressState RestState() const;
+    // Ends a press (capture given back if held); the look returns to rest from held or arrow-held.
+    PressOutcome EndPress();
+    PressOutcome ToggleDown();
+    PressOutcome TakeCapture();
+    PressOutcome ReleaseCapture();
+
+    bool flat_ = false;
+    bool use_arrow_ = false;
+    int arrow_width_ = 13;
+    bool allow_all_up_ = false;
+    int group_index_ = 0;
+    bool is_switch_ = false;
+
+    bool down_ = false;
+    PressState state_ = psUp;
+    bool press_began_on_arrow_ = false;  // ArrowPressState = psArrowPressed
+    bool pressing_ = false;
+    bool mouse_in_control_ = false;
+    bool arrow_hot_ = false;
+    bool menu_shown_ = false;
+    bool skip_arrow_press_ = false;
+    bool space_held_ = false;
+    bool holds_capture_ = false;
 };
 
 }  // namespace tv

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/RuntimeLibrary.h"
+#include "widgets/button/GlyphRules.h"
 
 namespace tv {
 
@@ -26,16 +27,6 @@ std::string WindowCaption(HWND wnd) {
     char text[256] = {};
     GetWindowTextA(wnd, text, sizeof(text));
     return text;
-}
-
-// The caption as read aloud: "&" marks removed, "&&" kept as one "&".
-std::string SpokenCaption(const std::string& caption) {
-    std::string out;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        if (caption[i] != '&' || (i > 0 && caption[i - 1] == '&')) out += caption[i];
-    }
-    return out;
 }
 
 BSTR ToBstr(const std::string& text) {
@@ -95,7 +86,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!name) return E_POINTER;
         if (!IsSelf(child)) return E_INVALIDARG;
-        *name = ToBstr(SpokenCaption(WindowCaption(wnd_)));
+        *name = ToBstr(ShownCaption(WindowCaption(wnd_)));  // read aloud as shown
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return base_->get_accValue(c, v); }
@@ -131,18 +122,13 @@ public:
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* key) override {
         if (!key) return E_POINTER;
         if (!IsSelf(child)) return E_INVALIDARG;
-        const std::string caption = WindowCaption(wnd_);
-        for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-            if (caption[i] != '&') continue;
-            if (caption[i + 1] == '&') {
-                ++i;
-                continue;
-            }
-            *key = ToBstr(std::string("Alt+") + caption[i + 1]);
-            return S_OK;
+        const char access_key = AcceleratorOf(WindowCaption(wnd_));
+        if (access_key == '\0') {
+            *key = nullptr;
+            return S_FALSE;
         }
-        *key = nullptr;
-        return S_FALSE;
+        *key = ToBstr(std::string("Alt+") + access_key);
+        return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* f) override { return base_->get_accFocus(f); }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* s) override { return base_->get_accSelection(s); }

@@ -90,7 +90,8 @@ int TVtGlyphList::AddMasked(HBITMAP bitmap, COLORREF mask_colour) {
         SelectGuard select_mask(mask_dc.get(), mask.get());
         SetTextColor(dc.get(), RGB(0, 0, 0));
         SetBkColor(dc.get(), RGB(255, 255, 255));
-        BitBlt(dc.get(), 0, 0, width_, height_, mask_dc.get(), 0, 0, 0x00220326);  // DSna: black under the mask
+        constexpr DWORD kDSna = 0x00220326;  // the destination where the source is clear: black under the mask
+        BitBlt(dc.get(), 0, 0, width_, height_, mask_dc.get(), 0, 0, kDSna);
     }
     bool grow = false;
     const int slot = slots_.Allocate(grow);
@@ -103,30 +104,30 @@ int TVtGlyphList::AddMasked(HBITMAP bitmap, COLORREF mask_colour) {
     return slot;
 }
 
-void MakeEmbossed(HDC reference, HBITMAP picture, int width, int height) {
-    UniqueMemDc dc(CreateCompatibleDC(reference));
-    SelectGuard select(dc.get(), picture);
-    const COLORREF background = GetPixel(dc.get(), 0, height - 1);
+void MakeEmbossed(HDC picture_dc, int width, int height) {
+    const COLORREF background = GetPixel(picture_dc, 0, height - 1);
     // 1 marks the figure, 0 the background.
-    UniqueBitmap mono = MakeMask(dc.get(), width, height, background, true);
-    UniqueMemDc mono_dc(CreateCompatibleDC(dc.get()));
+    UniqueBitmap mono = MakeMask(picture_dc, width, height, background, true);
+    UniqueMemDc mono_dc(CreateCompatibleDC(picture_dc));
     SelectGuard select_mono(mono_dc.get(), mono.get());
     const RECT all{0, 0, width, height};
-    SetDCBrushColor(dc.get(), GetSysColor(COLOR_3DDKSHADOW));
-    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-    SetTextColor(dc.get(), RGB(0, 0, 0));
-    SetBkColor(dc.get(), RGB(255, 255, 255));
+    SetDCBrushColor(picture_dc, GetSysColor(COLOR_3DDKSHADOW));
+    FillRect(picture_dc, &all, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    const COLORREF old_text = SetTextColor(picture_dc, RGB(0, 0, 0));
+    const COLORREF old_bk = SetBkColor(picture_dc, RGB(255, 255, 255));
     constexpr DWORD kDSPDxax = 0x00E20746;  // brush where the source is set, destination elsewhere
     {
         UniqueBrush highlight(CreateSolidBrush(GetSysColor(COLOR_BTNHIGHLIGHT)));
-        SelectGuard brush(dc.get(), highlight.get());
-        BitBlt(dc.get(), 1, 1, width, height, mono_dc.get(), 0, 0, kDSPDxax);
+        SelectGuard brush(picture_dc, highlight.get());
+        BitBlt(picture_dc, 1, 1, width, height, mono_dc.get(), 0, 0, kDSPDxax);
     }
     {
         UniqueBrush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
-        SelectGuard brush(dc.get(), shadow.get());
-        BitBlt(dc.get(), 0, 0, width, height, mono_dc.get(), 0, 0, kDSPDxax);
+        SelectGuard brush(picture_dc, shadow.get());
+        BitBlt(picture_dc, 0, 0, width, height, mono_dc.get(), 0, 0, kDSPDxax);
     }
+    SetTextColor(picture_dc, old_text);
+    SetBkColor(picture_dc, old_bk);
 }
 
 void DrawCaptionText(HDC dc, const std::string& caption, RECT rect, UINT format, COLORREF colour) {
@@ -207,7 +208,7 @@ void TVtButtonGlyph::SetUseIcon(bool value) {
 }
 
 void TVtButtonGlyph::SetNumGlyphs(int value) {
-    if (value == 0 || value == num_glyphs_) return;
+    if (value < 1 || value > 4 || value == num_glyphs_) return;
     DropCachedImages();
     num_glyphs_ = value;
     Changed();
@@ -253,12 +254,10 @@ int TVtButtonGlyph::StateImage(PressState state) {
         FillRect(dc.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
         const int source = GlyphCellForState(state, num_glyphs_);
         BitBlt(dc.get(), 0, 0, width, height, src.get(), source * width, 0, SRCCOPY);
+        if (state == psDisabled && num_glyphs_ < 2) MakeEmbossed(dc.get(), width, height);
     }
     COLORREF mask = ResolveColor(transparent_color_);
-    if (state == psDisabled) {
-        if (num_glyphs_ < 2) MakeEmbossed(nullptr, cell.get(), width, height);
-        mask = BottomLeftPixel(cell.get());
-    }
+    if (state == psDisabled) mask = BottomLeftPixel(cell.get());
     indices_[state] = list_->AddMasked(cell.get(), mask);
     return indices_[state];
 }
@@ -266,7 +265,7 @@ int TVtButtonGlyph::StateImage(PressState state) {
 RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, const std::string& caption,
                                     TButtonLayout layout, int margin, int spacing, bool show_glyph, bool show_text,
                                     const CaptionStyle& style, POINT offset, POINT& picture_position) {
-    const LayoutRect r{rect.left, rect.top, rect.right, rect.bottom};
+    const ContentRect r{rect.left, rect.top, rect.right, rect.bottom};
     const LayoutSize avail = AvailableContentSize(r, arrow_width);
     scaled_ = false;
     const LayoutSize picture = show_glyph ? PictureSize() : LayoutSize{};
@@ -321,7 +320,7 @@ void TVtButtonGlyph::DrawPicture(HDC dc, POINT pos, PressState state) {
             const RECT all{0, 0, w, h};
             FillRect(mem.get(), &all, GetSysColorBrush(COLOR_BTNFACE));
             comctl::ImageListDraw(image_list_, image_index_, mem.get(), 0, 0, ILD_TRANSPARENT);
-            if (state == psDisabled && !scaled_) MakeEmbossed(dc, picture.get(), w, h);
+            if (state == psDisabled && !scaled_) MakeEmbossed(mem.get(), w, h);
             const COLORREF key = GetPixel(mem.get(), 0, h - 1);
             const int dw = scaled_ ? scaled_size_.width : w;
             const int dh = scaled_ ? scaled_size_.height : h;
@@ -364,13 +363,16 @@ void TVtButtonGlyph::DrawCaption(HDC dc, const std::string& caption, RECT& rect,
     }
     const VtUxTheme& t = UxTheme();
     if (style.through_theme && style.theme && t.DrawThemeText) {
-        DWORD format = 0x25;
-        if (style.multi_line) format = (style.alignment == 0 ? 0u : style.alignment == 1 ? 2u : 1u) | 4u;
+        DWORD format = DT_SINGLELINE | DT_VCENTER | DT_CENTER;
+        if (style.multi_line) {
+            const DWORD across = style.alignment == 0 ? DT_LEFT : style.alignment == 1 ? DT_RIGHT : DT_CENTER;
+            format = across | DT_VCENTER;
+        }
         const std::wstring wide = Widen(caption);
         t.DrawThemeText(style.theme, dc, style.part, style.state, wide.c_str(), -1, format, 0, &rect);
         return;
     }
-    const UINT format = style.multi_line ? 0x8005u : 0x8025u;
+    const UINT format = DT_END_ELLIPSIS | DT_VCENTER | DT_CENTER | (style.multi_line ? 0u : DT_SINGLELINE);
     if (state == psDisabled) {
         RECT moved = rect;
         OffsetRect(&moved, 1, 1);

@@ -48,8 +48,9 @@ private:
 TVtGlyphCache<TVtGlyphList>* GlyphCache(bool create);
 void FreeGlyphCacheIfEmpty();
 
-// Turns a picture into its embossed disabled form (dark-shadow ground, highlight and shadow relief).
-void MakeEmbossed(HDC dc, HBITMAP picture, int width, int height);
+// Turns the picture selected into the device context into its embossed disabled form
+// (dark-shadow ground, highlight and shadow relief).
+void MakeEmbossed(HDC picture_dc, int width, int height);
 
 // Draws a caption with its access key underlined in the given colour and format.
 void DrawCaptionText(HDC dc, const std::string& caption, RECT rect, UINT format, COLORREF colour);

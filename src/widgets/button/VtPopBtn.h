@@ -1,15 +1,22 @@
 #pragma once
 // The push button placed on every window: a plain button, a switch, a member of a group of
 // exclusive buttons, a dialog's default or cancel button, or a button that drops down a menu.
+// Its state machine is PopupButtonLogic; this class is the window around it, in parts:
+// VtPopBtn.cpp (window procedure and dispatch), VtPopBtnInput.cpp (mouse, keyboard, focus,
+// capture, enable, groups), VtPopBtnClick.cpp (clicks and the dialog's default and cancel
+// buttons), VtPopBtnMenu.cpp (pull-down and link menus), VtPopBtnProps.cpp (properties) and
+// VtPopBtnPaint.cpp (painting).
 #include <windows.h>
 #include <commctrl.h>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/Handles.h"
 #include "widgets/button/PressLogic.h"
+#include "widgets/button/PullDownPlacement.h"
 #include "widgets/button/VtBtnCtl.h"
 #include "widgets/button/VtGlyphs.h"
 
@@ -20,7 +27,6 @@ inline constexpr const char* kVtPopupButtonClass = "TVtPopupButton";
 inline constexpr UINT kVtGroupMessage = 0xB018;
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TVtPopupPlace { ppDown, ppRight, ppTop };
 
 // Registers the window class (and binds the visual-style library) once per process.
 void RegisterVtPopupButtonClass();
@@ -53,21 +59,22 @@ public:
     // The context menu shown over a link of a markup caption.
     HMENU LinkPopupMenu() const { return FLinkPopupMenu; }
     void SetLinkPopupMenu(HMENU menu) { FLinkPopupMenu = menu; }
-    // Pops the link menu at a screen point (the button's client origin when x is negative).
-    void LinkPopup(POINT screen);
+    // Pops the link menu at a screen point, or at the button's client origin when the menu was
+    // asked for from the keyboard (no point).
+    void LinkPopup(std::optional<POINT> screen);
     TVtPopupPlace PopupPlace() const { return FPopupPlace; }
     void SetPopupPlace(TVtPopupPlace value) { FPopupPlace = value; }
     bool DisableAutoPopup() const { return FDisableAutoPopup; }
     void SetDisableAutoPopup(bool value) { FDisableAutoPopup = value; }
     bool AdjustSpaceForGlyph() const { return FAdjustSpaceForGlyph; }
     void SetAdjustSpaceForGlyph(bool value) { SetAndInvalidate(FAdjustSpaceForGlyph, value); }
-    bool AllowAllUp() const { return logic_.allow_all_up; }
+    bool AllowAllUp() const { return logic_.AllowAllUp(); }
     void SetAllowAllUp(bool value);
-    int GroupIndex() const { return logic_.group_index; }
+    int GroupIndex() const { return logic_.GroupIndex(); }
     void SetGroupIndex(int value);
-    bool Down() const { return logic_.down; }
+    bool Down() const { return logic_.Down(); }
     void SetDown(bool value);
-    bool Flat() const { return logic_.flat; }
+    bool Flat() const { return logic_.Flat(); }
     virtual void SetFlat(bool value);
     void SetGlyph(HBITMAP bitmap);
     void SetIcon(HICON icon) { glyph_.SetIcon(icon); }
@@ -87,6 +94,7 @@ public:
     int Margin() const { return FMargin; }
     void SetMargin(int value);
     int NumGlyphs() const { return glyph_.NumGlyphs(); }
+    // 1 to 4: values outside are brought to the nearer end.
     void SetNumGlyphs(int value);
     int Spacing() const { return FSpacing; }
     void SetSpacing(int value) { SetAndInvalidate(FSpacing, value); }
@@ -109,9 +117,9 @@ public:
     void SetShowText(bool value) { SetAndInvalidate(FShowText, value); }
     bool ShowBorder() const { return FShowBorder; }
     void SetShowBorder(bool value) { SetAndInvalidate(FShowBorder, value); }
-    bool UseArrow() const { return logic_.use_arrow; }
+    bool UseArrow() const { return logic_.UseArrow(); }
     virtual void SetUseArrow(bool value);
-    bool IsSwitch() const { return logic_.is_switch; }
+    bool IsSwitch() const { return logic_.IsSwitch(); }
     void SetIsSwitch(bool value) { logic_.SetIsSwitch(value); }
     bool ThinFrame() const { return FThinFrame; }
     void SetThinFrame(bool value);
@@ -127,6 +135,10 @@ public:
     void SetBackground(HBITMAP bitmap);
     void SetDownBackground(HBITMAP bitmap);
     void SetBackgroundDrawBorder(bool value);
+    // The pointer's shape over the button (none: the class's arrow); over a link of a markup
+    // caption the link cursor shows instead.
+    HCURSOR Cursor() const { return FCursor; }
+    virtual void SetCursor(HCURSOR cursor);
 
     std::function<void(TCustomVtPopupButton&)> OnArrowClick;
     std::function<void(TCustomVtPopupButton&)> OnDblClick;
@@ -136,22 +148,33 @@ public:
     std::function<void(TCustomVtPopupButton&, const std::string& src, TVtHTMLImage& image)> OnImageNeeded;
 
     // State read by painting and by the tests.
-    PressState GetPressState() const { return logic_.press_state; }
-    bool MouseInControl() const { return logic_.mouse_in_control; }
-    bool ArrowHot() const { return logic_.arrow_hot; }
+    PressState GetPressState() const { return logic_.State(); }
+    bool MouseInControl() const { return logic_.MouseInControl(); }
+    bool ArrowHot() const { return logic_.ArrowHot(); }
     bool IsActive() const { return FIsActive; }
     bool MultiLine() const { return FMultiLine; }
     RECT TextRect() const { return FTextRect; }
-    HTHEME ArrowThemeHandle() const { return FArrowThemeHandle; }
+    HTHEME ArrowThemeHandle() const { return FArrowThemeHandle.get(); }
     TVtButtonGlyph& Glyph() { return glyph_; }
+    // True while the button sends its own click notification (and not someone on its behalf).
+    bool Notifying() const { return FNotifying; }
 
     bool CheckedState() const override { return Down(); }
     void SetCheckedState(bool value) override { SetDown(value); }
 
-    virtual int ArrowWidth() const;
+    // Kept up to date when the theme or UseArrow changes, not measured per use.
+    virtual int ArrowWidth() const { return FArrowWidth; }
     virtual void PerformClick(bool arrow);
     virtual void AnimateClick();
     virtual void ApplyDefaultStyle(bool on);
+    // A link of the markup caption was clicked: raises OnLinkClick.
+    virtual void LinkClicked(const std::string& href);
+    // The dialog manager's Enter or Escape for this button: its own click when it can take the focus.
+    void ClickFromDialog();
+    // The form's focus moved (to this button, another one, or another control): the focused button
+    // is the active one and carries the default look; with the focus on no button, the Default
+    // button carries it.
+    void FocusMovedTo(HWND focus);
     // After a window set its buttons' properties: the steps a form file's loading ends with.
     void Loaded();
 
@@ -163,16 +186,40 @@ protected:
     void CloseThemeHandle() override;
     void OpenThemeHandle() override;
     void NotifyClick() override;
+    void DispatchClick() override { PerformClick(false); }
 
 private:
     friend class TVtPopupButtonActionLink;
     friend LRESULT CALLBACK VtPopupButtonWndProc(HWND, UINT, WPARAM, LPARAM);
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
+    struct PaintContext;
 
-    // Message handlers.
+    // Keeps the object while handlers run: the window procedure holds one for every message, and
+    // so does every public operation that runs handlers (a click, the menus). A window destroyed
+    // meanwhile frees the object only when the outermost of them ends.
+    class HandlerScope {
+    public:
+        explicit HandlerScope(TCustomVtPopupButton& button);
+        ~HandlerScope();
+        HandlerScope(const HandlerScope&) = delete;
+        HandlerScope& operator=(const HandlerScope&) = delete;
+
+    private:
+        TCustomVtPopupButton& button_;
+    };
+
+    // Dispatch (VtPopBtn.cpp).
+    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT WMCreate();
     void WMDestroy();
+    LRESULT WMNcDestroy(WPARAM wp, LPARAM lp);
     void WMPaint();
+    LRESULT WMSetStyle(WPARAM style, LPARAM redraw);
+    LRESULT WMGetState() const;
+    LRESULT WMGetObject(WPARAM wp, LPARAM lp);
+    bool Gone() const { return window_gone_; }
+    void UpdateArrowWidth();
+
+    // Input (VtPopBtnInput.cpp).
     LRESULT WMGetDlgCode(const MSG* msg);
     void WMLButtonDown(int x, int y, bool double_click);
     void WMMouseMove(int x, int y);
@@ -181,27 +228,38 @@ private:
     void WMCaptureChanged();
     bool WMKeyDown(WPARAM key);
     bool WMKeyUp(WPARAM key);
+    bool WMChar(WPARAM ch, bool system);
     void WMSetFocus();
-    void WMKillFocus();
+    void WMKillFocus(HWND next);
     void WMEnable();
     void WMSetText();
-    LRESULT WMGetObject(WPARAM wp, LPARAM lp);
-    LRESULT WMContextMenu(WPARAM wp, LPARAM lp);
+    bool WMSetCursor(HWND target, int hit);
     void WMGroup(int group_index, HWND sender);
-    void WMExitMenuLoop();
-    void WMCancelPulldown();
-    void ClickFromDialog();
-    void EscapeToForm();
-    bool LinkAtClientPoint(POINT p, std::string& href) const;
-
     void Apply(const PressOutcome& outcome);
+    void AnnounceState();
     void MouseEnter();
     void MouseLeave();
     void ReevaluateHover();
     void AnnounceGroup();
     ClientSize Size() const;
-    bool CanFocus() const;
+    bool Enabled() const { return wnd_ && IsWindowEnabled(wnd_); }
     bool Focused() const { return wnd_ && GetFocus() == wnd_; }
+    bool LinkAtClientPoint(POINT p, std::string& href) const;
+    bool PointerOverLink() const;
+
+    // Clicks and the dialog (VtPopBtnClick.cpp).
+    void SetFormModalResult();
+    void EscapeToForm();
+    bool OfferAccessKey(char typed);
+    void TellDialogDefault(bool is_default);
+
+    // Menus (VtPopBtnMenu.cpp).
+    void ShowPullDownMenu(bool arrow);
+    void WMExitMenuLoop();
+    void WMCancelPulldown();
+    LRESULT WMContextMenu(WPARAM wp, LPARAM lp);
+    LRESULT ForwardMenuMessage(UINT msg, WPARAM wp, LPARAM lp);
+
     template <typename T>
     void SetAndInvalidate(T& field, T value) {
         if (field == value) return;
@@ -209,13 +267,28 @@ private:
         Invalidate();
     }
 
-    // Painting steps.
+    // Painting steps (VtPopBtnPaint.cpp), numbered as the paint runs.
+    bool PrepareBitmap(HDC target, PaintContext& p);
+    void PaintParentBackground(PaintContext& p);
+    void ReconcileState(PaintContext& p);
+    void SelectFontAndFace(PaintContext& p);
+    void PaintBackground(HDC target, PaintContext& p);
+    void PaintDefaultOrFocusFrame(PaintContext& p);
+    void PaintThemedBody(PaintContext& p);
+    void PaintClassicBody(PaintContext& p);
+    void PaintFlatBody(PaintContext& p);
+    void PaintClassicArrow(PaintContext& p);
+    POINT ContentOffset() const;
+    void SetMarkupDefaults(const PaintContext& p);
+    void PaintContent(PaintContext& p);
+    void PaintFocusRectangle(const PaintContext& p);
+    void TakeArrowWidth(PaintContext& p) const;
     void FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f, COLORREF& s) const;
     void DrawButtonFrame(HDC dc, RECT r, bool raised, bool down, COLORREF face, bool thin) const;
     COLORREF MoneyFlatFrameColour() const;
     COLORREF FaceColour() const;
     bool LooksDown() const { return logic_.LooksDown(); }
-    bool Hot() const { return logic_.mouse_in_control || logic_.arrow_hot; }
+    bool Hot() const { return logic_.Hot(); }
     int ThemedState() const;
 
     PopupButtonLogic logic_;
@@ -244,30 +317,25 @@ private:
     std::unique_ptr<TVtHTMLRender> FHTMLRender;
     UniqueBitmap FBackground, FDownBackground;
     bool FBackgroundDrawBorder = false;
-    HTHEME FArrowThemeHandle = nullptr;
+    UniqueTheme FArrowThemeHandle;
+    int FArrowWidth = 13;
+    HCURSOR FCursor = nullptr;
     bool FIsActive = false;
     bool FMultiLine = false;
     bool FIgnoreNextMouseDown = false;
     bool FTracking = false;
     bool FPopupClicksDisabled = false;
+    bool FNotifying = false;
     RECT FTextRect{};
+    // The accessible state last announced (pressed, unavailable, default).
+    long FAnnouncedState = 0;
+    // The handlers running (HandlerScope), and whether the window went meanwhile.
+    int dispatch_depth_ = 0;
+    bool window_gone_ = false;
     // The off-screen bitmap is kept between paints of the same size (the bitmap is freed after the DC).
     UniqueBitmap paint_bitmap_;
     UniqueMemDc paint_dc_;
     SIZE paint_size_{};
-};
-
-// The popup button's link: a checked state pushed by the action swallows the click notifications
-// it causes, and the action's image index becomes the button's.
-class TVtPopupButtonActionLink : public TVtButtonActionLink {
-public:
-    TVtPopupButtonActionLink(TCustomVtPopupButton& client, TVtAction& action);
-    void SetChecked(bool value) override;
-    void SetImageIndex(int value) override;
-    void ActionChange(bool check_defaults) override;
-
-private:
-    TCustomVtPopupButton& popup_;
 };
 
 // The published button; all behaviour is in the base.

@@ -1,5 +1,9 @@
 // Painting of the popup button: everything goes to an off-screen bitmap that reaches the window in
-// one transfer, so the button never flickers between background, frame and caption.
+// one transfer, so the button never flickers between background, frame and caption. Paint runs
+// the steps below in order; each names what it does to the working rectangle R and the arrow
+// width W it shares with the others.
+#include <vsstyle.h>
+
 #include <algorithm>
 
 #include "widgets/button/VtPopBtn.h"
@@ -45,7 +49,29 @@ void DrawArrow(HDC dc, const RECT& r, bool enabled, COLORREF colour) {
     }
 }
 
+int DropDownState(PressState state, bool hot) {
+    if (state == psDisabled) return CBXS_DISABLED;
+    if (state == psLatched || state == psArrowPressed) return CBXS_PRESSED;
+    return hot ? CBXS_HOT : CBXS_NORMAL;
+}
+
 }  // namespace
+
+// What the steps of one paint share.
+struct TCustomVtPopupButton::PaintContext {
+    HDC dc = nullptr;
+    RECT client{};
+    RECT r{};   // the working rectangle
+    int w = 0;  // the arrow width, 0 until a step needs it
+    bool themed = false;
+    HWND parent = nullptr;
+    PressState state = psUp;
+    bool disabled = false;
+    bool focused = false;
+    HFONT font = nullptr;
+    COLORREF face = 0;
+    int themed_state = PBS_NORMAL;
+};
 
 COLORREF TCustomVtPopupButton::FaceColour() const {
     return ResolveColor(FShadowFollowsColor ? FColor : clBtnFace);
@@ -94,253 +120,282 @@ void TCustomVtPopupButton::DrawButtonFrame(HDC dc, RECT r, bool raised, bool dow
 
 COLORREF TCustomVtPopupButton::MoneyFlatFrameColour() const {
     if (LooksDown()) return ResolveColor(MoneyFlatDownColor());
-    if (Hot() && logic_.press_state != psDisabled) return ResolveColor(MoneyFlatActiveColor());
+    if (Hot() && logic_.State() != psDisabled) return ResolveColor(MoneyFlatActiveColor());
     return ResolveColor(MoneyFlatInactiveColor());
 }
 
 int TCustomVtPopupButton::ThemedState() const {
-    if (logic_.press_state == psDisabled) return 4;
-    if (LooksDown()) return 3;
-    if (Hot()) return 2;
-    if ((FDefault && FDrawDefaultFrame) || Focused()) return 5;
-    return 1;
+    if (logic_.State() == psDisabled) return PBS_DISABLED;
+    if (LooksDown()) return PBS_PRESSED;
+    if (Hot()) return PBS_HOT;
+    if ((FDefault && FDrawDefaultFrame) || Focused()) return PBS_DEFAULTED;
+    return PBS_NORMAL;
 }
 
-void TCustomVtPopupButton::Paint(HDC target) {
-    RECT client{};
-    GetClientRect(wnd_, &client);
-    const int width = client.right, height = client.bottom;
-    if (width <= 0 || height <= 0) return;
+// With an arrow part, W is its width and R loses it on the right.
+void TCustomVtPopupButton::TakeArrowWidth(PaintContext& p) const {
+    if (!UseArrow()) return;
+    p.w = ArrowWidth();
+    p.r.right -= p.w;
+}
 
-    // 1. The off-screen bitmap.
+// 1. The off-screen bitmap of the client size, kept while the size stays.
+bool TCustomVtPopupButton::PrepareBitmap(HDC target, PaintContext& p) {
+    GetClientRect(wnd_, &p.client);
+    const int width = p.client.right, height = p.client.bottom;
+    if (width <= 0 || height <= 0) return false;
     if (!paint_dc_ || paint_size_.cx != width || paint_size_.cy != height) {
         paint_dc_.reset();
         paint_bitmap_.reset(CreateCompatibleBitmap(target, width, height));
         paint_dc_.reset(CreateCompatibleDC(target));
         if (!paint_dc_ || !paint_bitmap_) {
             paint_dc_.reset();
-            return;
+            return false;
         }
         SelectObject(paint_dc_.get(), paint_bitmap_.get());
         paint_size_ = {width, height};
     }
-    HDC dc = paint_dc_.get();
-    const int saved = SaveDC(dc);
-    const VtUxTheme& t = UxTheme();
-    const bool themed = IsThemed();
-    HWND parent = GetParent(wnd_);
+    p.dc = paint_dc_.get();
+    p.themed = IsThemed();
+    p.parent = GetParent(wnd_);
+    return true;
+}
 
-    // 2. The parent's background under a themed button, painted into the bitmap.
-    if (themed && parent) {
-        POINT origin{0, 0};
-        MapWindowPoints(wnd_, parent, &origin, 1);
-        SetMapMode(dc, MM_ANISOTROPIC);
-        POINT old{};
-        SetViewportOrgEx(dc, -origin.x, -origin.y, &old);
-        SendMessageA(parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
-        SetViewportOrgEx(dc, old.x, old.y, nullptr);
-        SetMapMode(dc, MM_TEXT);
-    }
+// 2. Under a themed button, the parent paints its background into the bitmap.
+void TCustomVtPopupButton::PaintParentBackground(PaintContext& p) {
+    if (!p.themed || !p.parent) return;
+    POINT origin{0, 0};
+    MapWindowPoints(wnd_, p.parent, &origin, 1);
+    SetMapMode(p.dc, MM_ANISOTROPIC);
+    POINT old{};
+    SetViewportOrgEx(p.dc, -origin.x, -origin.y, &old);
+    SendMessageA(p.parent, WM_ERASEBKGND, reinterpret_cast<WPARAM>(p.dc), 0);
+    SetViewportOrgEx(p.dc, old.x, old.y, nullptr);
+    SetMapMode(p.dc, MM_TEXT);
+}
 
-    // 3. Reconcile the state with the enabled flags.
-    logic_.enabled = IsWindowEnabled(wnd_) != FALSE;
-    logic_.Reconcile(logic_.enabled && (!parent || IsWindowEnabled(parent)));
-    const PressState state = logic_.press_state;
-    const bool disabled = state == psDisabled;
-    const bool focused = Focused();
+// 3. The state follows the button's and its parent's enabled flags.
+void TCustomVtPopupButton::ReconcileState(PaintContext& p) {
+    const bool enabled = Enabled() && (!p.parent || IsWindowEnabled(p.parent));
+    const PressOutcome out = logic_.Reconcile(enabled);
+    // A disabled button holds nothing: a press it still held gives the mouse back.
+    if (out.Capture() == CaptureChange::Release && GetCapture() == wnd_) ReleaseCapture();
+    p.state = logic_.State();
+    p.disabled = p.state == psDisabled;
+    p.focused = Focused();
+}
 
-    // 4. Font, working rectangle, face colour.
-    HFONT font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SelectGuard select_font(dc, font);
-    RECT r = client;
-    const COLORREF face = FaceColour();
-    int w = 0;
+// 4. The button's font, R the client rectangle, the frame's face colour.
+void TCustomVtPopupButton::SelectFontAndFace(PaintContext& p) {
+    p.font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    SelectObject(p.dc, p.font);
+    p.r = p.client;
+    p.face = FaceColour();
+}
 
-    // 5. Background.
-    if (!themed) {
-        if (Transparent() && parent) {
-            RECT clip{};
-            GetClipBox(target, &clip);
-            RECT in_parent = clip;
-            MapWindowPoints(wnd_, parent, reinterpret_cast<POINT*>(&in_parent), 2);
-            RedrawWindow(parent, &in_parent, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
-            WindowDc window_dc(wnd_);
-            BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, window_dc.get(),
-                   clip.left, clip.top, SRCCOPY);
-        } else {
-            FillSolid(dc, client, ResolveColor(FColor));
-            HBITMAP picture = LooksDown() ? FDownBackground.get() : FBackground.get();
-            if (picture) {
-                BITMAP info{};
-                GetObjectA(picture, sizeof(info), &info);
-                UniqueMemDc src(CreateCompatibleDC(dc));
-                SelectGuard select_src(src.get(), picture);
-                StretchBlt(dc, 0, 0, width, height, src.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-            }
-        }
-        r = client;
-    }
-
-    // 6. Default or focus frame.
-    if (!themed && ((FDefault && FDrawDefaultFrame) || (focused && FDrawFocusFrame))) {
-        if (UseArrow()) {
-            w = ArrowWidth();
-            r.right -= w;
-        }
-        Outline(dc, r, MoneyFlat() ? MoneyFlatFrameColour()
-                                   : GetSysColor(FOldStyled ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
-        r = client;
-        if (!UseArrow()) InflateRect(&r, -1, -1);
-    }
-
-    const bool border_allowed = !FBackground || FBackgroundDrawBorder;
-    int themed_state = 1;
-    // 7. Body.
-    if (themed && FArrowThemeHandle && t.DrawThemeBackground) {
-        t.DrawThemeBackground(ThemeHandle(), dc, 1, 0, &r, nullptr);
-        themed_state = ThemedState();
-        if (UseArrow()) {
-            w = ArrowWidth();
-            r.right -= w;
-        }
+// 5. The classic looks' background: the parent's pixels when transparent, else the colour or a
+// background bitmap.
+void TCustomVtPopupButton::PaintBackground(HDC target, PaintContext& p) {
+    if (p.themed) return;
+    const int width = p.client.right, height = p.client.bottom;
+    if (Transparent() && p.parent) {
         RECT clip{};
-        GetClipBox(dc, &clip);
-        t.DrawThemeBackground(ThemeHandle(), dc, 1, themed_state, &r, &clip);
-        if (UseArrow()) {
-            if (w == 0 && t.GetThemeSysSize) {
-                w = t.GetThemeSysSize(FArrowThemeHandle, 2);
-                r.right -= w;
-            }
-            const RECT arrow{r.right, r.top, r.right + w, r.bottom};
-            int arrow_state = 1;
-            if (disabled) {
-                arrow_state = 4;
-            } else if (state == psLatched || state == psArrowPressed) {
-                arrow_state = 3;
-            } else if (Hot()) {
-                arrow_state = 2;
-            }
-            t.DrawThemeBackground(FArrowThemeHandle, dc, 1, arrow_state, &arrow, nullptr);
-        }
-    } else if (!Flat()) {
-        if (UseArrow()) {
-            w = ArrowWidth();
-            r.right -= w;
-        }
-        if (border_allowed && FShowBorder) {
-            if (MoneyFlat()) {
-                Outline(dc, r, MoneyFlatFrameColour());
-            } else if (FOldStyled || ((logic_.mouse_in_control || focused) && !LooksDown())) {
-                DrawButtonFrame(dc, r, !FThinFrame, LooksDown(), face, FThinFrame);
-            } else {
-                DrawButtonFrame(dc, r, FOldStyled, LooksDown(), face, FThinFrame);
-            }
-        }
+        GetClipBox(target, &clip);
+        RECT in_parent = clip;
+        MapWindowPoints(wnd_, p.parent, reinterpret_cast<POINT*>(&in_parent), 2);
+        RedrawWindow(p.parent, &in_parent, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_NOCHILDREN);
+        const WindowDc window_dc(wnd_);
+        BitBlt(p.dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, window_dc.get(), clip.left,
+               clip.top, SRCCOPY);
     } else {
-        if (UseArrow()) {
-            w = ArrowWidth();
-            r.right -= w;
+        FillSolid(p.dc, p.client, ResolveColor(FColor));
+        HBITMAP picture = LooksDown() ? FDownBackground.get() : FBackground.get();
+        if (picture) {
+            BITMAP info{};
+            GetObjectA(picture, sizeof(info), &info);
+            const UniqueMemDc src(CreateCompatibleDC(p.dc));
+            const SelectGuard select_src(src.get(), picture);
+            StretchBlt(p.dc, 0, 0, width, height, src.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
         }
+    }
+    p.r = p.client;
+}
+
+// 6. The classic looks' default or focus frame, one pixel outside the button's own frame.
+void TCustomVtPopupButton::PaintDefaultOrFocusFrame(PaintContext& p) {
+    if (p.themed || !((FDefault && FDrawDefaultFrame) || (p.focused && FDrawFocusFrame))) return;
+    TakeArrowWidth(p);
+    Outline(p.dc, p.r,
+            MoneyFlat() ? MoneyFlatFrameColour() : GetSysColor(FOldStyled ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
+    p.r = p.client;
+    if (!UseArrow()) InflateRect(&p.r, -1, -1);
+}
+
+// 7, themed: the push button in its state, and the drop-down part of the combo box class.
+void TCustomVtPopupButton::PaintThemedBody(PaintContext& p) {
+    const VtUxTheme& t = UxTheme();
+    if (!t.DrawThemeBackground) return;
+    t.DrawThemeBackground(ThemeHandle(), p.dc, BP_PUSHBUTTON, 0, &p.r, nullptr);
+    p.themed_state = ThemedState();
+    TakeArrowWidth(p);
+    RECT clip{};
+    GetClipBox(p.dc, &clip);
+    t.DrawThemeBackground(ThemeHandle(), p.dc, BP_PUSHBUTTON, p.themed_state, &p.r, &clip);
+    if (!UseArrow()) return;
+    if (p.w == 0 && t.GetThemeSysSize) {
+        p.w = t.GetThemeSysSize(FArrowThemeHandle.get(), SM_CXVSCROLL);
+        p.r.right -= p.w;
+    }
+    const RECT arrow{p.r.right, p.r.top, p.r.right + p.w, p.r.bottom};
+    t.DrawThemeBackground(FArrowThemeHandle.get(), p.dc, CP_DROPDOWNBUTTON, DropDownState(p.state, Hot()), &arrow,
+                          nullptr);
+}
+
+// 7, classic: the three-dimensional frame (or the money-flat outline).
+void TCustomVtPopupButton::PaintClassicBody(PaintContext& p) {
+    TakeArrowWidth(p);
+    const bool border_allowed = !FBackground || FBackgroundDrawBorder;
+    if (!border_allowed || !FShowBorder) return;
+    if (MoneyFlat()) {
+        Outline(p.dc, p.r, MoneyFlatFrameColour());
+    } else if (FOldStyled || ((logic_.MouseInControl() || p.focused) && !LooksDown())) {
+        DrawButtonFrame(p.dc, p.r, !FThinFrame, LooksDown(), p.face, FThinFrame);
+    } else {
+        DrawButtonFrame(p.dc, p.r, FOldStyled, LooksDown(), p.face, FThinFrame);
+    }
+}
+
+// 7, flat: a frame only while down, hot, or focused.
+void TCustomVtPopupButton::PaintFlatBody(PaintContext& p) {
+    TakeArrowWidth(p);
+    if (MoneyFlat()) {
+        Outline(p.dc, p.r, MoneyFlatFrameColour());
+    } else if ((LooksDown() || (Hot() && !p.disabled) || p.focused) && (!FBackground || FBackgroundDrawBorder) &&
+               FShowBorder) {
+        DrawButtonFrame(p.dc, p.r, false, LooksDown(), p.face, true);
+    }
+}
+
+// 8. The classic looks' arrow part: its own frame and the arrow glyph.
+void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
+    if (p.themed || !UseArrow()) return;
+    if (p.w == 0) TakeArrowWidth(p);
+    RECT a{p.r.right, 0, p.r.right + p.w, p.client.bottom};
+    if (FDefault && FDrawDefaultFrame) InflateRect(&a, 0, -1);
+    const bool arrow_held = p.state == psPressed || p.state == psArrowPressed;
+    if ((!FBackground || FBackgroundDrawBorder) && FShowBorder) {
         if (MoneyFlat()) {
-            Outline(dc, r, MoneyFlatFrameColour());
-        } else if ((LooksDown() || (Hot() && !disabled) || focused) && border_allowed && FShowBorder) {
-            DrawButtonFrame(dc, r, false, LooksDown(), face, true);
-        }
-    }
-
-    // 8. The arrow part of the classic looks.
-    if (!themed && UseArrow()) {
-        if (w == 0) {
-            w = ArrowWidth();
-            r.right -= w;
-        }
-        RECT a{r.right, 0, r.right + w, height};
-        if (FDefault && FDrawDefaultFrame) InflateRect(&a, 0, -1);
-        if (border_allowed && FShowBorder) {
-            if (MoneyFlat()) {
-                COLORREF c = ResolveColor(MoneyFlatInactiveColor());
-                if (state == psPressed || state == psArrowPressed) {
-                    c = ResolveColor(MoneyFlatDownColor());
-                } else if (Hot() && !disabled) {
-                    c = ResolveColor(MoneyFlatActiveColor());
-                }
-                Outline(dc, a, c);
-            } else if (!Flat() || Hot() || state == psLatched || state == psArrowPressed) {
-                DrawButtonFrame(dc, a, (logic_.arrow_hot || FOldStyled) && !FThinFrame && !Down(),
-                                state == psPressed || state == psArrowPressed, face, FThinFrame);
+            COLORREF c = ResolveColor(MoneyFlatInactiveColor());
+            if (arrow_held) {
+                c = ResolveColor(MoneyFlatDownColor());
+            } else if (Hot() && !p.disabled) {
+                c = ResolveColor(MoneyFlatActiveColor());
             }
+            Outline(p.dc, a, c);
+        } else if (!Flat() || Hot() || p.state == psLatched || p.state == psArrowPressed) {
+            DrawButtonFrame(p.dc, a, (logic_.ArrowHot() || FOldStyled) && !FThinFrame && !Down(), arrow_held, p.face,
+                            FThinFrame);
         }
-        DrawArrow(dc, a, !disabled, ResolveColor(FFontColor));
     }
+    DrawArrow(p.dc, a, !p.disabled, ResolveColor(FFontColor));
+}
 
-    // 9. Content offset: only a latched look (or pictures of their own) moves the content.
-    POINT offset{0, 0};
-    if (LooksDown() && (state == psLatched ||
-                        (glyph_.UseImageList() && (!FDownImages || FDownImages == FImages)) || glyph_.UseIcon())) {
-        offset = {1, 1};
+// 9. Only a latched look (or pictures of their own) moves the content one pixel.
+POINT TCustomVtPopupButton::ContentOffset() const {
+    const PressState state = logic_.State();
+    if (LooksDown() && (state == psLatched || (glyph_.UseImageList() && (!FDownImages || FDownImages == FImages)) ||
+                        glyph_.UseIcon())) {
+        return {1, 1};
     }
-    // 10. The arrow width is passed to the layout separately.
-    r.right += w;
-    // 11. The down list while the button looks down.
+    return {0, 0};
+}
+
+// 14. The markup caption's defaults come from the button.
+void TCustomVtPopupButton::SetMarkupDefaults(const PaintContext& p) {
+    if (!FIsHTML || !FHTMLRender) return;
+    TVtHTMLData& data = FHTMLRender->Data;
+    LOGFONTA lf{};
+    GetObjectA(p.font, sizeof(lf), &lf);
+    data.DefaultColor = FFontColor;
+    data.DefaultBgColor = clNone;
+    data.DefaultStyle = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) |
+                                                  (lf.lfUnderline ? 4 : 0) | (lf.lfStrikeOut ? 8 : 0));
+    data.DefaultHeight = lf.lfHeight;
+    data.DefaultFont = lf.lfFaceName;
+    data.Charset = lf.lfCharSet;
+    data.LinkColor = FLinkColor;
+    data.LinkStyle = static_cast<std::uint8_t>(FLinkStyle);
+}
+
+// 10 to 16. Picture and caption through the glyph object, in the rectangle left by the frame.
+void TCustomVtPopupButton::PaintContent(PaintContext& p) {
+    const POINT offset = ContentOffset();
+    p.r.right += p.w;  // 10: the arrow width is passed to the layout separately
+    // 11: the down list while the button looks down.
     HIMAGELIST normal_list = glyph_.ImageList();
     const bool swap = LooksDown() && FDownImages;
     if (swap) glyph_.SetImageList(FDownImages);
-    // 12. Glyph state.
+    // 12: a disabled list's picture is drawn as it is.
     const PressState glyph_state =
-        (FDisabledImages && glyph_.ImageList() == FDisabledImages && disabled) ? psUp : state;
-    // 13. Space for the frame.
-    if (FAdjustSpaceForGlyph) InflateRect(&r, FThinFrame ? -1 : -2, FThinFrame ? -1 : -2);
-
-    // 14. The markup caption's defaults come from the button.
-    if (FIsHTML && FHTMLRender) {
-        TVtHTMLData& data = FHTMLRender->Data;
-        LOGFONTA lf{};
-        GetObjectA(font, sizeof(lf), &lf);
-        data.DefaultColor = FFontColor;
-        data.DefaultBgColor = clNone;
-        data.DefaultStyle = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) |
-                                                      (lf.lfUnderline ? 4 : 0) | (lf.lfStrikeOut ? 8 : 0));
-        data.DefaultHeight = lf.lfHeight;
-        data.DefaultFont = lf.lfFaceName;
-        data.Charset = lf.lfCharSet;
-        data.LinkColor = FLinkColor;
-        data.LinkStyle = static_cast<std::uint8_t>(FLinkStyle);
-    }
-
-    // 15. Picture and caption.
+        (FDisabledImages && glyph_.ImageList() == FDisabledImages && p.disabled) ? psUp : p.state;
+    // 13: space for the frame.
+    if (FAdjustSpaceForGlyph) InflateRect(&p.r, FThinFrame ? -1 : -2, FThinFrame ? -1 : -2);
+    SetMarkupDefaults(p);
+    // 15.
     CaptionStyle style;
     style.multi_line = FMultiLine;
     style.alignment = FAlignment;
     style.effect = TextDrawType();
     style.font_colour = ResolveColor(FFontColor);
     style.theme = ThemeHandle();
-    style.part = 1;
-    style.state = themed ? themed_state : 1;
-    style.through_theme = themed;  // the buttons keep their parent's font
+    style.part = BP_PUSHBUTTON;
+    style.state = p.themed ? p.themed_state : PBS_NORMAL;
+    style.through_theme = p.themed;  // the buttons keep their parent's font
     style.markup = FIsHTML ? FHTMLRender.get() : nullptr;
     const std::string caption = Caption();
     POINT picture_at{};
-    RECT text_rect = glyph_.ArrangeContent(dc, r, w, caption, FLayout, FMargin, FSpacing, FShowGlyph, FShowText,
+    RECT text_rect = glyph_.ArrangeContent(p.dc, p.r, p.w, caption, FLayout, FMargin, FSpacing, FShowGlyph, FShowText,
                                            style, offset, picture_at);
-    if (FShowGlyph) glyph_.DrawPicture(dc, picture_at, glyph_state);
-    if (FShowText && !caption.empty()) glyph_.DrawCaption(dc, caption, text_rect, state, style);
+    if (FShowGlyph) glyph_.DrawPicture(p.dc, picture_at, glyph_state);
+    if (FShowText && !caption.empty()) glyph_.DrawCaption(p.dc, caption, text_rect, p.state, style);
     FTextRect = text_rect;
     // 16.
     if (swap) glyph_.SetImageList(normal_list);
+}
 
-    // 17. Focus rectangle.
-    if (focused && FShowFocus) {
-        RECT f = r;
-        f.right -= w;
-        InflateRect(&f, -2, -2);
-        SetTextColor(dc, GetSysColor(COLOR_WINDOWFRAME));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        DrawFocusRect(dc, &f);
+// 17. The dotted focus rectangle two pixels inside R.
+void TCustomVtPopupButton::PaintFocusRectangle(const PaintContext& p) {
+    if (!p.focused || !FShowFocus) return;
+    RECT f = p.r;
+    f.right -= p.w;
+    InflateRect(&f, -2, -2);
+    SetTextColor(p.dc, GetSysColor(COLOR_WINDOWFRAME));
+    SetBkColor(p.dc, GetSysColor(COLOR_BTNFACE));
+    DrawFocusRect(p.dc, &f);
+}
+
+void TCustomVtPopupButton::Paint(HDC target) {
+    PaintContext p;
+    if (!PrepareBitmap(target, p)) return;  // 1
+    const int saved = SaveDC(p.dc);
+    PaintParentBackground(p);         // 2
+    ReconcileState(p);                // 3
+    SelectFontAndFace(p);             // 4
+    PaintBackground(target, p);       // 5
+    PaintDefaultOrFocusFrame(p);      // 6
+    if (p.themed && FArrowThemeHandle) {
+        PaintThemedBody(p);           // 7
+    } else if (!Flat()) {
+        PaintClassicBody(p);
+    } else {
+        PaintFlatBody(p);
     }
-
+    PaintClassicArrow(p);             // 8
+    PaintContent(p);                  // 9 to 16
+    PaintFocusRectangle(p);           // 17
     // 18. One transfer to the window.
-    BitBlt(target, 0, 0, width, height, dc, 0, 0, SRCCOPY);
-    RestoreDC(dc, saved);
+    BitBlt(target, 0, 0, p.client.right, p.client.bottom, p.dc, 0, 0, SRCCOPY);
+    RestoreDC(p.dc, saved);
 }
 
 }  // namespace tv

@@ -72,15 +72,25 @@ void ReleaseThemeLibrary() {
     b.ThemeBindingDone = false;
 }
 
+void CloseThemeHandleOf(HTHEME theme) {
+    const VtUxTheme& t = UxTheme();
+    if (theme && t.CloseThemeData) t.CloseThemeData(theme);
+}
+
+UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name) {
+    const VtUxTheme& t = UxTheme();
+    if (!ThemesAvailable() || !t.OpenThemeData) return UniqueTheme();
+    return UniqueTheme(t.OpenThemeData(wnd, class_name));
+}
+
 HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
                          SIZE* size) {
     const VtUxTheme& t = UxTheme();
-    if (!t.OpenThemeData || !t.CloseThemeData || !t.GetThemePartSize) return E_NOTIMPL;
-    HTHEME theme = t.OpenThemeData(nullptr, class_name);
+    if (!t.GetThemePartSize) return E_NOTIMPL;
+    // Closed also when the query fails.
+    const UniqueTheme theme = OpenTheme(nullptr, class_name);
     if (!theme) return E_NOTIMPL;
-    const HRESULT result = t.GetThemePartSize(theme, dc, part, state, rect, kind, size);
-    t.CloseThemeData(theme);
-    return result;
+    return t.GetThemePartSize(theme.get(), dc, part, state, rect, kind, size);
 }
 
 }  // namespace tv

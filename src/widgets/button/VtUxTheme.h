@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "platform/Handles.h"
+
 namespace tv {
 
 using OpenThemeDataFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
@@ -36,6 +38,14 @@ bool ThemesAvailable();
 void BindThemeLibrary();
 // Forgets every entry point and frees the library.
 void ReleaseThemeLibrary();
+
+// Closes a theme handle through the binding (nothing when the library is gone already).
+void CloseThemeHandleOf(HTHEME theme);
+// One theme handle, closed when its owner goes.
+using UniqueTheme = UniqueResource<NullIsEmpty<HTHEME, CloseThemeHandleOf>>;
+// Opens theme data for a window (or none) and class; empty when the library is missing or the
+// classic look is in use.
+UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name);
 
 // Part size of a theme class without a window: E_NOTIMPL when the theme data cannot be opened.
 HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,

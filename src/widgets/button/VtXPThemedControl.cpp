@@ -1,7 +1,5 @@
 #include "widgets/button/VtXPThemedControl.h"
 
-#include "widgets/button/VtUxTheme.h"
-
 namespace tv {
 
 void TVtXPThemedControl::SetUseXPThemes(bool value) {
@@ -18,24 +16,15 @@ void TVtXPThemedControl::SetUseXPThemes(bool value) {
     }
 }
 
-void TVtXPThemedControl::OpenThemeHandle() {
-    const VtUxTheme& t = UxTheme();
-    FThemeHandle = (ThemesAvailable() && t.OpenThemeData) ? t.OpenThemeData(wnd_, ThemeClassName()) : nullptr;
-}
+void TVtXPThemedControl::OpenThemeHandle() { FThemeHandle = OpenTheme(wnd_, ThemeClassName()); }
 
-void TVtXPThemedControl::CloseThemeHandle() {
-    const VtUxTheme& t = UxTheme();
-    if (ThemesAvailable() && FThemeHandle && t.CloseThemeData) t.CloseThemeData(FThemeHandle);
-    FThemeHandle = nullptr;
-}
+void TVtXPThemedControl::CloseThemeHandle() { FThemeHandle.reset(); }
 
 void TVtXPThemedControl::ThemedWindowCreated() {
     if (FUseXPThemes && !IsThemed()) OpenThemeHandle();
 }
 
-void TVtXPThemedControl::ThemedWindowDestroyed() {
-    if (IsThemed()) CloseThemeHandle();
-}
+void TVtXPThemedControl::ThemedWindowDestroyed() { CloseThemeHandle(); }
 
 LRESULT TVtXPThemedControl::WMThemeChanged() {
     if (ThemesAvailable() && FUseXPThemes) {

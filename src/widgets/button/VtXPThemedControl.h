@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "widgets/button/VtUxTheme.h"
+
 namespace tv {
 
 // Private query: a themed control answers with its theme handle.
@@ -19,8 +21,8 @@ public:
     HWND Handle() const { return wnd_; }
     bool UseXPThemes() const { return FUseXPThemes; }
     virtual void SetUseXPThemes(bool value);
-    HTHEME ThemeHandle() const { return FThemeHandle; }
-    bool IsThemed() const { return FUseXPThemes && FThemeHandle != nullptr; }
+    HTHEME ThemeHandle() const { return FThemeHandle.get(); }
+    bool IsThemed() const { return FUseXPThemes && FThemeHandle; }
 
 protected:
     virtual const wchar_t* ThemeClassName() const = 0;
@@ -37,7 +39,7 @@ protected:
 
 private:
     bool FUseXPThemes = true;
-    HTHEME FThemeHandle = nullptr;
+    UniqueTheme FThemeHandle;
 };
 
 }  // namespace tv

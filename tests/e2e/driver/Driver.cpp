@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 namespace tv::e2e {
@@ -242,6 +243,22 @@ bool BringToFront(HWND wnd) {
     return WaitUntil([&] { return GetForegroundWindow() == wnd; }, 2000);
 }
 
+namespace {
+
+// The pointer is reported within a pixel of the point (absolute input is scaled) for a few polls
+// in a row.
+bool PointerStaysAt(int x, int y) {
+    for (int poll = 0; poll < 3; ++poll) {
+        POINT p{};
+        GetCursorPos(&p);
+        if (std::abs(p.x - x) > 1 || std::abs(p.y - y) > 1) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+}  // namespace
+
 void MoveMouseTo(int x, int y) {
     INPUT in{};
     in.type = INPUT_MOUSE;
@@ -250,8 +267,14 @@ void MoveMouseTo(int x, int y) {
     in.mi.dx = static_cast<LONG>((static_cast<long long>(x) * 65535 + w / 2) / w);
     in.mi.dy = static_cast<LONG>((static_cast<long long>(y) * 65535 + h / 2) / h);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &in, sizeof(in));
-    Sleep(30);
+    // The display server takes a move in its own time, and the motion of an earlier move may
+    // arrive after it and put the pointer back, so that a click would land where the pointer was:
+    // the move is sent again until the pointer is there and stays.
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SendInput(1, &in, sizeof(in));
+        Sleep(30);
+        if (PointerStaysAt(x, y)) return;
+    }
 }
 
 void MouseButton(bool down) {

@@ -25,6 +25,16 @@ TEST(GlyphCount, StateCells) {
     EXPECT_EQ(GlyphCellForState(psArrowPressed, 4), 0);
 }
 
+TEST(AccessKey, TheShownCaptionDropsTheMarksOnly) {
+    EXPECT_EQ(ShownCaption("&Clear Statistics"), "Clear Statistics");
+    EXPECT_EQ(ShownCaption("Salt && Pepper"), "Salt & Pepper");
+    EXPECT_EQ(ShownCaption("x&&&"), "x&");
+    EXPECT_EQ(ShownCaption("&&&x"), "&x");
+    EXPECT_EQ(ShownCaption("a&b&c"), "abc");
+    EXPECT_EQ(ShownCaption("trailing&"), "trailing");
+    EXPECT_EQ(ShownCaption(""), "");
+}
+
 TEST(AccessKey, FoundAfterASingleAmpersand) {
     EXPECT_EQ(AcceleratorOf("&Clear Statistics"), 'C');
     EXPECT_EQ(AcceleratorOf("Cl&ose FreeCell"), 'o');

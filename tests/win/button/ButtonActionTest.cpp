@@ -1,6 +1,7 @@
 // Actions driving buttons: caption, hint, checked state, enabled, and what a click executes.
 #include <gtest/gtest.h>
 
+#include "widgets/button/VtBtnActionLink.h"
 #include "win/button/ButtonHost.h"
 
 namespace tv {
@@ -33,46 +34,52 @@ TEST(ButtonAction, PropertiesFollowTheAction) {
     EXPECT_TRUE(IsWindowEnabled(b));
 }
 
-// A sibling that answers the group announcement of a button going down with a click on it, as
-// a notification arriving while the button's state changes would.
-LRESULT CALLBACK ClickBackOnAnnouncement(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-    if (m == kVtGroupMessage) SendMessageA(reinterpret_cast<HWND>(lp), BM_CLICK, 0, 0);
-    return DefWindowProcA(w, m, wp, lp);
-}
+// An accessibility client that clicks a button whenever its state changes: the clicks it asks for
+// while an action pushes a checked state into the button are not the user's and must not happen.
+class ClickOnStateChange {
+public:
+    explicit ClickOnStateChange(TCustomVtPopupButton& button) {
+        Button() = &button;
+        hook_ = SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, GetModuleHandleA(nullptr), &Proc,
+                                GetCurrentProcessId(), GetCurrentThreadId(), WINEVENT_INCONTEXT);
+    }
+    ~ClickOnStateChange() {
+        UnhookWinEvent(hook_);
+        Button() = nullptr;
+    }
 
-HWND AddClickBackSibling(HWND parent) {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = ClickBackOnAnnouncement;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "ButtonTestClickBack";
-    RegisterClassA(&wc);
-    return CreateWindowExA(0, wc.lpszClassName, "", WS_CHILD, 0, 0, 1, 1, parent, nullptr, wc.hInstance, nullptr);
-}
+private:
+    static TCustomVtPopupButton*& Button() {
+        static TCustomVtPopupButton* button = nullptr;
+        return button;
+    }
+    static void CALLBACK Proc(HWINEVENTHOOK, DWORD, HWND wnd, LONG, LONG, DWORD, DWORD) {
+        if (Button() && wnd == Button()->Handle()) Button()->PerformClick(false);
+    }
+    HWINEVENTHOOK hook_ = nullptr;
+};
 
 TEST(ButtonAction, CheckingTheActionTogglesASwitchWithoutAClick) {
     ButtonHost host;
     HWND b = host.Add("Switch", 10, 10);
-    AddClickBackSibling(host.Handle());
     SetWindowLongPtrA(host.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountClicks));
     auto* button = TCustomVtPopupButton::FromHandle(b);
     button->SetIsSwitch(true);
-    button->SetGroupIndex(1);  // going down, it announces itself to its siblings
     TVtAction action;
     button->SetAction(&action);
-    // The sibling's click counts while nothing holds clicks back.
     g_clicks = 0;
-    button->SetDown(true);
-    EXPECT_EQ(g_clicks, 1);
-    button->SetDown(false);
-    // Pushed by the action, the same change gives no click.
-    g_clicks = 0;
-    action.SetChecked(true);
-    EXPECT_TRUE(button->Down());
-    EXPECT_EQ(button->GetPressState(), psPressed);
-    EXPECT_EQ(g_clicks, 0);
-    action.SetChecked(false);
-    EXPECT_FALSE(button->Down());
-    EXPECT_EQ(g_clicks, 0);
+    {
+        const ClickOnStateChange client(*button);
+        action.SetChecked(true);
+        EXPECT_TRUE(button->Down());
+        EXPECT_EQ(button->GetPressState(), psPressed);
+        action.SetChecked(false);
+        EXPECT_FALSE(button->Down());
+        EXPECT_EQ(g_clicks, 0) << "a click while the action pushed its state";
+        // The same client's clicks count once the action is done.
+        button->SetDown(true);
+        EXPECT_EQ(g_clicks, 1);
+    }
     // The action's image index is the button's.
     action.SetImageIndex(3);
     EXPECT_EQ(button->ImageIndex(), 3);

@@ -1,7 +1,8 @@
 // Glyph bitmaps on buttons: cells per state, the embossed disabled picture, the shared lists.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <windows.h>
+#include <commctrl.h>
 
 #include "win/button/ButtonHost.h"
 #include "win/button/ThemeSwitch.h"
@@ -37,72 +38,101 @@ HBITMAP MakeGlyph(const std::vector<COLORREF>& cells) {
     return bitmap;
 }
 
+// The button takes a copy of the glyph bitmap.
+void GiveGlyph(TCustomVtPopupButton& button, const std::vector<COLORREF>& cells) {
+    HBITMAP glyph = MakeGlyph(cells);
+    button.SetGlyph(glyph);
+    DeleteObject(glyph);
+}
+
 int Count(const Capture& c, COLORREF colour) {
     int n = 0;
     for (COLORREF p : c.pixels) n += p == colour;
     return n;
 }
 
-// The pixels of the colour inside a rectangle (right and bottom excluded).
-int CountIn(const Capture& c, COLORREF colour, const RECT& r) {
+// The same, inside a rectangle only (the picture's area, away from the frame).
+int CountIn(const Capture& c, COLORREF colour, RECT r) {
     int n = 0;
-    for (int y = std::max(0L, r.top); y < std::min<LONG>(c.height, r.bottom); ++y)
-        for (int x = std::max(0L, r.left); x < std::min<LONG>(c.width, r.right); ++x) n += c.At(x, y) == colour;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) n += c.At(x, y) == colour;
+    }
     return n;
 }
 
-// The smallest rectangle holding every pixel of the colour.
-RECT BoundsOf(const Capture& c, COLORREF colour) {
-    RECT r{c.width, c.height, 0, 0};
-    for (int y = 0; y < c.height; ++y)
-        for (int x = 0; x < c.width; ++x)
-            if (c.At(x, y) == colour) r = {std::min<LONG>(r.left, x), std::min<LONG>(r.top, y),
-                                           std::max<LONG>(r.right, x + 1), std::max<LONG>(r.bottom, y + 1)};
-    return r;
+// Where a 16 x 16 picture sits when it is centred in a caption-less button of that size.
+RECT CentredPicture(int width, int height) {
+    const int left = (width - 16) / 2, top = (height - 16) / 2;
+    return {left, top, left + 16, top + 16};
 }
 
-TEST(ButtonGlyph, PictureIsDrawnTransparentlyAndEmbossedWhenDisabled) {
-    // The classic look: the light style's disabled face is as white as the highlight.
-    ASSERT_TRUE(testing_theme::SetVisualStyle(false));
+// Pixels are counted in the classic look (a fresh prefix starts with the visual style on).
+class ButtonGlyph : public testing::Test {
+protected:
+    void SetUp() override { testing_theme::SetVisualStyle(false); }
+};
+
+TEST_F(ButtonGlyph, PictureIsDrawnTransparentlyAndEmbossedWhenDisabled) {
     ButtonHost host;
     HWND b = host.Add("", 10, 10, 40, 30);
     auto* button = TCustomVtPopupButton::FromHandle(b);
-    HBITMAP glyph = MakeGlyph({RGB(255, 0, 0)});
-    button->SetGlyph(glyph);
-    DeleteObject(glyph);
+    GiveGlyph(*button, {RGB(255, 0, 0)});
     EXPECT_EQ(button->NumGlyphs(), 1);
     const Capture up = CaptureButton(b);
     EXPECT_EQ(Count(up, RGB(255, 0, 0)), 64);  // the 8 x 8 square
     EXPECT_EQ(Count(up, RGB(128, 128, 0)), 0);  // the ground is transparent
-    const RECT square = BoundsOf(up, RGB(255, 0, 0));
-    ASSERT_EQ(square.right - square.left, 8);
-    ASSERT_EQ(square.bottom - square.top, 8);
     EnableWindow(b, FALSE);
     const Capture disabled = CaptureButton(b);
     EXPECT_EQ(Count(disabled, RGB(255, 0, 0)), 0);
+    // The square in shadow, the highlight showing one pixel right and down of it.
+    const RECT picture = CentredPicture(40, 30);
+    EXPECT_EQ(CountIn(disabled, GetSysColor(COLOR_BTNSHADOW), picture), 64);
+    EXPECT_EQ(CountIn(disabled, GetSysColor(COLOR_BTNHIGHLIGHT), picture), 15);
     EXPECT_EQ(Count(disabled, RGB(128, 128, 0)), 0);
-    // Embossed where the square was: all of it in shadow, over a highlight copy one pixel right
-    // and down that shows along the square's right and bottom edges only. The frame's own shadow
-    // lies outside the picture and is not counted.
-    const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW), highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-    ASSERT_NE(shadow, highlight);
-    EXPECT_EQ(CountIn(disabled, shadow, square), 64);
-    const RECT right_edge{square.right, square.top + 1, square.right + 1, square.bottom + 1};
-    const RECT bottom_edge{square.left + 1, square.bottom, square.right, square.bottom + 1};
-    EXPECT_EQ(CountIn(disabled, highlight, right_edge), 8);
-    EXPECT_EQ(CountIn(disabled, highlight, bottom_edge), 7);
-    const RECT around{square.left - 4, square.top - 4, square.right + 4, square.bottom + 4};
-    EXPECT_EQ(CountIn(disabled, shadow, around), 64);
-    EXPECT_EQ(CountIn(disabled, highlight, around), 15);
 }
 
-TEST(ButtonGlyph, TwoCellGlyphShowsItsSecondCellWhenDisabled) {
+using UniqueImageList = UniqueResource<NullIsEmpty<HIMAGELIST, ImageList_Destroy>>;
+
+TEST_F(ButtonGlyph, AnImageListPictureWithoutDisabledImagesIsEmbossedWhenDisabled) {
     ButtonHost host;
     HWND b = host.Add("", 10, 10, 40, 30);
     auto* button = TCustomVtPopupButton::FromHandle(b);
-    HBITMAP glyph = MakeGlyph({RGB(255, 0, 0), RGB(0, 255, 0)});
-    button->SetGlyph(glyph);
+    UniqueImageList list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
+    HBITMAP glyph = MakeGlyph({RGB(255, 0, 0)});
+    ASSERT_EQ(ImageList_AddMasked(list.get(), glyph, RGB(128, 128, 0)), 0);
     DeleteObject(glyph);
+    button->SetImages(list.get());
+    button->SetImageIndex(0);
+    ASSERT_TRUE(button->UseImageList());
+    const RECT picture = CentredPicture(40, 30);
+    EXPECT_EQ(CountIn(CaptureButton(b), RGB(255, 0, 0), picture), 64);
+    EnableWindow(b, FALSE);
+    const Capture disabled = CaptureButton(b);
+    EXPECT_EQ(Count(disabled, RGB(255, 0, 0)), 0) << "drawn in full colour";
+    EXPECT_EQ(CountIn(disabled, GetSysColor(COLOR_BTNSHADOW), picture), 64);
+    button->SetImages(nullptr);
+}
+
+TEST_F(ButtonGlyph, TheCellCountStaysWithinOneToFour) {
+    ButtonHost host;
+    HWND b = host.Add("", 10, 10, 40, 30);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    GiveGlyph(*button, {RGB(255, 0, 0), RGB(0, 255, 0)});
+    for (int asked : {-3, 0}) {
+        button->SetNumGlyphs(asked);
+        EXPECT_GE(button->NumGlyphs(), 1) << asked;
+        EXPECT_GT(button->Glyph().PictureSize().width, 0) << asked;
+    }
+    button->SetNumGlyphs(7);
+    EXPECT_EQ(button->NumGlyphs(), 4);
+    CaptureButton(b);  // paints without a negative cell
+}
+
+TEST_F(ButtonGlyph, TwoCellGlyphShowsItsSecondCellWhenDisabled) {
+    ButtonHost host;
+    HWND b = host.Add("", 10, 10, 40, 30);
+    auto* button = TCustomVtPopupButton::FromHandle(b);
+    GiveGlyph(*button, {RGB(255, 0, 0), RGB(0, 255, 0)});
     EXPECT_EQ(button->NumGlyphs(), 2);
     EXPECT_EQ(Count(CaptureButton(b), RGB(255, 0, 0)), 64);
     EnableWindow(b, FALSE);
@@ -111,7 +141,7 @@ TEST(ButtonGlyph, TwoCellGlyphShowsItsSecondCellWhenDisabled) {
     EXPECT_EQ(Count(disabled, RGB(255, 0, 0)), 0);
 }
 
-TEST(ButtonGlyph, SameCellSizeSharesOneListThatGoesWithTheLastImage) {
+TEST_F(ButtonGlyph, SameCellSizeSharesOneListThatGoesWithTheLastImage) {
     {
         ButtonHost host;
         HWND a = host.Add("", 10, 10, 40, 30);

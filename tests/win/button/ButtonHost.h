@@ -17,6 +17,30 @@ inline void PumpMessages() {
     }
 }
 
+// Puts the pointer over a point of a window and waits until the system reports it there and it
+// stays there: the display server takes each move in its own time, and the motion of an earlier
+// move may arrive after a later one and put the pointer back. False when it never settles.
+inline bool PointerAt(HWND wnd, int x, int y) {
+    POINT want{x, y};
+    ClientToScreen(wnd, &want);
+    SetCursorPos(want.x, want.y);
+    int settled = 0;
+    for (int i = 0; i < 300 && settled < 5; ++i) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        Sleep(10);
+        POINT now{};
+        GetCursorPos(&now);
+        if (now.x == want.x && now.y == want.y) {
+            ++settled;
+        } else {
+            settled = 0;
+            SetCursorPos(want.x, want.y);
+        }
+    }
+    return settled >= 5;
+}
+
 struct Capture {
     int width = 0, height = 0;
     std::vector<COLORREF> pixels;

@@ -157,6 +157,14 @@ TEST_F(Finder, PsapiWithoutAnEntryPointCountsAsMissing) {
     ListWithPsapi(partial, list);
     EXPECT_TRUE(list.empty());
 
+    // Once loaded the library stays loaded, also when it cannot serve: it is not loaded again on
+    // every search.
+    loadable.reset();
+    const HMODULE kept = GetModuleHandleA(partial_path.c_str());
+    EXPECT_NE(kept, nullptr) << "the binding let the library go";
+    EXPECT_FALSE(partial.Load());
+    EXPECT_EQ(GetModuleHandleA(partial_path.c_str()), kept);
+
     PsapiBinding missing(BuildFolder() + "no-such-psapi.dll");
     EXPECT_FALSE(missing.Load());
     ListWithPsapi(missing, list);

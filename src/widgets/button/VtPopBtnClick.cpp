@@ -1,0 +1,101 @@
+// The popup button's clicks: the click of the whole family, the animated click, and the parts the
+// form's dialog machinery plays: modal result, default and cancel buttons, access keys.
+#include "widgets/button/FormButtons.h"
+#include "widgets/button/VtPopBtn.h"
+
+namespace tv {
+
+void TCustomVtPopupButton::NotifyClick() {
+    HWND parent = GetParent(wnd_);
+    if (!parent) return;
+    const ScopedFlag notifying(FNotifying);
+    SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(wnd_), BN_CLICKED), reinterpret_cast<LPARAM>(wnd_));
+}
+
+void TCustomVtPopupButton::PerformClick(bool arrow) {
+    if (FPopupClicksDisabled || FClicksDisabled) return;
+    const HandlerScope scope(*this);
+    // First the form's modal result, so that the click handler has the last word on it.
+    SetFormModalResult();
+    if (arrow) {
+        if (OnArrowClick) OnArrowClick(*this);
+    } else {
+        Click();
+    }
+    // The handler may have closed the window that holds the button.
+    if (Gone()) return;
+    if (!arrow) Invalidate();
+    ShowPullDownMenu(arrow);
+}
+
+void TCustomVtPopupButton::SetFormModalResult() {
+    if (FModalResult == 0) return;  // a dialog has no result to take back
+    if (HWND dialog = EnclosingDialog(wnd_)) EndDialog(dialog, FModalResult);
+}
+
+void TCustomVtPopupButton::AnimateClick() {
+    const HandlerScope scope(*this);
+    Apply(logic_.AnimatedPress());
+    if (Gone()) return;
+    const DWORD start = GetTickCount();
+    for (;;) {
+        const DWORD now = GetTickCount();
+        if (now < start || now - start >= 25) break;  // also ends when the count wraps
+        Sleep(1);
+    }
+    Apply(logic_.AnimatedRelease());
+}
+
+void TCustomVtPopupButton::ClickFromDialog() {
+    if (CanFocus()) PerformClick(false);
+}
+
+void TCustomVtPopupButton::EscapeToForm() {
+    HWND form = FormOf(wnd_);
+    if (!form) return;
+    // The form's cancel button acts even while another button has the focus; a cancel button
+    // that cannot take the focus leaves the form as it is.
+    if (TCustomVtPopupButton* cancel = CancelButtonOf(form)) {
+        cancel->ClickFromDialog();
+        return;
+    }
+    // No cancel button: the dialog manager's meaning of Escape.
+    SendMessageA(form, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, IDCANCEL)));
+}
+
+bool TCustomVtPopupButton::OfferAccessKey(char typed) {
+    HWND form = FormOf(wnd_);
+    if (!form || typed == '\0') return false;
+    return ForEachButton(form, [typed](TCustomVtPopupButton& b) { return b.DialogChar(typed); });
+}
+
+void TCustomVtPopupButton::ApplyDefaultStyle(bool on) {
+    if (!wnd_) return;
+    const LONG_PTR style = GetWindowLongPtrA(wnd_, GWL_STYLE);
+    const LONG_PTR wanted = on ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if ((style & BS_TYPEMASK) != wanted) SendMessageA(wnd_, BM_SETSTYLE, static_cast<WPARAM>(wanted), TRUE);
+}
+
+void TCustomVtPopupButton::FocusMovedTo(HWND focus) {
+    const bool was_active = FIsActive;
+    FIsActive = focus == wnd_;
+    const bool focus_on_button = FromHandle(focus) != nullptr;
+    ApplyDefaultStyle(FIsActive || (FDefault && !focus_on_button));
+    if (FIsActive != was_active) Invalidate();
+}
+
+void TCustomVtPopupButton::TellDialogDefault(bool is_default) {
+    HWND dialog = EnclosingDialog(wnd_);
+    if (!dialog) return;
+    const int id = GetDlgCtrlID(wnd_);
+    if (is_default) {
+        // The dialog manager's Enter goes to its default button.
+        SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(id), 0);
+        return;
+    }
+    // No longer the default: the dialog forgets it, if it was the one.
+    const LRESULT current = SendMessageA(dialog, DM_GETDEFID, 0, 0);
+    if (HIWORD(current) == DC_HASDEFID && LOWORD(current) == id) SendMessageA(dialog, DM_SETDEFID, 0, 0);
+}
+
+}  // namespace tv

@@ -1,0 +1,72 @@
+// The popup button's menus: the pull-down menu (its place, its loop, the cancel message that
+// follows it), the context menu and the link menu of markup captions, and the menu messages the
+// button passes on.
+#include "widgets/button/VtPopBtn.h"
+
+namespace tv {
+
+void TCustomVtPopupButton::ShowPullDownMenu(bool arrow) {
+    if (!FPullDownMenu || FDisableAutoPopup || !(arrow || !UseArrow())) return;
+    RECT r{};
+    GetWindowRect(wnd_, &r);
+    const LayoutPoint at = PullDownPoint(FPopupPlace, {r.left, r.top, r.right, r.bottom},
+                                         GetMenuItemCount(FPullDownMenu), GetSystemMetrics(SM_CYMENU),
+                                         GetSystemMetrics(SM_CYEDGE));
+    Apply(logic_.MenuOpening());
+    TrackPopupMenu(FPullDownMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
+    if (Gone()) return;
+    Apply(logic_.MenuClosed());
+}
+
+void TCustomVtPopupButton::WMExitMenuLoop() {
+    const POINT p = [this] {
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(wnd_, &cursor);
+        return cursor;
+    }();
+    const int width = Size().width;
+    Apply(logic_.MenuLoopLeft(p.x >= width - ArrowWidth() && p.x <= width));
+    PostMessageA(wnd_, CancelPulldownMessage(), 0, 0);
+}
+
+void TCustomVtPopupButton::WMCancelPulldown() { Apply(logic_.CancelMenu()); }
+
+LRESULT TCustomVtPopupButton::WMContextMenu(WPARAM wp, LPARAM lp) {
+    // The keyboard asks with (-1, -1); any other value is a point, negative left of the primary monitor.
+    const bool from_keyboard = lp == static_cast<LPARAM>(-1) || static_cast<DWORD>(lp) == 0xFFFFFFFFu;
+    if (FIsHTML && FLinkPopupMenu && !from_keyboard) {
+        const POINT screen{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+        POINT client = screen;
+        ScreenToClient(wnd_, &client);
+        std::string href;
+        if (LinkAtClientPoint(client, href)) {
+            if (!(OnContextPopup && OnContextPopup(*this, client))) LinkPopup(screen);
+            return 1;
+        }
+    }
+    return DefWindowProcA(wnd_, WM_CONTEXTMENU, wp, lp);
+}
+
+void TCustomVtPopupButton::LinkPopup(std::optional<POINT> screen) {
+    if (!FLinkPopupMenu) return;
+    const HandlerScope scope(*this);
+    // Whatever the mouse was doing with the button ends here.
+    Apply(logic_.CancelMenu());
+    POINT at{0, 0};
+    if (screen) {
+        at = *screen;
+    } else {
+        ClientToScreen(wnd_, &at);
+    }
+    TrackPopupMenu(FLinkPopupMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
+}
+
+LRESULT TCustomVtPopupButton::ForwardMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {
+    // Items of the pull-down menu belong to the window that holds the button.
+    HWND parent = GetParent(wnd_);
+    if (parent) return SendMessageA(parent, msg, wp, lp);
+    return DefWindowProcA(wnd_, msg, wp, lp);
+}
+
+}  // namespace tv
