@@ -35,8 +35,6 @@ private:
     std::string path_;
 };
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
 bool IsFolder(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -98,9 +96,8 @@ void WriteBackupFile(const std::string& path, const std::string& text) {
 }
 
 bool WriteNewBackupFile(const std::string& path, const std::string& text) {
-    if (Exists(path)) return false;
     ScratchFile scratch = WriteScratchBeside(path, text);
-    // Without leave to replace, the move itself refuses a name that appeared meanwhile.
+    // Without leave to replace, the move itself refuses a name that is taken, however recently.
     if (!MoveFileExA(scratch.Path().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
         const DWORD error = GetLastError();
         if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return false;

@@ -1,9 +1,5 @@
 #include "e2e/backup/BackupSupport.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
-
 #include "e2e/driver/Driver.h"
 
 namespace tv::e2e {
@@ -37,30 +33,6 @@ void ClickListBoxItem(HWND list, int index) {
     Sleep(200);
     PressKey(VK_HOME);
     for (int i = 0; i < index; ++i) PressKey(VK_DOWN);
-}
-
-std::vector<std::string> FilesMatching(const std::string& folder, const std::string& mask) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((folder + mask).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 }  // namespace tv::e2e

@@ -62,6 +62,20 @@ TEST(BackupFiles, AFailedWriteKeepsTheEarlierFileAndLeavesNothingBehind) {
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"Robin_20050302_221530.reg"}));
 }
 
+TEST(BackupFiles, ANewFileNeverReplacesAFileOrFolderOfItsName) {
+    const std::string folder = e2e::ScratchFolder("backup-new");
+    const std::string path = folder + "Before Clear_20260812_013000.reg";
+    EXPECT_TRUE(WriteNewBackupFile(path, "first"));
+    EXPECT_FALSE(WriteNewBackupFile(path, "second"));
+    EXPECT_EQ(ReadBackupFileBytes(path), "first");
+    const std::string directory = folder + "Before Clear_20260812_013001.reg";
+    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
+    EXPECT_FALSE(WriteNewBackupFile(directory, "third"));
+    // Neither refusal leaves its scratch file behind.
+    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"Before Clear_20260812_013000.reg",
+                                                      "Before Clear_20260812_013001.reg"}));
+}
+
 TEST(BackupFiles, NamesThatCannotBeCreated) {
     const std::string folder = e2e::ScratchFolder("backup-bad-names");
     for (const std::string name : {"Ro?in_20050302_221530.reg", "Ro|in_20050302_221530.reg", "a<b_20050302_221530.reg"}) {
