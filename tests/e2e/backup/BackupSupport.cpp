@@ -1,10 +1,19 @@
 #include "e2e/backup/BackupSupport.h"
 
+#include <cstdio>
+
 #include "e2e/driver/Driver.h"
 
 namespace tv::e2e {
 
 namespace {
+
+std::string Hex(std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%02X,%02X,%02X,%02X", u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF, u >> 24);
+    return text;
+}
 
 HWND FocusOf(HWND wnd) {
     GUITHREADINFO gui{};
@@ -33,6 +42,13 @@ void ClickListBoxItem(HWND list, int index) {
     Sleep(200);
     PressKey(VK_HOME);
     for (int i = 0; i < index; ++i) PressKey(VK_DOWN);
+}
+
+std::string BackupText(const GameFigures& f) {
+    return "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
+           "\"Wins\"=hex:" + Hex(f.Wins) + "\r\n\"Losses\"=hex:" + Hex(f.Losses) + "\r\n\"Won\"=hex:" + Hex(f.Won) +
+           "\r\n\"Lost\"=hex:" + Hex(f.Lost) + "\r\n\"Streak\"=hex:" + Hex(f.Streak) + "\r\n\"SType\"=hex:" +
+           Hex(f.SType) + "\r\n\r\n";
 }
 
 }  // namespace tv::e2e

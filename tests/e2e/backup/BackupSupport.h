@@ -2,11 +2,16 @@
 // The backup tests' own helpers: list box clicks, and (from the driver) the program folder's files.
 #include <windows.h>
 
+#include <string>
+
 #include "e2e/driver/Files.h"
+#include "e2e/driver/Registry.h"
 
 namespace tv::e2e {
 
 // Selects a list box item with a real click on it (scrolling it into view first).
 void ClickListBoxItem(HWND list, int index);
+// A backup file of these figures, byte for byte as the program writes one.
+std::string BackupText(const GameFigures& f);
 
 }  // namespace tv::e2e
