@@ -76,6 +76,24 @@ protected:
         confirm_ = FindDialog(program_->Pid(), "Confirm");
         ASSERT_NE(confirm_, nullptr);
     }
+    // Starts with a value the backup format cannot hold; the first read reports it, and is answered.
+    void StartWithABadValue(const std::string& scratch, const char* name, const std::map<std::string, std::string>& files) {
+        WriteGameValue(name, REG_SZ, {'4', '3', 0});
+        program_ = std::make_unique<Program>(ScratchFolder(scratch));
+        for (const auto& [file, text] : files) WriteWholeFile(program_->Folder() + file, text);
+        ASSERT_TRUE(program_->Start());
+        HWND error = FindDialog(program_->Pid(), "Tallyvane", 10000);
+        ASSERT_NE(error, nullptr);
+        ASSERT_EQ(MessageText(error), std::string("Invalid data type for '") + name + "'");
+        ASSERT_TRUE(Answer(error, "OK"));
+        main_ = program_->MainWindow();
+        ASSERT_NE(main_, nullptr);
+        // In the middle of the screen, so that a wide box centred over it stays clear of the edges.
+        const RECT r = WindowRectOf(main_);
+        const int width = r.right - r.left, height = r.bottom - r.top;
+        SetWindowPos(main_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    }
     // Nothing but the main window is open: no question or notice followed.
     void ExpectOnlyTheMainWindow() {
         Sleep(300);
@@ -143,6 +161,92 @@ TEST_F(Undo, ClearAnsweredNoOrWithNothingToSaveWritesNoFile) {
     ExpectOnlyTheMainWindow();
     EXPECT_EQ(Files(), files_before);
     EXPECT_EQ(GameKeyValues(), options_only);
+}
+
+// The question after an automatic backup that failed: a confirmation over the window that raised
+// it, No its default (Enter) and its cancel button (Esc), and the focus on No.
+void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text) {
+    EXPECT_EQ(MessageText(box), text);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), over);
+    const RECT o = WindowRectOf(over);
+    const RECT b = WindowRectOf(box);
+    EXPECT_NEAR((b.left + b.right) / 2, (o.left + o.right) / 2, 1);
+    EXPECT_NEAR((b.top + b.bottom) / 2, (o.top + o.bottom) / 2, 1);
+    const auto buttons = DialogButtons(box);
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].caption, "&Yes");
+    EXPECT_EQ(buttons[1].caption, "&No");
+    EXPECT_EQ(DefaultButtonId(box), IDNO);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, buttons[1].wnd);
+}
+
+TEST_F(Undo, AClearWhoseBackupFailsAsksAndOnlyYesGoesOnWithoutIt) {
+    ASSERT_TRUE(RegExeWriteFigures(kRobin));
+    ASSERT_NO_FATAL_FAILURE(StartWithABadValue("undo-clear-asks", "Won", {{kRobinFile, BackupText(kRobin)}}));
+    const FolderContents files_before = Files();
+    const auto values_before = GameKeyValues();
+    const std::string question =
+        "The statistics could not be backed up first: Invalid data type for 'Won'. Clear them anyway?";
+    // Enter takes the default No; so do Esc and the No button.
+    for (WORD key : {WORD{VK_RETURN}, WORD{VK_ESCAPE}, WORD{0}}) {
+        ASSERT_NO_FATAL_FAILURE(ClearAnswering("&Yes"));
+        HWND box = FindDialog(program_->Pid(), "Confirm");
+        ASSERT_NE(box, nullptr);
+        ExpectBackupFirstQuestion(box, main_, question);
+        if (key) {
+            ASSERT_TRUE(BringToFront(box));
+            PressKey(key);
+            ASSERT_TRUE(WaitForWindowGone(box));
+        } else {
+            ASSERT_TRUE(Answer(box, "&No"));
+        }
+        ExpectOnlyTheMainWindow();
+        EXPECT_EQ(Files(), files_before);
+        EXPECT_EQ(GameKeyValues(), values_before);
+    }
+    // Yes clears without a backup.
+    ASSERT_NO_FATAL_FAILURE(ClearAnswering("&Yes"));
+    HWND box = FindDialog(program_->Pid(), "Confirm");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "&Yes"));
+    EXPECT_TRUE(WaitUntil([&] { return GameKeyValues() == WithoutTheSix(*values_before); }));
+    ExpectOnlyTheMainWindow();
+    EXPECT_EQ(Files(), files_before);
+}
+
+TEST_F(Undo, ARestoreWhoseBackupFailsAsksOverTheDialogAndOnlyYesGoesOnWithoutIt) {
+    ASSERT_TRUE(RegExeWriteFigures(kOther));
+    ASSERT_NO_FATAL_FAILURE(StartWithABadValue("undo-restore-asks", "Lost", {{kRobinFile, BackupText(kRobin)}}));
+    const FolderContents files_before = Files();
+    const auto values_before = GameKeyValues();
+    ASSERT_NO_FATAL_FAILURE(OpenRestoreAndAsk(kRobinItem));
+    ASSERT_TRUE(Answer(confirm_, "&Yes"));
+    HWND box = FindDialog(program_->Pid(), "Confirm");
+    ASSERT_NE(box, nullptr);
+    ExpectBackupFirstQuestion(box, dialog_,
+                              "The statistics could not be backed up first: Invalid data type for 'Lost'. Restore anyway?");
+    // No: nothing written, and the dialog stays open as after a restore answered No.
+    ASSERT_TRUE(Answer(box, "&No"));
+    Sleep(300);
+    EXPECT_TRUE(IsWindowVisible(dialog_));
+    EXPECT_EQ(Files(), files_before);
+    EXPECT_EQ(GameKeyValues(), values_before);
+    // Yes restores without a backup.
+    ClickButton(GetDlgItem(dialog_, IDOK));
+    confirm_ = FindDialog(program_->Pid(), "Confirm");
+    ASSERT_NE(confirm_, nullptr);
+    ASSERT_TRUE(Answer(confirm_, "&Yes"));
+    box = FindDialog(program_->Pid(), "Confirm");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(Answer(box, "&Yes"));
+    EXPECT_TRUE(WaitForWindowGone(dialog_));
+    EXPECT_TRUE(WaitForFigures(main_, kShown57)) << ReadFigures(main_);
+    EXPECT_EQ(GameKeyValues(), ValuesOf(kRobin));
+    ExpectOnlyTheMainWindow();
+    EXPECT_EQ(Files(), files_before);
 }
 
 TEST_F(Undo, RestoreLeavesABeforeRestoreBackupOfWhatItReplacedAndThatUndoCanBeUndone) {
