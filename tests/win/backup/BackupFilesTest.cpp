@@ -9,6 +9,7 @@
 
 #include "backup/BackupFiles.h"
 #include "e2e/driver/Driver.h"
+#include "e2e/driver/Files.h"
 #include "support/ErrorOf.h"
 #include "platform/Error.h"
 
@@ -18,16 +19,8 @@ namespace {
 using test::ErrorOf;
 
 std::set<std::string> FilesIn(const std::string& folder) {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.insert(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    return names;
+    const auto names = e2e::FilesMatching(folder, "*");
+    return {names.begin(), names.end()};
 }
 
 void PutFile(const std::string& path, const std::string& bytes) {
