@@ -41,9 +41,11 @@ BackupFirstResult WriteAutomaticBackup(const std::string& folder, OverwritingCom
 }
 
 bool BackUpBeforeOverwriting(HWND owner, const std::string& folder, OverwritingCommand command) {
-    return GoesOnAfterBackup(command, WriteAutomaticBackup(folder, command, LocalNow()), [owner](const std::string& question) {
-        return ShowMessageBox(owner, question, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No, MsgButton::No) ==
-               MsgResult::Yes;
+    const BackupFirstResult backup = WriteAutomaticBackup(folder, command, LocalNow());
+    return GoesOnAfterBackup(command, backup, [owner](const std::string& question) {
+        // No is the default: going on without a backup is never a matter of one key too many.
+        return ShowMessageBox(owner, question, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No,
+                              MsgButton::No) == MsgResult::Yes;
     });
 }
 

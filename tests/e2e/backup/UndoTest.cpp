@@ -77,7 +77,8 @@ protected:
         ASSERT_NE(confirm_, nullptr);
     }
     // Starts with a value the backup format cannot hold; the first read reports it, and is answered.
-    void StartWithABadValue(const std::string& scratch, const char* name, const std::map<std::string, std::string>& files) {
+    void StartWithABadValue(const std::string& scratch, const char* name,
+                            const std::map<std::string, std::string>& files) {
         WriteGameValue(name, REG_SZ, {'4', '3', 0});
         program_ = std::make_unique<Program>(ScratchFolder(scratch));
         for (const auto& [file, text] : files) WriteWholeFile(program_->Folder() + file, text);
@@ -226,8 +227,8 @@ TEST_F(Undo, ARestoreWhoseBackupFailsAsksOverTheDialogAndOnlyYesGoesOnWithoutIt)
     ASSERT_TRUE(Answer(confirm_, "&Yes"));
     HWND box = FindDialog(program_->Pid(), "Confirm");
     ASSERT_NE(box, nullptr);
-    ExpectBackupFirstQuestion(box, dialog_,
-                              "The statistics could not be backed up first: Invalid data type for 'Lost'. Restore anyway?");
+    ExpectBackupFirstQuestion(
+        box, dialog_, "The statistics could not be backed up first: Invalid data type for 'Lost'. Restore anyway?");
     // No: nothing written, and the dialog stays open as after a restore answered No.
     ASSERT_TRUE(Answer(box, "&No"));
     Sleep(300);

@@ -194,18 +194,15 @@ TEST_F(MessageBoxTest, EnterTakesTheDefaultButton) {
 
 TEST_F(MessageBoxTest, AQuestionWhoseDefaultIsNoGivesNoForEnterAndHasNoFocused) {
     const MsgButtons yes_no = MsgButton::Yes | MsgButton::No;
-    EXPECT_EQ(ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, [](HWND box) { Key(box, VK_RETURN); },
-                         MsgButton::No),
-              MsgResult::No);
+    const auto ask = [&](const std::function<void(HWND)>& act) {
+        return ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, act, MsgButton::No);
+    };
+    EXPECT_EQ(ask([](HWND box) { Key(box, VK_RETURN); }), MsgResult::No);
     EXPECT_EQ(seen_.defid, MAKELRESULT(IDNO, DC_HASDEFID));
     EXPECT_EQ(seen_.focus_id, IDNO);
     // No is still the cancel button, and Yes still says yes.
-    EXPECT_EQ(ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, [](HWND box) { Key(box, VK_ESCAPE); },
-                         MsgButton::No),
-              MsgResult::No);
-    EXPECT_EQ(ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, [](HWND box) { Click(box, IDYES); },
-                         MsgButton::No),
-              MsgResult::Yes);
+    EXPECT_EQ(ask([](HWND box) { Key(box, VK_ESCAPE); }), MsgResult::No);
+    EXPECT_EQ(ask([](HWND box) { Click(box, IDYES); }), MsgResult::Yes);
     // Without a default of its own, the box keeps Yes as its default and focus.
     ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, [](HWND box) { Click(box, IDNO); });
     EXPECT_EQ(seen_.focus_id, IDYES);
