@@ -7,7 +7,7 @@
 #include "app/ui/HandCursor.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/PushButton.h"
-#include "widgets/button/FormButtons.h"
+#include "backup/AutomaticBackup.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
 #include "platform/GeneralError.h"
@@ -21,6 +21,7 @@
 #include "stats/RegMonitorMessage.h"
 #include "stats/RegMonitorThread.h"
 #include "stats/StatsStore.h"
+#include "widgets/button/FormButtons.h"
 
 namespace tv {
 
@@ -282,6 +283,8 @@ void TMainForm::btnRestoreClick() {
 void TMainForm::btnClearClick() {
     if (ShowMessageBox(wnd_, kClearQuestion, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No) != MsgResult::Yes)
         return;
+    // What is deleted is saved first, so that restoring that backup undoes the Clear.
+    if (!BackUpBeforeOverwriting(wnd_, ProgramFolder(), OverwritingCommand::Clear)) return;
     // No refresh here: the deletions reach the display through the monitor or the timer.
     DeleteStatisticsValues();
 }

@@ -6,22 +6,12 @@
 #include "backup/BackupFiles.h"
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
-#include "platform/Handles.h"
 #include "platform/TextFormat.h"
 #include "stats/StatsStore.h"
 
 namespace tv {
 
 namespace {
-
-// Reads the six values over a cleared Raw record (no SType preset). False when the key is absent.
-bool ReadValuesForBackup(RawRecord& raw) {
-    UniqueHKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, StatisticsSubKey(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
-    ClearRawRecord(raw);
-    for (StatValue v : kRawRecordOrder) ReadRawValue(key.get(), ValueName(v), raw[v]);
-    return true;
-}
 
 void WriteBackup(const std::string& folder, const std::string& backup_name, const RawRecord& raw) {
     const std::string path = BackupFileName(folder, backup_name, LocalNow());
@@ -39,7 +29,7 @@ BackupResult RunBackupCommand(HWND owner, const std::string& folder, std::string
     if (!InputQuery(owner, "Backup", "Please enter your name:", text)) return {BackupOutcome::Cancelled, {}};
     backup_name = TrimBackupName(text);
     // Errors reading a value are not this command's to report: they reach the General error box.
-    if (!ReadValuesForBackup(raw)) return {BackupOutcome::NoStatistics, {}};
+    if (!ReadRecordForBackup(raw).key_opened) return {BackupOutcome::NoStatistics, {}};
     try {
         WriteBackup(folder, backup_name, raw);
     } catch (const std::exception& e) {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "backup/BackupReader.h"
 #include "platform/Error.h"
 #include "platform/Handles.h"
@@ -23,6 +25,7 @@ public:
     ~ScratchFile() {
         if (!path_.empty()) DeleteFileA(path_.c_str());
     }
+    ScratchFile(ScratchFile&& other) noexcept : path_(std::exchange(other.path_, {})) {}
     ScratchFile(const ScratchFile&) = delete;
     ScratchFile& operator=(const ScratchFile&) = delete;
     const std::string& Path() const { return path_; }
@@ -31,6 +34,27 @@ public:
 private:
     std::string path_;
 };
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The text in a scratch file in the folder of path, complete and flushed.
+ScratchFile WriteScratchBeside(const std::string& path, const std::string& text) {
+    char scratch_name[MAX_PATH + 1] = {};
+    if (!GetTempFileNameA(FolderOf(path).c_str(), "tvb", 0, scratch_name))
+        throw TvError(FormatText("Cannot create file %s", path));
+    ScratchFile scratch(scratch_name);
+    UniqueFile file(CreateFileA(scratch.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) throw TvError(FormatText("Cannot create file %s", path));
+    DWORD written = 0;
+    if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
+        written != text.size() || !FlushFileBuffers(file.get()))
+        throw TvError("Stream write error");
+    return scratch;
+}
 
 }  // namespace
 
@@ -63,27 +87,24 @@ std::string ReadBackupFileBytes(const std::string& path) {
 std::vector<std::string> ReadBackupFile(const std::string& path) { return SplitBackupText(ReadBackupFileBytes(path)); }
 
 void WriteBackupFile(const std::string& path, const std::string& text) {
-    const std::string folder = FolderOf(path);
     // Fails at once where the final file could not be created either (bad name, missing folder).
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
-        throw TvError(FormatText("Cannot create file %s", path));
-    char scratch_name[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(folder.c_str(), "tvb", 0, scratch_name))
-        throw TvError(FormatText("Cannot create file %s", path));
-    ScratchFile scratch(scratch_name);
-    {
-        UniqueFile file(CreateFileA(scratch.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) throw TvError(FormatText("Cannot create file %s", path));
-        DWORD written = 0;
-        if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-            written != text.size() || !FlushFileBuffers(file.get()))
-            throw TvError("Stream write error");
-    }
+    if (IsFolder(path)) throw TvError(FormatText("Cannot create file %s", path));
+    ScratchFile scratch = WriteScratchBeside(path, text);
     if (!MoveFileExA(scratch.Path().c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         throw TvError(FormatText("Cannot create file %s", path));
     scratch.Keep();
+}
+
+bool WriteNewBackupFile(const std::string& path, const std::string& text) {
+    ScratchFile scratch = WriteScratchBeside(path, text);
+    // Without leave to replace, the move itself refuses a name that is taken, however recently.
+    if (!MoveFileExA(scratch.Path().c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) return false;
+        throw TvError(FormatText("Cannot create file %s", path));
+    }
+    scratch.Keep();
+    return true;
 }
 
 std::vector<std::string> FindBackupFileNames(const std::string& folder) {

@@ -22,6 +22,10 @@ std::vector<std::string> ReadBackupFile(const std::string& path);
 // Throws TvError "Cannot create file %s" (full path) or "Stream write error".
 void WriteBackupFile(const std::string& path, const std::string& text);
 
+// As WriteBackupFile, but never over an existing file or folder of that name: then nothing is
+// written and the result is false. Throws as WriteBackupFile does.
+bool WriteNewBackupFile(const std::string& path, const std::string& text);
+
 // Every name in the folder matching kBackupListingMask, decoded in the order the search returns
 // them; each entry is passed to on_entry as it is decoded. A name that does not decode stops the
 // listing with its conversion error (entries before it have been passed on).

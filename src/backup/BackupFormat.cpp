@@ -99,6 +99,22 @@ void CheckStamp(const BackupStamp& s) {
         throw TvError("Invalid argument to time encode");
 }
 
+BackupStamp NextSecond(const BackupStamp& stamp) {
+    BackupStamp s = stamp;
+    if (++s.second < 60) return s;
+    s.second = 0;
+    if (++s.minute < 60) return s;
+    s.minute = 0;
+    if (++s.hour < 24) return s;
+    s.hour = 0;
+    if (++s.day <= DaysInMonth(s.year, s.month)) return s;
+    s.day = 1;
+    if (++s.month <= 12) return s;
+    s.month = 1;
+    ++s.year;
+    return s;
+}
+
 BackupEntry ParseBackupFileName(const std::string& file_name) {
     const auto length = static_cast<long long>(file_name.size());
     const std::string_view name(file_name);

@@ -55,4 +55,7 @@ bool IsSafeBackupName(std::string_view name);
 // Throws TvError "Invalid argument to date encode" / "... time encode" for impossible values.
 void CheckStamp(const BackupStamp& stamp);
 
+// A valid stamp one second later, carried over into minute, hour, day, month and year.
+BackupStamp NextSecond(const BackupStamp& stamp);
+
 }  // namespace tv

@@ -4,6 +4,7 @@
 #include "app/ui/LabelName.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/PushButton.h"
+#include "backup/AutomaticBackup.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupList.h"
 #include "backup/BackupReader.h"
@@ -241,6 +242,8 @@ void TFormRestore::btnOKClick() {
     raw_[StatValue::Losses] = IntegerToRawBytes(f.Losses);
     raw_[StatValue::Streak] = IntegerToRawBytes(f.Streak);
     raw_[StatValue::SType] = IntegerToRawBytes(f.SType);
+    // What the restore overwrites is saved first, so that restoring that backup undoes it.
+    if (!BackUpBeforeOverwriting(Handle(), folder_, OverwritingCommand::Restore)) return;
     // All or nothing: a failure puts the values back and reaches the General error box; the
     // dialog stays open. So it does when the key cannot be opened or created, with its own words.
     if (!WriteStatisticsRecordAllOrNothing(raw_)) {

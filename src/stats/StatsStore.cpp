@@ -11,10 +11,10 @@ namespace tv {
 
 const char* StatisticsSubKey() { return kStatisticsKeyPath + 1; }
 
-void ReadRawValue(HKEY key, const char* name, RawValue& buffer) {
+bool ReadRawValue(HKEY key, const char* name, RawValue& buffer) {
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return;
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) return false;
     if (type == REG_SZ || type == REG_EXPAND_SZ || type == REG_DWORD || size > buffer.size())
         throw TvError(FormatText("Invalid data type for '%s'", name));
     // Read into a buffer of exactly four bytes: a value that grew since the size query fails
@@ -24,9 +24,10 @@ void ReadRawValue(HKEY key, const char* name, RawValue& buffer) {
     const LONG result = RegQueryValueExA(key, name, nullptr, nullptr, fetched.data(), &fetched_size);
     // The game (or anyone) may delete the value or the key between the two queries: that is a
     // missing value, as if it had been gone at the first query, not an error to show.
-    if (result == ERROR_FILE_NOT_FOUND || result == ERROR_KEY_DELETED) return;
+    if (result == ERROR_FILE_NOT_FOUND || result == ERROR_KEY_DELETED) return false;
     if (result != ERROR_SUCCESS) throw TvError(FormatText("Failed to get data for '%s'", name));
     for (DWORD i = 0; i < fetched_size && i < buffer.size(); ++i) buffer[i] = fetched[i];
+    return true;
 }
 
 void WriteRawValue(HKEY key, const char* name, const RawValue& bytes) {
@@ -42,6 +43,17 @@ bool ReadStatisticsRecord(RawRecord& raw) {
     for (StatValue v : kRawRecordOrder) ReadRawValue(key.get(), ValueName(v), raw[v]);
     return true;
 }
+
+BackupRead ReadRecordForBackup(RawRecord& raw) {
+    BackupRead read;
+    UniqueHKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, StatisticsSubKey(), 0, KEY_READ, key.put()) != ERROR_SUCCESS) return read;
+    read.key_opened = true;
+    ClearRawRecord(raw);
+    for (StatValue v : kRawRecordOrder) read.values_found += ReadRawValue(key.get(), ValueName(v), raw[v]) ? 1 : 0;
+    return read;
+}
+
 
 namespace {
 

@@ -12,8 +12,9 @@ namespace tv {
 const char* StatisticsSubKey();
 
 // Reads one value into a 4-byte buffer by the store's type and size rules; a missing value leaves
-// the buffer untouched. Throws TvError "Invalid data type for '%s'" / "Failed to get data for '%s'".
-void ReadRawValue(HKEY key, const char* name, RawValue& buffer);
+// the buffer untouched. True when the value was there and has been read. Throws TvError
+// "Invalid data type for '%s'" / "Failed to get data for '%s'".
+bool ReadRawValue(HKEY key, const char* name, RawValue& buffer);
 
 // Stores four bytes as a REG_BINARY value. Throws TvError "Failed to set data for '%s'".
 void WriteRawValue(HKEY key, const char* name, const RawValue& bytes);
@@ -21,6 +22,17 @@ void WriteRawValue(HKEY key, const char* name, const RawValue& bytes);
 // The main window's read: presets the Raw record (SType 2), then reads the six values in record
 // order. Returns false, touching nothing further, when the key cannot be opened for reading.
 bool ReadStatisticsRecord(RawRecord& raw);
+
+// What a backup read found.
+struct BackupRead {
+    bool key_opened = false;  // false: the key is absent or unreadable, nothing was read
+    int values_found = 0;     // how many of the six values were there
+};
+
+// A backup's read: clears the Raw record (no SType preset) and reads the six values over it in
+// record order. Raises the errors of ReadRawValue.
+BackupRead ReadRecordForBackup(RawRecord& raw);
+
 
 // Writes one value; WriteRawValue, or a stand-in that fails on purpose.
 using RawValueWriter = std::function<void(HKEY key, const char* name, const RawValue& bytes)>;

@@ -60,9 +60,10 @@ bool ReadsRightToLeft(HWND owner) {
 
 class TMessageForm : public ModalDialog {
 public:
-    TMessageForm(const std::string& text, MsgKind kind, MsgButtons buttons, bool right_to_left)
+    TMessageForm(const std::string& text, MsgKind kind, MsgButtons buttons, std::optional<MsgButton> default_button,
+                 bool right_to_left)
         : text_(text), kind_(kind), buttons_(ShownButtons(buttons)), right_to_left_(right_to_left) {
-        if (auto b = DefaultButton(buttons)) default_id_ = InfoOf(*b).control_id;
+        if (auto b = DefaultButton(buttons, default_button)) default_id_ = InfoOf(*b).control_id;
         if (auto b = CancelButton(buttons)) cancel_id_ = InfoOf(*b).control_id;
         font_ = CreateMessageFont();
         LayOut();
@@ -163,8 +164,9 @@ private:
 
 }  // namespace
 
-MsgResult ShowMessageBox(HWND owner, const std::string& text, MsgKind kind, MsgButtons buttons) {
-    TMessageForm form(text, kind, buttons, ReadsRightToLeft(owner));
+MsgResult ShowMessageBox(HWND owner, const std::string& text, MsgKind kind, MsgButtons buttons,
+                         std::optional<MsgButton> default_button) {
+    TMessageForm form(text, kind, buttons, default_button, ReadsRightToLeft(owner));
     return form.Show(owner);
 }
 

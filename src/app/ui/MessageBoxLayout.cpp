@@ -46,6 +46,11 @@ std::optional<MsgButton> DefaultButton(MsgButtons set) {
     return std::nullopt;
 }
 
+std::optional<MsgButton> DefaultButton(MsgButtons set, std::optional<MsgButton> chosen) {
+    if (chosen && HasButton(set, *chosen)) return chosen;
+    return DefaultButton(set);
+}
+
 std::optional<MsgButton> CancelButton(MsgButtons set) {
     for (MsgButton b : {MsgButton::Cancel, MsgButton::No, MsgButton::OK})
         if (HasButton(set, b)) return b;

@@ -54,6 +54,8 @@ const MsgButtonInfo& InfoOf(MsgButton kind);
 std::vector<MsgButtonInfo> ShownButtons(MsgButtons set);
 // Enter: OK, else Yes, else Retry. Esc and the close box: Cancel, else No, else OK.
 std::optional<MsgButton> DefaultButton(MsgButtons set);
+// Enter for a box that names its own default: that button when it is shown, else the rule above.
+std::optional<MsgButton> DefaultButton(MsgButtons set, std::optional<MsgButton> chosen);
 std::optional<MsgButton> CancelButton(MsgButtons set);
 // The result a control id stands for; None for ids that are no result.
 MsgResult ResultOfControlId(int id);

@@ -1,14 +1,19 @@
 #include "e2e/backup/BackupSupport.h"
 
-#include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 
 #include "e2e/driver/Driver.h"
 
 namespace tv::e2e {
 
 namespace {
+
+std::string Hex(std::int32_t value) {
+    const auto u = static_cast<std::uint32_t>(value);
+    char text[16];
+    std::snprintf(text, sizeof(text), "%02X,%02X,%02X,%02X", u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF, u >> 24);
+    return text;
+}
 
 HWND FocusOf(HWND wnd) {
     GUITHREADINFO gui{};
@@ -39,28 +44,11 @@ void ClickListBoxItem(HWND list, int index) {
     for (int i = 0; i < index; ++i) PressKey(VK_DOWN);
 }
 
-std::vector<std::string> FilesMatching(const std::string& folder, const std::string& mask) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((folder + mask).c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+std::string BackupText(const GameFigures& f) {
+    return "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
+           "\"Wins\"=hex:" + Hex(f.Wins) + "\r\n\"Losses\"=hex:" + Hex(f.Losses) + "\r\n\"Won\"=hex:" + Hex(f.Won) +
+           "\r\n\"Lost\"=hex:" + Hex(f.Lost) + "\r\n\"Streak\"=hex:" + Hex(f.Streak) + "\r\n\"SType\"=hex:" +
+           Hex(f.SType) + "\r\n\r\n";
 }
 
 }  // namespace tv::e2e

@@ -18,35 +18,15 @@
 #include "e2e/driver/Registry.h"
 #include "platform/Handles.h"
 #include "shared/WorkedExample.h"
+#include "support/fulldisk/FullDisk.h"
 
 namespace tv::e2e {
 namespace {
 
 using namespace tv::mainfm;
 
-// The mounted file system's folder, as this Wine sees the Unix path full-disk.sh gives; empty
-// when the test was not started by it.
-std::string FullDiskFolder() {
-    const char* unix_path = std::getenv("TV_FULL_DISK_FOLDER");
-    if (!unix_path || !*unix_path) return "";
-    std::string folder = std::string("Z:") + unix_path;
-    std::replace(folder.begin(), folder.end(), '/', '\\');
-    if (folder.back() != '\\') folder += '\\';
-    return folder;
-}
-
-// Writes into one file until the file system has no room left at all.
-void FillUp(const std::string& path) {
-    const UniqueFile file(
-        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file) << "cannot create " << path;
-    const std::vector<char> block(1 << 16, 'x');
-    for (DWORD chunk = static_cast<DWORD>(block.size()); chunk > 0; chunk /= 2) {
-        DWORD written = 0;
-        while (WriteFile(file.get(), block.data(), chunk, &written, nullptr) && written == chunk) {
-        }
-    }
-}
+using test::FillUp;
+using test::FullDiskFolder;
 
 std::string StampName(const std::string& backup_name, const SYSTEMTIME& t) {
     return BackupFileName("", backup_name, {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});

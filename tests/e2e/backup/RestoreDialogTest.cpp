@@ -3,7 +3,6 @@
 
 #include <oleacc.h>
 
-#include <cstdio>
 #include <memory>
 
 #include "app/MainFMIds.h"
@@ -19,20 +18,6 @@ namespace tv::e2e {
 namespace {
 
 using namespace tv::restorefm;
-
-std::string Hex(std::int32_t value) {
-    const auto u = static_cast<std::uint32_t>(value);
-    char text[16];
-    std::snprintf(text, sizeof(text), "%02X,%02X,%02X,%02X", u & 0xFF, (u >> 8) & 0xFF, (u >> 16) & 0xFF, u >> 24);
-    return text;
-}
-
-std::string BackupText(const GameFigures& f) {
-    return "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-           "\"Wins\"=hex:" + Hex(f.Wins) + "\r\n\"Losses\"=hex:" + Hex(f.Losses) + "\r\n\"Won\"=hex:" + Hex(f.Won) +
-           "\r\n\"Lost\"=hex:" + Hex(f.Lost) + "\r\n\"Streak\"=hex:" + Hex(f.Streak) + "\r\n\"SType\"=hex:" +
-           Hex(f.SType) + "\r\n\r\n";
-}
 
 std::vector<std::uint8_t> Bytes(std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);

@@ -74,4 +74,21 @@ void WriteGameValue(const std::string& name, DWORD type, const std::vector<std::
     RegCloseKey(key);
 }
 
+std::optional<std::map<std::string, StoredValue>> GameKeyValues() {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kGameKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    std::map<std::string, StoredValue> values;
+    for (DWORD index = 0;; ++index) {
+        char name[256] = {};
+        DWORD name_size = sizeof(name);
+        DWORD type = 0;
+        BYTE data[1024] = {};
+        DWORD data_size = sizeof(data);
+        if (RegEnumValueA(key, index, name, &name_size, nullptr, &type, data, &data_size) != ERROR_SUCCESS) break;
+        values[name] = {type, std::vector<std::uint8_t>(data, data + data_size)};
+    }
+    RegCloseKey(key);
+    return values;
+}
+
 }  // namespace tv::e2e

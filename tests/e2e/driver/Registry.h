@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,5 +29,14 @@ void DeleteGameKey();
 bool GameKeyExists();
 std::optional<std::vector<std::uint8_t>> ReadGameValue(const std::string& name, DWORD* type = nullptr);
 void WriteGameValue(const std::string& name, DWORD type, const std::vector<std::uint8_t>& bytes);
+
+// Every value of the game's key, the six and any other, with its type and bytes; empty when the key
+// is absent: what a test compares before and after a command.
+struct StoredValue {
+    DWORD type;
+    std::vector<std::uint8_t> bytes;
+    bool operator==(const StoredValue&) const = default;
+};
+std::optional<std::map<std::string, StoredValue>> GameKeyValues();
 
 }  // namespace tv::e2e

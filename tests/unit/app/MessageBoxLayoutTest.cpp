@@ -59,6 +59,11 @@ TEST(MessageBoxButtons, DefaultAndCancelForEverySetTheProgramUses) {
     const MsgButtons yes_no = MsgButton::Yes | MsgButton::No;
     EXPECT_EQ(DefaultButton(yes_no), MsgButton::Yes);
     EXPECT_EQ(CancelButton(yes_no), MsgButton::No);
+    // A question that must not be answered Yes by accident names No as its default; a default
+    // the box does not show leaves the rule in force.
+    EXPECT_EQ(DefaultButton(yes_no, MsgButton::No), MsgButton::No);
+    EXPECT_EQ(DefaultButton(yes_no, std::nullopt), MsgButton::Yes);
+    EXPECT_EQ(DefaultButton(yes_no, MsgButton::OK), MsgButton::Yes);
     // The remaining rules.
     EXPECT_EQ(DefaultButton(MsgButton::Yes | MsgButton::OK), MsgButton::OK);
     EXPECT_EQ(CancelButton(MsgButton::OK | MsgButton::Cancel), MsgButton::Cancel);

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -72,6 +73,7 @@ struct Seen {
     LRESULT defid = 0;
     RECT box_rect{};
     DWORD text_style = 0;
+    int focus_id = 0;  // the focused control's id
 };
 
 HWND WaitForBox(DWORD thread) {
@@ -97,7 +99,7 @@ HWND WaitForBox(DWORD thread) {
 
 // Shows the box on this thread; the helper thread records it and then acts on it.
 MsgResult ShowAndAct(HWND owner, const std::string& text, MsgKind kind, MsgButtons buttons, Seen& seen,
-                     const std::function<void(HWND)>& act) {
+                     const std::function<void(HWND)>& act, std::optional<MsgButton> default_button = std::nullopt) {
     const DWORD me = GetCurrentThreadId();
     std::thread helper([&] {
         HWND box = WaitForBox(me);
@@ -108,6 +110,9 @@ MsgResult ShowAndAct(HWND owner, const std::string& text, MsgKind kind, MsgButto
         seen.owner_enabled = owner ? IsWindowEnabled(owner) != 0 : true;
         seen.box_rect = Rect(box);
         seen.defid = SendMessageA(box, DM_GETDEFID, 0, 0);
+        GUITHREADINFO gui{};
+        gui.cbSize = sizeof(gui);
+        if (GetGUIThreadInfo(me, &gui) && gui.hwndFocus) seen.focus_id = GetDlgCtrlID(gui.hwndFocus);
         for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
             char cls[32] = {};
             GetClassNameA(c, cls, sizeof(cls));
@@ -126,7 +131,7 @@ MsgResult ShowAndAct(HWND owner, const std::string& text, MsgKind kind, MsgButto
         }
         act(box);
     });
-    const MsgResult result = ShowMessageBox(owner, text, kind, buttons);
+    const MsgResult result = ShowMessageBox(owner, text, kind, buttons, default_button);
     helper.join();
     return result;
 }
@@ -185,6 +190,22 @@ TEST_F(MessageBoxTest, EnterTakesTheDefaultButton) {
     EXPECT_EQ(ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No, seen_,
                          [](HWND box) { Key(box, VK_RETURN); }),
               MsgResult::Yes);
+}
+
+TEST_F(MessageBoxTest, AQuestionWhoseDefaultIsNoGivesNoForEnterAndHasNoFocused) {
+    const MsgButtons yes_no = MsgButton::Yes | MsgButton::No;
+    const auto ask = [&](const std::function<void(HWND)>& act) {
+        return ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, act, MsgButton::No);
+    };
+    EXPECT_EQ(ask([](HWND box) { Key(box, VK_RETURN); }), MsgResult::No);
+    EXPECT_EQ(seen_.defid, MAKELRESULT(IDNO, DC_HASDEFID));
+    EXPECT_EQ(seen_.focus_id, IDNO);
+    // No is still the cancel button, and Yes still says yes.
+    EXPECT_EQ(ask([](HWND box) { Key(box, VK_ESCAPE); }), MsgResult::No);
+    EXPECT_EQ(ask([](HWND box) { Click(box, IDYES); }), MsgResult::Yes);
+    // Without a default of its own, the box keeps Yes as its default and focus.
+    ShowAndAct(owner_.wnd(), "Q?", MsgKind::Confirmation, yes_no, seen_, [](HWND box) { Click(box, IDNO); });
+    EXPECT_EQ(seen_.focus_id, IDYES);
 }
 
 TEST_F(MessageBoxTest, NoticesHaveOneOkButtonThatEscAlsoGives) {

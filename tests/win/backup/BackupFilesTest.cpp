@@ -9,6 +9,7 @@
 
 #include "backup/BackupFiles.h"
 #include "e2e/driver/Driver.h"
+#include "e2e/driver/Files.h"
 #include "support/ErrorOf.h"
 #include "platform/Error.h"
 
@@ -18,16 +19,8 @@ namespace {
 using test::ErrorOf;
 
 std::set<std::string> FilesIn(const std::string& folder) {
-    std::set<std::string> names;
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::string name = data.cFileName;
-        if (name != "." && name != "..") names.insert(name);
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-    return names;
+    const auto names = e2e::FilesMatching(folder, "*");
+    return {names.begin(), names.end()};
 }
 
 void PutFile(const std::string& path, const std::string& bytes) {
@@ -60,6 +53,20 @@ TEST(BackupFiles, AFailedWriteKeepsTheEarlierFileAndLeavesNothingBehind) {
     CloseHandle(lock);
     EXPECT_EQ(ReadBackupFileBytes(path), "old backup");
     EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"Robin_20050302_221530.reg"}));
+}
+
+TEST(BackupFiles, ANewFileNeverReplacesAFileOrFolderOfItsName) {
+    const std::string folder = e2e::ScratchFolder("backup-new");
+    const std::string path = folder + "Before Clear_20260812_013000.reg";
+    EXPECT_TRUE(WriteNewBackupFile(path, "first"));
+    EXPECT_FALSE(WriteNewBackupFile(path, "second"));
+    EXPECT_EQ(ReadBackupFileBytes(path), "first");
+    const std::string directory = folder + "Before Clear_20260812_013001.reg";
+    ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
+    EXPECT_FALSE(WriteNewBackupFile(directory, "third"));
+    // Neither refusal leaves its scratch file behind.
+    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"Before Clear_20260812_013000.reg",
+                                                      "Before Clear_20260812_013001.reg"}));
 }
 
 TEST(BackupFiles, NamesThatCannotBeCreated) {

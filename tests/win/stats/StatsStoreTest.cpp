@@ -62,7 +62,7 @@ TEST_F(StatsStore, ShortValuesFillOnlyTheirLeadingBytes) {
     Put("Wins", REG_BINARY, {0x05, 0x01});
     UniqueHKey key = OpenRead();
     RawValue buffer{0xAA, 0xBB, 0xCC, 0xDD};
-    ReadRawValue(key.get(), "Wins", buffer);
+    EXPECT_TRUE(ReadRawValue(key.get(), "Wins", buffer));
     EXPECT_EQ(buffer, (RawValue{0x05, 0x01, 0xCC, 0xDD}));
     RawRecord raw;
     ASSERT_TRUE(ReadStatisticsRecord(raw));
@@ -82,8 +82,28 @@ TEST_F(StatsStore, MissingValueLeavesTheBufferUntouched) {
     Put("Won", REG_BINARY, {1, 0, 0, 0});
     UniqueHKey key = OpenRead();
     RawValue buffer{9, 9, 9, 9};
-    ReadRawValue(key.get(), "Nothing", buffer);
+    EXPECT_FALSE(ReadRawValue(key.get(), "Nothing", buffer));
     EXPECT_EQ(buffer, (RawValue{9, 9, 9, 9}));
+}
+
+TEST_F(StatsStore, ABackupsReadCountsTheValuesThatAreThereAndPresetsNothing) {
+    RawRecord raw;
+    raw[StatValue::Wins] = {7, 7, 7, 7};
+    BackupRead read = ReadRecordForBackup(raw);
+    EXPECT_FALSE(read.key_opened);
+    EXPECT_EQ(read.values_found, 0);
+    Put("Options", REG_DWORD, {1, 0, 0, 0});
+    read = ReadRecordForBackup(raw);
+    EXPECT_TRUE(read.key_opened);
+    EXPECT_EQ(read.values_found, 0);
+    Put("Won", REG_BINARY, {0x39, 0, 0, 0});
+    Put("Streak", REG_NONE, {0x03});
+    read = ReadRecordForBackup(raw);
+    EXPECT_EQ(read.values_found, 2);
+    RawRecord expected;
+    expected[StatValue::Won] = {0x39, 0, 0, 0};
+    expected[StatValue::Streak] = {0x03, 0, 0, 0};
+    for (StatValue v : kRawRecordOrder) EXPECT_EQ(raw[v], expected[v]) << ValueName(v);  // SType 0, not 2
 }
 
 TEST_F(StatsStore, DwordWonFailsAfterWinsAndLossesWereRead) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the full-disk backup test on a small file system of its own: a tmpfs mounted for the run,
-# which the test fills, and unmounted again afterwards whatever the test did.
+# Runs a Windows test on a small file system of its own: a tmpfs mounted for the run, which the
+# test fills up, and unmounted again afterwards whatever the test did. The test finds its folder
+# in TV_FULL_DISK_FOLDER (a Unix path).
 #   full-disk.sh WINE_STATE TEST_EXE MOUNT_DIR
 set -uo pipefail
 state=$1 test_exe=$2 mount_dir=$3
@@ -12,7 +13,7 @@ fi
 mkdir -p "$mount_dir"
 # A mount left by an earlier run that was killed goes first.
 if mountpoint -q "$mount_dir"; then umount "$mount_dir" || umount -l "$mount_dir"; fi
-if ! mount -t tmpfs -o size=4m,mode=0777 tallyvane-full-disk "$mount_dir"; then
+if ! mount -t tmpfs -o size=8m,mode=0777 tallyvane-full-disk "$mount_dir"; then
   echo "cannot mount a tmpfs at $mount_dir" >&2
   exit 1
 fi
