@@ -110,7 +110,7 @@ public:
         const LRESULT button_state = SendMessageA(wnd_, BM_GETSTATE, 0, 0);
         if (button_state & BST_PUSHED) bits |= STATE_SYSTEM_PRESSED;
         if (button_state & BST_HOT) bits |= STATE_SYSTEM_HOTTRACKED;
-        if ((GetWindowLongPtrA(wnd_, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON) bits |= STATE_SYSTEM_DEFAULT;
+        if ((GetWindowLongPtrA(wnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) bits |= STATE_SYSTEM_DEFAULT;
         state->vt = VT_I4;
         state->lVal = bits;
         return S_OK;

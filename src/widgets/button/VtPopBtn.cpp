@@ -292,9 +292,8 @@ void TCustomVtPopupButton::UpdateArrowWidth() {
     FArrowWidth = 13;
     if (UseArrow() && FArrowThemeHandle) {
         SIZE size{};
-        if (SUCCEEDED(GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size))) {
-            FArrowWidth = size.cx;
-        }
+        const HRESULT hr = GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size);
+        if (SUCCEEDED(hr)) FArrowWidth = size.cx;
     }
     logic_.SetArrowWidth(FArrowWidth);
 }

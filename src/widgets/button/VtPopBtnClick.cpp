@@ -60,7 +60,8 @@ void TCustomVtPopupButton::EscapeToForm() {
         return;
     }
     // No cancel button: the dialog manager's meaning of Escape.
-    SendMessageA(form, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, IDCANCEL)));
+    HWND cancel_control = GetDlgItem(form, IDCANCEL);
+    SendMessageA(form, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(cancel_control));
 }
 
 bool TCustomVtPopupButton::OfferAccessKey(char typed) {

@@ -195,7 +195,8 @@ TEST(ButtonInDialog, DefaultSetToFalseGivesUpTheDialogsDefaultId) {
 }
 
 TEST(ButtonInDialog, TheModalResultIsSetBeforeTheClickSoTheHandlerHasTheLastWord) {
-    ScriptedDialog d(DefaultWithModalResult(), true, [](ScriptedDialog& s) { s.PostKey(s.buttons[1], BM_CLICK, 0, 0); });
+    ScriptedDialog d(DefaultWithModalResult(), true,
+                     [](ScriptedDialog& s) { s.PostKey(s.buttons[1], BM_CLICK, 0, 0); });
     d.closing_ids = {};
     d.on_command = [&d](int id) {
         if (id == kIdYesButton) EndDialog(d.Handle(), IDRETRY);

@@ -1,6 +1,5 @@
-// The mouse on buttons, message by message: who holds the capture after each press, presses
-// dragged off, releases at the edges, the arrow part's menu, the link cursor and links at negative
-// screen positions.
+// The mouse on buttons, message by message: who holds the capture after each press, the arrow
+// part's menu, the link cursor and links at negative screen positions.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -94,49 +93,6 @@ TEST(ButtonCapture, APressHoldsTheCaptureUntilItsRelease) {
     SendMessageA(b, WM_LBUTTONUP, 0, At(10, 10));
     const auto seen = log.Take();
     EXPECT_EQ(std::count(seen.begin(), seen.end(), "clicked 100"), 1);
-}
-
-TEST(ButtonRelease, TheRowJustBelowTheButtonIsOutside) {
-    ButtonHost host;
-    HWND b = host.Add("Plain", 10, 10, 97, 25, 100);
-    MessageLog log(host.Handle());
-    log.Watch(b);
-    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    SendMessageA(b, WM_MOUSEMOVE, MK_LBUTTON, At(10, 25));
-    EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psUp);
-    SendMessageA(b, WM_LBUTTONUP, 0, At(10, 25));
-    auto seen = log.Take();
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), "clicked 100"), 0);
-    // The last row inside still clicks.
-    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    SendMessageA(b, WM_LBUTTONUP, 0, At(10, 24));
-    seen = log.Take();
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), "clicked 100"), 1);
-}
-
-TEST(ButtonSwitch, PressedDraggedOffAndReleasedOutsideStaysAsItWas) {
-    ButtonHost host;
-    HWND b = host.Add("Switch", 10, 10, 97, 25, 100);
-    auto* button = TCustomVtPopupButton::FromHandle(b);
-    button->SetIsSwitch(true);
-    MessageLog log(host.Handle());
-    log.Watch(b);
-    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    SendMessageA(b, WM_MOUSEMOVE, MK_LBUTTON, At(200, 10));
-    SendMessageA(b, WM_LBUTTONUP, 0, At(200, 10));
-    EXPECT_FALSE(button->Down());
-    EXPECT_EQ(button->GetPressState(), psUp);
-    // Down and dragged off: it stays down.
-    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    SendMessageA(b, WM_LBUTTONUP, 0, At(10, 10));
-    ASSERT_TRUE(button->Down());
-    SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
-    SendMessageA(b, WM_MOUSEMOVE, MK_LBUTTON, At(10, 60));
-    SendMessageA(b, WM_LBUTTONUP, 0, At(10, 60));
-    EXPECT_TRUE(button->Down());
-    EXPECT_EQ(button->GetPressState(), psPressed);
-    const auto seen = log.Take();
-    EXPECT_EQ(std::count(seen.begin(), seen.end(), "clicked 100"), 1) << "only the release inside clicks";
 }
 
 TEST(ButtonLink, ThePointerOverALinkShowsTheLinkCursor) {
