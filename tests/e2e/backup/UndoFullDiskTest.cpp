@@ -46,6 +46,7 @@ protected:
         ASSERT_TRUE(program_->Start());
         main_ = program_->MainWindow();
         ASSERT_NE(main_, nullptr);
+        MoveToTheMiddleOfTheScreen(main_);
         ASSERT_NO_FATAL_FAILURE(test::FillUp(Filler()));
     }
     std::string Filler() const { return disk_ + "filler.bin"; }
@@ -69,9 +70,8 @@ TEST_F(UndoOnAFullDisk, ClearAsksWithTheWritersReasonAndOnlyYesClearsWithoutABac
     ASSERT_TRUE(Answer(NextQuestion(), "&Yes"));
     HWND box = NextQuestion();
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageText(box), "The statistics could not be backed up first: Stream write error. Clear them anyway?");
-    EXPECT_EQ(GetWindow(box, GW_OWNER), main_);
-    EXPECT_EQ(DefaultButtonId(box), IDNO);
+    ExpectBackupFirstQuestion(box, main_,
+                              "The statistics could not be backed up first: Stream write error. Clear them anyway?");
     ASSERT_TRUE(Answer(box, "&No"));
     Sleep(300);
     // Nothing deleted, and nothing written: not even the scratch file of the failed write is left.
@@ -106,9 +106,8 @@ TEST_F(UndoOnAFullDisk, RestoreAsksWithTheWritersReasonAndOnlyYesRestoresWithout
         ASSERT_TRUE(Answer(NextQuestion(), "&Yes"));
         HWND box = NextQuestion();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageText(box), "The statistics could not be backed up first: Stream write error. Restore anyway?");
-        EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
-        EXPECT_EQ(DefaultButtonId(box), IDNO);
+        ExpectBackupFirstQuestion(box, dialog,
+                                  "The statistics could not be backed up first: Stream write error. Restore anyway?");
         ASSERT_TRUE(Answer(box, answer));
     };
     ASSERT_NO_FATAL_FAILURE(restore_answering("&No"));

@@ -5,6 +5,9 @@
 
 #include <cstdio>
 
+#include "e2e/driver/Dialogs.h"
+#include "e2e/driver/Driver.h"
+
 namespace tv::e2e {
 
 namespace {
@@ -78,6 +81,31 @@ std::string ListItemOf(const std::string& file_name) {
         std::snprintf(text, sizeof(text), "%d/%d/%d %d:%02d:%02d %s", month, day, year, hour % 12 == 0 ? 12 : hour % 12,
                       minute, second, hour < 12 ? "AM" : "PM");
     return std::string(text) + " - " + file_name.substr(0, stamp - 1);
+}
+
+void MoveToTheMiddleOfTheScreen(HWND wnd) {
+    const RECT r = WindowRectOf(wnd);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    SetWindowPos(wnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+}
+
+void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text) {
+    EXPECT_EQ(MessageText(box), text);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), over);
+    const RECT o = WindowRectOf(over);
+    const RECT b = WindowRectOf(box);
+    EXPECT_NEAR((b.left + b.right) / 2, (o.left + o.right) / 2, 1);
+    EXPECT_NEAR((b.top + b.bottom) / 2, (o.top + o.bottom) / 2, 1);
+    const auto buttons = DialogButtons(box);
+    ASSERT_EQ(buttons.size(), 2u);
+    EXPECT_EQ(buttons[0].caption, "&Yes");
+    EXPECT_EQ(buttons[1].caption, "&No");
+    EXPECT_EQ(DefaultButtonId(box), IDNO);
+    GUITHREADINFO gui{};
+    gui.cbSize = sizeof(gui);
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &gui));
+    EXPECT_EQ(gui.hwndFocus, buttons[1].wnd);
 }
 
 KeyValues WithoutTheSix(const KeyValues& values) {

@@ -1,6 +1,8 @@
 #pragma once
 // What the undo tests compare: the files a command added to the program's folder, the names and
 // list texts of automatic backups, and the game's key with or without its six values.
+#include <windows.h>
+
 #include <map>
 #include <string>
 
@@ -20,6 +22,13 @@ std::string AutomaticBackupNameIn(const std::string& backup_name, int seconds);
 // The restore dialog's item for a backup file name, in the test prefix's United States locale
 // ("8/12/2026 1:30:00 AM - Before Clear").
 std::string ListItemOf(const std::string& file_name);
+
+// Moves a window to the middle of the screen, so that a wide box centred over it stays clear of
+// the screen's edges (which would push it aside).
+void MoveToTheMiddleOfTheScreen(HWND wnd);
+// The question after an automatic backup that failed: a confirmation with this text over the
+// window that raised it, No its default (Enter) and its cancel button (Esc), the focus on No.
+void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text);
 
 using KeyValues = std::map<std::string, StoredValue>;
 // The values without Won, Lost, Wins, Losses, Streak and SType.

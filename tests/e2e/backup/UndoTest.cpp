@@ -89,11 +89,7 @@ protected:
         ASSERT_TRUE(Answer(error, "OK"));
         main_ = program_->MainWindow();
         ASSERT_NE(main_, nullptr);
-        // In the middle of the screen, so that a wide box centred over it stays clear of the edges.
-        const RECT r = WindowRectOf(main_);
-        const int width = r.right - r.left, height = r.bottom - r.top;
-        SetWindowPos(main_, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
-                     (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        MoveToTheMiddleOfTheScreen(main_);
     }
     // Nothing but the main window is open: no question or notice followed.
     void ExpectOnlyTheMainWindow() {
@@ -162,26 +158,6 @@ TEST_F(Undo, ClearAnsweredNoOrWithNothingToSaveWritesNoFile) {
     ExpectOnlyTheMainWindow();
     EXPECT_EQ(Files(), files_before);
     EXPECT_EQ(GameKeyValues(), options_only);
-}
-
-// The question after an automatic backup that failed: a confirmation over the window that raised
-// it, No its default (Enter) and its cancel button (Esc), and the focus on No.
-void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text) {
-    EXPECT_EQ(MessageText(box), text);
-    EXPECT_EQ(GetWindow(box, GW_OWNER), over);
-    const RECT o = WindowRectOf(over);
-    const RECT b = WindowRectOf(box);
-    EXPECT_NEAR((b.left + b.right) / 2, (o.left + o.right) / 2, 1);
-    EXPECT_NEAR((b.top + b.bottom) / 2, (o.top + o.bottom) / 2, 1);
-    const auto buttons = DialogButtons(box);
-    ASSERT_EQ(buttons.size(), 2u);
-    EXPECT_EQ(buttons[0].caption, "&Yes");
-    EXPECT_EQ(buttons[1].caption, "&No");
-    EXPECT_EQ(DefaultButtonId(box), IDNO);
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, buttons[1].wnd);
 }
 
 TEST_F(Undo, AClearWhoseBackupFailsAsksAndOnlyYesGoesOnWithoutIt) {
