@@ -14,5 +14,9 @@ out=$(mktemp)
 wine "$@" >"$out" 2>&1 </dev/null
 rc=$?
 cat "$out"
+# A program that ends at once without a word leaves nothing to go on: say at least that.
+if [ "$rc" -ne 0 ] && [ ! -s "$out" ]; then
+  echo "wine-run.sh: $1 ended with exit code $rc and printed nothing" >&2
+fi
 rm -f "$out"
 exit $rc
