@@ -51,4 +51,20 @@ std::string BackupText(const GameFigures& f) {
            Hex(f.SType) + "\r\n\r\n";
 }
 
+SYSTEMTIME LocalTimeIn(int seconds) {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    FILETIME ft{};
+    SystemTimeToFileTime(&now, &ft);
+    ULARGE_INTEGER ticks{};
+    ticks.LowPart = ft.dwLowDateTime;
+    ticks.HighPart = ft.dwHighDateTime;
+    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
+    ft.dwLowDateTime = ticks.LowPart;
+    ft.dwHighDateTime = ticks.HighPart;
+    SYSTEMTIME later{};
+    FileTimeToSystemTime(&ft, &later);
+    return later;
+}
+
 }  // namespace tv::e2e

@@ -13,5 +13,7 @@ namespace tv::e2e {
 void ClickListBoxItem(HWND list, int index);
 // A backup file of these figures, byte for byte as the program writes one.
 std::string BackupText(const GameFigures& f);
+// The local time some seconds from now (backups are named by the local time).
+SYSTEMTIME LocalTimeIn(int seconds);
 
 }  // namespace tv::e2e

@@ -32,22 +32,6 @@ std::string StampName(const std::string& backup_name, const SYSTEMTIME& t) {
     return BackupFileName("", backup_name, {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
 }
 
-// The local time some seconds from now.
-SYSTEMTIME LocalTimeIn(int seconds) {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    FILETIME ft{};
-    SystemTimeToFileTime(&now, &ft);
-    ULARGE_INTEGER ticks{};
-    ticks.LowPart = ft.dwLowDateTime;
-    ticks.HighPart = ft.dwHighDateTime;
-    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
-    ft.dwLowDateTime = ticks.LowPart;
-    ft.dwHighDateTime = ticks.HighPart;
-    SYSTEMTIME later{};
-    FileTimeToSystemTime(&ft, &later);
-    return later;
-}
 
 std::vector<std::string> FilesIn(const std::string& folder) { return FilesMatching(folder, "*"); }
 

@@ -1,5 +1,7 @@
 #include "e2e/backup/UndoSupport.h"
 
+#include "e2e/backup/BackupSupport.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -50,18 +52,7 @@ bool IsAutomaticBackupName(const std::string& file_name, const std::string& back
 }
 
 std::string AutomaticBackupNameIn(const std::string& backup_name, int seconds) {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    FILETIME ft{};
-    SystemTimeToFileTime(&now, &ft);
-    ULARGE_INTEGER ticks{};
-    ticks.LowPart = ft.dwLowDateTime;
-    ticks.HighPart = ft.dwHighDateTime;
-    ticks.QuadPart += static_cast<ULONGLONG>(seconds) * 10000000ULL;
-    ft.dwLowDateTime = ticks.LowPart;
-    ft.dwHighDateTime = ticks.HighPart;
-    SYSTEMTIME t{};
-    FileTimeToSystemTime(&ft, &t);
+    const SYSTEMTIME t = LocalTimeIn(seconds);
     char name[64];
     std::snprintf(name, sizeof(name), "_%04u%02u%02u_%02u%02u%02u.reg", t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute,
                   t.wSecond);
