@@ -61,7 +61,14 @@ if [ -z "$win" ]; then
   echo "The main window did not appear." >&2
   exit 1
 fi
-sleep 3
+# The desktop shows before the program's window does (a first start in a prefix also reads its
+# fonts): wait until the desktop shows more than its plain background, then let it settle.
 shot="$root/build/windows/tallyvane-main-window.png"
+for _ in $(seq 120); do
+  import -window "$win" "$shot" 2>/dev/null || true
+  [ "$(identify -format '%k' "$shot" 2>/dev/null || echo 0)" -gt 8 ] && break
+  sleep 0.5
+done
+sleep 2
 import -window "$win" "$shot"
 echo "Screenshot of the main window: $shot"
