@@ -144,10 +144,7 @@ TEST_F(AboutBox, ShowsItsTextsIconAndLayout) {
     const RECT okr = WindowRectOf(ok);
     EXPECT_EQ(okr.right - okr.left, 75);
     EXPECT_EQ(okr.bottom - okr.top, 25);
-    GUITHREADINFO gti{};
-    gti.cbSize = sizeof(gti);
-    GetGUIThreadInfo(GetWindowThreadProcessId(about, nullptr), &gti);
-    EXPECT_EQ(gti.hwndFocus, ok);
+    EXPECT_EQ(FocusedControl(about), ok);
     SaveWindowScreenshot(about, "about-box.bmp");
 
     EXPECT_TRUE(PressDialogButton(about, "&OK"));

@@ -65,13 +65,6 @@ TEST_F(MainWindow, NegativeFiguresShowWithTheirSign) {
     EXPECT_EQ(s.streak, "3");
 }
 
-HWND FocusedControl(HWND main) {
-    GUITHREADINFO gti{};
-    gti.cbSize = sizeof(gti);
-    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gti);
-    return gti.hwndFocus;
-}
-
 TEST_F(MainWindow, AStartUpErrorLeavesTheFocusOnClear) {
     ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
     WriteGameValue("Won", REG_DWORD, {57, 0, 0, 0});  // a type the first read refuses

@@ -15,12 +15,6 @@ std::string Hex(std::int32_t value) {
     return text;
 }
 
-HWND FocusOf(HWND wnd) {
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
-    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &gui) ? gui.hwndFocus : nullptr;
-}
-
 }  // namespace
 
 void ClickListBoxItem(HWND list, int index) {
@@ -35,7 +29,7 @@ void ClickListBoxItem(HWND list, int index) {
     // The dialog's activation may hand the focus back to its last control just after the click.
     for (int attempt = 0; attempt < 3; ++attempt) {
         ClickAt(client.left + 10, client.top + (index - top) * height + height / 2);
-        if (WaitUntil([&] { return FocusOf(list) == list; }, 1000)) break;
+        if (WaitUntil([&] { return FocusedControl(list) == list; }, 1000)) break;
     }
     // A click's selection is reported only when the button comes up, which Wine's desktop may
     // deliver late; the keys that lead to the same item report it at once.

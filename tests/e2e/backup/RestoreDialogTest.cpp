@@ -100,10 +100,7 @@ TEST_F(RestoreDialog, AnEmptyFolderShowsAnEmptyListAndTheLayout) {
     EXPECT_FALSE(DeleteEnabled());
     EXPECT_EQ(Shown(), kZeros);
     // Cancel has the focus when the dialog opens.
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog_, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, GetDlgItem(dialog_, IDCANCEL));
+    EXPECT_EQ(FocusedControl(dialog_), GetDlgItem(dialog_, IDCANCEL));
     struct Expect {
         int id;
         int x, y;

@@ -93,10 +93,7 @@ void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text) {
     EXPECT_EQ(buttons[0].caption, "&Yes");
     EXPECT_EQ(buttons[1].caption, "&No");
     EXPECT_EQ(DefaultButtonId(box), IDNO);
-    GUITHREADINFO gui{};
-    gui.cbSize = sizeof(gui);
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &gui));
-    EXPECT_EQ(gui.hwndFocus, buttons[1].wnd);
+    EXPECT_EQ(FocusedControl(box), buttons[1].wnd);
 }
 
 KeyValues WithoutTheSix(const KeyValues& values) {

@@ -15,13 +15,6 @@ namespace {
 
 using namespace tv::mainfm;
 
-HWND FocusedControl(HWND top) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info)) return nullptr;
-    return info.hwndFocus;
-}
-
 // Moves the focus with Tab until it is on the control.
 bool TabTo(HWND top, HWND control) {
     for (int i = 0; i < 12; ++i) {

@@ -161,6 +161,12 @@ HWND FindTopWindowByClass(DWORD pid, const std::string& window_class, int timeou
     return result;
 }
 
+HWND FocusedControl(HWND wnd) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(GetWindowThreadProcessId(wnd, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
 bool WaitForWindowGone(HWND wnd, int timeout_ms) {
     return WaitUntil([&] { return !IsWindow(wnd) || !IsWindowVisible(wnd); }, timeout_ms);
 }

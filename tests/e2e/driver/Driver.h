@@ -49,6 +49,8 @@ std::vector<HWND> TopWindows(DWORD pid);  // visible top-level windows of a proc
 HWND FindTopWindow(DWORD pid, const std::string& title, int timeout_ms = 5000);  // visible, by exact title
 HWND FindTopWindowByClass(DWORD pid, const std::string& window_class, int timeout_ms = 5000);
 bool WaitForWindowGone(HWND wnd, int timeout_ms = 5000);
+// The control with the keyboard focus in the thread of wnd (any process), or nullptr.
+HWND FocusedControl(HWND wnd);
 
 // Controls.
 std::string WindowText(HWND wnd);
