@@ -10,11 +10,15 @@
 namespace tv::test {
 
 std::string RealisedFace(const std::string& face, unsigned char charset) {
-    UniqueFont font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    const UniqueFont font(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+    return font ? RealisedFace(font.get()) : std::string();
+}
+
+std::string RealisedFace(HFONT font) {
     UniqueMemDc dc(CreateCompatibleDC(nullptr));
-    if (!font || !dc) return {};
-    SelectGuard select(dc.get(), font.get());
+    if (!dc) return {};
+    SelectGuard select(dc.get(), font);
     char realised[LF_FACESIZE] = {};
     if (!GetTextFaceA(dc.get(), LF_FACESIZE, realised)) return {};
     return realised;

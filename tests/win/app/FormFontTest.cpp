@@ -7,19 +7,11 @@
 namespace tv {
 namespace {
 
-std::string FaceOf(HFONT font) {
-    UniqueMemDc dc(CreateCompatibleDC(nullptr));
-    SelectGuard select(dc.get(), font);
-    char face[LF_FACESIZE] = {};
-    GetTextFaceA(dc.get(), LF_FACESIZE, face);
-    return face;
-}
-
 TEST(FormFont, IsRealisedAsMsSansSerifInBothWeights) {
     const UniqueFont regular = CreateFormFont(false);
     const UniqueFont bold = CreateFormFont(true);
-    EXPECT_EQ(FaceOf(regular.get()), "MS Sans Serif");
-    EXPECT_EQ(FaceOf(bold.get()), "MS Sans Serif");
+    EXPECT_EQ(test::RealisedFace(regular.get()), "MS Sans Serif");
+    EXPECT_EQ(test::RealisedFace(bold.get()), "MS Sans Serif");
     UniqueMemDc dc(CreateCompatibleDC(nullptr));
     SelectGuard select(dc.get(), bold.get());
     TEXTMETRICA tm{};
