@@ -24,7 +24,10 @@ constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 // The application's icon at a size of pixels: the resource holds several, the nearest is taken.
 UniqueIcon LoadApplicationIcon(int size) {
     HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, 0));
-    if (!icon) icon = static_cast<HICON>(LoadImageA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION), IMAGE_ICON, size, size, 0));
+    if (!icon) {
+        icon = static_cast<HICON>(
+            LoadImageA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION), IMAGE_ICON, size, size, 0));
+    }
     return UniqueIcon(icon);
 }
 
@@ -43,7 +46,8 @@ void ShellOpen(const std::string& target) {
 }  // namespace
 
 INT_PTR TAboutForm::ShowModal(HWND main_window) {
-    return ModalDialog::ShowModal(main_window, about::kCaption, kDesign.client_width, kDesign.client_height, main_window);
+    return ModalDialog::ShowModal(main_window, about::kCaption, kDesign.client_width, kDesign.client_height,
+                                  main_window);
 }
 
 HWND TAboutForm::OnCreate() {
@@ -59,33 +63,37 @@ HWND TAboutForm::OnCreate() {
     lblEmail = Label(GetDlgItem(wnd, IdLblEmail));
     MakeClickable(lblURL);
     MakeClickable(lblEmail);
-    btnOK = CreatePushButton(wnd, {.id = IdBtnOK, .caption = "&OK", .role = ButtonRole::DefaultAndCancel, .spacing = 4, .modal_result = IDOK}, fonts_[kFormFont]);
+    btnOK = CreatePushButton(
+        wnd,
+        {.id = IdBtnOK, .caption = "&OK", .role = ButtonRole::DefaultAndCancel, .spacing = 4, .modal_result = IDOK},
+        fonts_[kFormFont]);
 
     tips_.Create(wnd);
     tips_.Add(lblURL.Handle(), about::kUrlTip);
     tips_.Add(lblEmail.Handle(), about::kEmailTip);
+    FormCreate();
     return btnOK;
 }
+
+void TAboutForm::FormCreate() { ShowApplicationIcon(CurrentDpi()); }
 
 SIZE TAboutForm::LayOut(Dpi dpi) {
     FormFonts fonts = FormFonts::For(kFonts, dpi);
     const FormLayout layout = LayOutForm(kDesign, dpi);
-    ShowApplicationIcon(layout);
+    if (dpi != icon_dpi_) ShowApplicationIcon(dpi);
     ApplyFormLayout(Handle(), layout, fonts);
     fonts_ = std::move(fonts);  // the old fonts go once no control holds them
     tips_.FollowDpi(dpi);
     return SIZE{layout.client_width, layout.client_height};
 }
 
-void TAboutForm::ShowApplicationIcon(const FormLayout& layout) {
-    // The icon in the size of its image control, which the layout scales; the control shows it
-    // without owning it.
-    for (const PlacedControl& placed : layout.controls) {
-        if (placed.id != IdImageIcon) continue;
-        UniqueIcon icon = LoadApplicationIcon(placed.rect.width);
-        SendMessageA(ImageIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
-        icon_ = std::move(icon);
-    }
+void TAboutForm::ShowApplicationIcon(Dpi dpi) {
+    // The picture in the size of its image control at this DPI, not a smaller one stretched; the
+    // control shows it without owning it.
+    UniqueIcon icon = LoadApplicationIcon(dpi.Scale(FindControl(kDesign, IdImageIcon)->rect.width));
+    SendMessageA(ImageIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);
+    icon_dpi_ = dpi;
 }
 
 bool TAboutForm::OnCommand(int id, int code, HWND) {

@@ -24,16 +24,19 @@ protected:
     void OnDestroy() override { tips_.Destroy(); }
 
 private:
-    // Puts the application's icon into ImageIcon, in the size the layout gives it: when the box
-    // is created and whenever it moves to a monitor of another scale.
-    void ShowApplicationIcon(const FormLayout& layout);
+    // Puts the application's icon into ImageIcon.
+    void FormCreate();
+    // The icon in the size ImageIcon has at dpi: at creation and whenever the box moves to a
+    // monitor of another scale.
+    void ShowApplicationIcon(Dpi dpi);
     void lblURLClick();
     void lblEmailClick();
     LRESULT OnCtlColorStatic(HDC dc, HWND control);
     bool OnSetCursor(HWND control);
 
     FormFonts fonts_;
-    UniqueIcon icon_;  // loaded at the size of ImageIcon at the current DPI
+    UniqueIcon icon_;  // loaded at the size of ImageIcon at icon_dpi_
+    Dpi icon_dpi_;
     ToolTips tips_;
     HWND ImageIcon = nullptr;
     Label lblAppName, lblVersion, lblURL, lblEmail;

@@ -60,8 +60,8 @@ bool TMainForm::Create(int show_command) {
 
     // Sized for the system's DPI; once the window is on its monitor it takes that one's (FormCreate).
     const Dpi system = SystemDpi();
-    const SIZE size =
-        WindowSizeForClient(system.Scale(kDesign.client_width), system.Scale(kDesign.client_height), kWindowStyle, 0, system);
+    const SIZE size = WindowSizeForClient(system.Scale(kDesign.client_width), system.Scale(kDesign.client_height),
+                                          kWindowStyle, 0, system);
     wnd_ = CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                            nullptr, nullptr, instance_, this);
     if (!wnd_) return false;

@@ -37,7 +37,9 @@ std::string ListItemText(const BackupEntry& entry) {
 
 TFormRestore::TFormRestore(RawRecord& raw, std::string folder) : raw_(raw), folder_(std::move(folder)) {}
 
-INT_PTR TFormRestore::ShowModal(HWND owner) { return ModalDialog::ShowModal(owner, kCaption, kDesign.client_width, kDesign.client_height); }
+INT_PTR TFormRestore::ShowModal(HWND owner) {
+    return ModalDialog::ShowModal(owner, kCaption, kDesign.client_width, kDesign.client_height);
+}
 
 HWND TFormRestore::OnCreate() {
     CreateControls();

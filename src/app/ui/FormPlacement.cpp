@@ -19,7 +19,8 @@ void ApplyFormLayout(HWND form, const FormLayout& layout, const FormFonts& fonts
         SendMessageA(label, WM_SETFONT, reinterpret_cast<WPARAM>(fonts[placed.font]), FALSE);
         PlaceLabel(label, placed.x, placed.y);
     }
-    for (const PlacedControl& placed : layout.controls) PlaceControl(GetDlgItem(form, placed.id), placed.rect, fonts[placed.font]);
+    for (const PlacedControl& placed : layout.controls)
+        PlaceControl(GetDlgItem(form, placed.id), placed.rect, fonts[placed.font]);
 }
 
 }  // namespace tv

@@ -96,7 +96,8 @@ std::vector<std::string> TextCollisions(const std::vector<Box>& boxes, SIZE clie
         if (r.left < 0 || r.top < 0 || r.left + r.width > client.cx || r.top + r.height > client.cy)
             found.push_back('"' + text.name + "\" leaves the client area");
         for (const Box& other : boxes)
-            if (&other != &text && Overlap(r, other.rect)) found.push_back('"' + text.name + "\" runs into \"" + other.name + '"');
+            if (&other != &text && Overlap(r, other.rect))
+                found.push_back('"' + text.name + "\" runs into \"" + other.name + '"');
     }
     return found;
 }

@@ -29,7 +29,9 @@ UINT DpiOf(HWND wnd) {
     return get ? get(wnd) : 0;
 }
 
-std::string FileName(const char* what, Dpi dpi) { return std::string(what) + "-" + std::to_string(dpi.Value()) + "dpi.bmp"; }
+std::string FileName(const char* what, Dpi dpi) {
+    return std::string(what) + "-" + std::to_string(dpi.Value()) + "dpi.bmp";
+}
 
 class DpiLayout : public testing::Test {
 protected:
@@ -74,7 +76,8 @@ TEST_F(DpiLayout, TheMainWindowIsItsDesignScaledToTheDpi) {
 TEST_F(DpiLayout, TheRestoreDialogAndItsList) {
     Start("dpi-restore");
     WriteWholeFile(program_->Folder() + "Robin_20050302_221530.reg",
-                   "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
+                   "REGEDIT4\r\n\r\n"
+                   "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
                    "\"Won\"=hex:39,00,00,00\r\n\r\n");
     HWND dialog = Open(mainfm::IdBtnRestore, restorefm::kCaption);
     ASSERT_NE(dialog, nullptr);

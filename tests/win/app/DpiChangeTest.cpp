@@ -285,7 +285,8 @@ TEST(DialogDpi, TheRestoreDialogScalesItsListAndItsItems) {
         ExpectRect(dialog, suggested);
         ExpectLaidOut(dialog, restorefm::kDesign, moved, &log);
         HWND list = GetDlgItem(dialog, restorefm::IdListBoxFiles);
-        EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), restorefm::ListItemHeight(moved, ExtentInOwnFont(list).cy));
+        EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0),
+                  restorefm::ListItemHeight(moved, ExtentInOwnFont(list).cy));
         EXPECT_GE(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), moved.Scale(13));
     }, [&] { form.ShowModal(nullptr); });
 }
@@ -300,7 +301,8 @@ TEST(DialogDpi, TheMessageBoxTakesTheMessageFontOfTheNewDpi) {
         // The box knows its size only once it has measured in the new font: the suggestion's size
         // is the system's guess, its place is kept.
         RECT suggested{60, 40, 360, 240};
-        SendMessageA(box, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()), reinterpret_cast<LPARAM>(&suggested));
+        SendMessageA(box, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
+                     reinterpret_cast<LPARAM>(&suggested));
         RECT now{};
         GetWindowRect(box, &now);
         EXPECT_EQ(now.left, 60);
