@@ -149,6 +149,16 @@ void ExpectRect(HWND wnd, const RECT& expected) {
     EXPECT_EQ(now.bottom, expected.bottom);
 }
 
+// The whole move of a designed form to dpi: the system's message, then the form where it was
+// suggested, laid out at dpi, every control told.
+void ExpectMovedTo(HWND form, const FormDesign& design, Dpi dpi) {
+    const FormLayout layout = LayOutForm(design, dpi);
+    const AfterParentLog log;
+    const RECT suggested = SendDpiChanged(form, dpi, {layout.client_width, layout.client_height});
+    ExpectRect(form, suggested);
+    ExpectLaidOut(form, design, dpi, &log);
+}
+
 class MainWindowDpi : public testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, StatisticsSubKey()); }
@@ -168,11 +178,7 @@ TEST_F(MainWindowDpi, ReLaysItselfOutAtTheNewDpiAndTakesTheSuggestedRectangle) {
     const Dpi first = DpiOfWindow(main);
     ExpectLaidOut(main, mainfm::kDesign, first);
     const Dpi moved = OtherDpi(main);
-    const FormLayout at_moved = LayOutForm(mainfm::kDesign, moved);
-    AfterParentLog log;
-    const RECT suggested = SendDpiChanged(main, moved, {at_moved.client_width, at_moved.client_height});
-    ExpectRect(main, suggested);
-    ExpectLaidOut(main, mainfm::kDesign, moved, &log);
+    ExpectMovedTo(main, mainfm::kDesign, moved);
 
     // A label written afterwards sizes itself in the new font.
     const std::uint8_t won[4] = {0x39, 0x30, 0, 0};  // 12345
@@ -185,11 +191,7 @@ TEST_F(MainWindowDpi, ReLaysItselfOutAtTheNewDpiAndTakesTheSuggestedRectangle) {
     EXPECT_EQ(RectInParent(won_label).left, moved.Scale(84));
 
     // And back.
-    const FormLayout at_first = LayOutForm(mainfm::kDesign, first);
-    AfterParentLog back_log;
-    const RECT back = SendDpiChanged(main, first, {at_first.client_width, at_first.client_height});
-    ExpectRect(main, back);
-    ExpectLaidOut(main, mainfm::kDesign, first, &back_log);
+    ExpectMovedTo(main, mainfm::kDesign, first);
 }
 
 TEST_F(MainWindowDpi, ASuggestionWithAFrameOfAnotherScaleStillGivesTheLayoutsClientArea) {
@@ -243,11 +245,7 @@ TEST(DialogDpi, TheAboutBoxScalesItsIconFontsAndTooltips) {
     WithModal(about::kCaption, [](HWND box) {
         ExpectLaidOut(box, aboutfm::kDesign, DpiOfWindow(box));
         const Dpi moved = OtherDpi(box);
-        const FormLayout layout = LayOutForm(aboutfm::kDesign, moved);
-        AfterParentLog log;
-        const RECT suggested = SendDpiChanged(box, moved, {layout.client_width, layout.client_height});
-        ExpectRect(box, suggested);
-        ExpectLaidOut(box, aboutfm::kDesign, moved, &log);
+        ExpectMovedTo(box, aboutfm::kDesign, moved);
         // The picture itself comes in the new size, not the old one stretched.
         HICON icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, aboutfm::IdImageIcon), STM_GETICON, 0, 0));
         ICONINFO info{};
@@ -279,11 +277,7 @@ TEST(DialogDpi, TheRestoreDialogScalesItsListAndItsItems) {
     TFormRestore form(raw, "C:\\no-such-folder\\");
     WithModal(restorefm::kCaption, [](HWND dialog) {
         const Dpi moved = OtherDpi(dialog);
-        const FormLayout layout = LayOutForm(restorefm::kDesign, moved);
-        AfterParentLog log;
-        const RECT suggested = SendDpiChanged(dialog, moved, {layout.client_width, layout.client_height});
-        ExpectRect(dialog, suggested);
-        ExpectLaidOut(dialog, restorefm::kDesign, moved, &log);
+        ExpectMovedTo(dialog, restorefm::kDesign, moved);
         HWND list = GetDlgItem(dialog, restorefm::IdListBoxFiles);
         EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0),
                   restorefm::ListItemHeight(moved, ExtentInOwnFont(list).cy));
