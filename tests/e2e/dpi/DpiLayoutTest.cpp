@@ -22,13 +22,6 @@
 namespace tv::e2e {
 namespace {
 
-UINT DpiOf(HWND wnd) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const auto get = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-    return get ? get(wnd) : 0;
-}
-
 std::string FileName(const char* what, Dpi dpi) {
     return std::string(what) + "-" + std::to_string(dpi.Value()) + "dpi.bmp";
 }
@@ -60,10 +53,8 @@ protected:
 
 TEST_F(DpiLayout, TheMainWindowIsItsDesignScaledToTheDpi) {
     Start("dpi-main");
-    // The program is laid out at the DPI the system gives its window, which must be this run's.
-    if (const UINT reported = DpiOf(main_)) {
-        EXPECT_EQ(static_cast<int>(reported), dpi_.Value());
-    }
+    // (Asked from this process, Wine 8 gives another process's window the DPI the desktop started
+    // with, not the one that process runs at: the layout itself tells the DPI the program used.)
     ExpectFormLaidOut(main_, mainfm::kDesign, dpi_, "main window");
     // The figures grow to the right (and the percentage to the left) without running into anything.
     ASSERT_TRUE(RegExeWriteFigures({-2147483647 - 1, 2147483647, 1000000, 999999, 123456, 0}));
