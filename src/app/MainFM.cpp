@@ -58,7 +58,7 @@ bool TMainForm::Create(int show_command) {
     wc.lpszClassName = kWindowClass;
     RegisterClassExA(&wc);
 
-    // Sized for the system's DPI; once the window is on its monitor it takes that one's (FormCreate).
+    // Sized for the system's DPI: once on its monitor the window takes that one's (WM_CREATE).
     const Dpi system = SystemDpi();
     const SIZE size = WindowSizeForClient(system.Scale(kDesign.client_width), system.Scale(kDesign.client_height),
                                           kWindowStyle, 0, system);
