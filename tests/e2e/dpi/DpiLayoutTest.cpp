@@ -18,6 +18,7 @@
 #include "e2e/driver/Files.h"
 #include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
+#include "win/button/ThemeSwitch.h"
 
 namespace tv::e2e {
 namespace {
@@ -62,6 +63,25 @@ TEST_F(DpiLayout, TheMainWindowIsItsDesignScaledToTheDpi) {
     ASSERT_TRUE(WaitUntil([&] { return DlgItemText(main_, mainfm::IdLblStreak) != "0"; }, 10000));
     ExpectFormLaidOut(main_, mainfm::kDesign, dpi_, "main window with long figures");
     SaveWindowScreenshot(main_, FileName("main-window", dpi_));
+}
+
+TEST_F(DpiLayout, TheMainWindowHasTheSameLayoutInBothLooks) {
+    // Whatever happens below, the tests after this one see the classic look.
+    struct ClassicAfterwards {
+        ~ClassicAfterwards() { testing_theme::SetVisualStyle(false); }
+    } classic_afterwards;
+    ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
+    for (bool themed : {false, true}) {
+        const std::string look = themed ? "themed" : "classic";
+        ASSERT_TRUE(testing_theme::SetVisualStyle(themed));
+        Start("dpi-main-" + look);
+        ASSERT_TRUE(WaitUntil([&] { return DlgItemText(main_, mainfm::IdLblWon) == "57"; }, 10000));
+        ExpectFormLaidOut(main_, mainfm::kDesign, dpi_, ("main window, " + look + " look").c_str());
+        BringToFront(main_);
+        Sleep(300);
+        SaveWindowScreenshot(main_, FileName(("main-window-" + look).c_str(), dpi_));
+        program_->Kill();
+    }
 }
 
 TEST_F(DpiLayout, TheRestoreDialogAndItsList) {
