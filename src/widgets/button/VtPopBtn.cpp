@@ -1,58 +1,18 @@
-// The popup button's window: class registration, the window procedure with its error boundary
-// and the object's lifetime, and the dispatch of each message to its handler.
+// The popup button's window: class registration (the program's one window procedure makes the
+// object and frees it) and the dispatch of each message to its handler.
 #include "widgets/button/VtPopBtn.h"
 
 #include <vsstyle.h>
 
 #include <cstdlib>
+#include <utility>
 
-#include "platform/GeneralError.h"
+#include "platform/WindowProcedure.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtPopBtnActionLink.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
-
-namespace {
-
-// The button object lives in the window's extra bytes; GWLP_USERDATA stays the user's.
-constexpr int kObjectSlot = 0;
-
-TCustomVtPopupButton* ObjectOf(HWND wnd) {
-    return reinterpret_cast<TCustomVtPopupButton*>(GetWindowLongPtrA(wnd, kObjectSlot));
-}
-
-}  // namespace
-
-TCustomVtPopupButton::HandlerScope::HandlerScope(TCustomVtPopupButton& button) : button_(button) {
-    ++button_.dispatch_depth_;
-}
-
-TCustomVtPopupButton::HandlerScope::~HandlerScope() {
-    // The last one out frees an object whose window went meanwhile.
-    if (--button_.dispatch_depth_ == 0 && button_.window_gone_) {
-        const std::unique_ptr<TCustomVtPopupButton> owned(&button_);
-    }
-}
-
-LRESULT CALLBACK VtPopupButtonWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto button = std::make_unique<TVtPopupButton>();
-        button->wnd_ = wnd;
-        SetWindowLongPtrA(wnd, kObjectSlot, reinterpret_cast<LONG_PTR>(button.release()));  // owned by the window
-        return DefWindowProcA(wnd, msg, wp, lp);
-    }
-    TCustomVtPopupButton* self = ObjectOf(wnd);
-    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-    const TCustomVtPopupButton::HandlerScope scope(*self);
-    try {
-        return self->HandleMessage(msg, wp, lp);
-    } catch (...) {
-        // As every window of the program: the General error box, and the button carries on.
-        ReportUnhandledException();
-        return 0;
-    }
-}
 
 UINT CancelPulldownMessage() {
     static const UINT message = RegisterWindowMessageA("Vt - Cancel pulldown menu");
@@ -67,8 +27,9 @@ void RegisterVtPopupButtonClass() {
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof(wc);
         wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = VtPopupButtonWndProc;
-        wc.cbWndExtra = sizeof(LONG_PTR);
+        // The button object lives in the window's extra bytes; GWLP_USERDATA stays the user's.
+        wc.lpfnWndProc = WindowProcedure<TVtPopupButton, ObjectMadeByProcedure>;
+        wc.cbWndExtra = kWindowObjectBytes;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kVtPopupButtonClass;
@@ -89,13 +50,16 @@ TCustomVtPopupButton* TCustomVtPopupButton::FromHandle(HWND wnd) {
     char name[32] = {};
     if (!wnd || !GetClassNameA(wnd, name, sizeof(name)) || lstrcmpA(name, kVtPopupButtonClass) != 0) return nullptr;
     if (GetWindowThreadProcessId(wnd, nullptr) != GetCurrentThreadId()) return nullptr;
-    return ObjectOf(wnd);
+    return WindowObject<TVtPopupButton>(wnd);
 }
 
-LRESULT TCustomVtPopupButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     const int x = static_cast<short>(LOWORD(lp));
     const int y = static_cast<short>(HIWORD(lp));
     switch (msg) {
+        case WM_NCCREATE:
+            wnd_ = wnd;
+            break;
         case WM_CREATE:
             return WMCreate();
         case WM_DESTROY:
@@ -239,10 +203,8 @@ void TCustomVtPopupButton::WMDestroy() {
 }
 
 LRESULT TCustomVtPopupButton::WMNcDestroy(WPARAM wp, LPARAM lp) {
-    HWND wnd = wnd_;
-    SetWindowLongPtrA(wnd, kObjectSlot, 0);
-    wnd_ = nullptr;
-    window_gone_ = true;  // freed when the outermost handler returns
+    // The window procedure frees the object when the outermost handler returns.
+    HWND wnd = std::exchange(wnd_, nullptr);
     return DefWindowProcA(wnd, WM_NCDESTROY, wp, lp);
 }
 

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "platform/WindowProcedure.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
@@ -11,12 +12,10 @@ namespace tv {
 // Private query: a themed control answers with its theme handle.
 inline constexpr UINT kVtGetThemeHandle = 0x0D5E;
 
-class TVtXPThemedControl {
+// Made by its window procedure when the window is created, freed after the window has gone.
+class TVtXPThemedControl : public WindowOwnedObject {
 public:
     TVtXPThemedControl() = default;
-    virtual ~TVtXPThemedControl() = default;
-    TVtXPThemedControl(const TVtXPThemedControl&) = delete;
-    TVtXPThemedControl& operator=(const TVtXPThemedControl&) = delete;
 
     HWND Handle() const { return wnd_; }
     bool UseXPThemes() const { return FUseXPThemes; }
