@@ -1,37 +1,25 @@
 #include "widgets/button/ArrangeContent.h"
 
+#include "platform/Rounding.h"
+
 namespace tv {
 
 LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width) {
     return {rect.Width() - arrow_width, rect.Height()};
 }
 
-namespace {
-
-// Rounded multiply-divide, as the platform's MulDiv.
-int MulDivRounded(int a, int b, int c) {
-    if (c == 0) return -1;
-    const long long p = static_cast<long long>(a) * b;
-    const long long half = (c > 0 ? c : -c) / 2;
-    const bool negative = (p < 0) != (c < 0);
-    const long long q = ((p < 0 ? -p : p) + half) / (c > 0 ? c : -c);
-    return static_cast<int>(negative ? -q : q);
-}
-
-}  // namespace
-
 bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
     // Two pixels less than the space, the other side in proportion: the picture keeps its shape.
     bool scaled = false;
     if (available.height < picture.height) {
         const int height = available.height - 2;
-        picture.width = MulDivRounded(picture.width, height, picture.height);
+        picture.width = MulDivRound(picture.width, height, picture.height);
         picture.height = height;
         scaled = true;
     }
     if (available.width < picture.width) {
         const int width = available.width - 2;
-        picture.height = MulDivRounded(picture.height, width, picture.width);
+        picture.height = MulDivRound(picture.height, width, picture.width);
         picture.width = width;
         scaled = true;
     }

@@ -9,7 +9,8 @@
 #include <utility>
 
 #include "platform/RuntimeLibrary.h"
-#include "widgets/button/GlyphRules.h"
+#include "platform/WideText.h"
+#include "widgets/button/AccessKey.h"
 
 namespace tv {
 
@@ -30,12 +31,7 @@ std::string WindowCaption(HWND wnd) {
     return text;
 }
 
-BSTR ToBstr(const std::string& text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-    return AllocBstr(wide.c_str());
-}
+BSTR ToBstr(const std::string& text) { return AllocBstr(AnsiToWide(text).c_str()); }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/WideText.h"
 #include "widgets/button/GlyphRules.h"
 #include "widgets/button/VtUxTheme.h"
 
@@ -12,14 +13,6 @@ namespace {
 std::unique_ptr<TVtGlyphCache<TVtGlyphList>>& CacheSlot() {
     static std::unique_ptr<TVtGlyphCache<TVtGlyphList>> cache;
     return cache;
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
 }
 
 BITMAP BitmapInfo(HBITMAP bitmap) {
@@ -287,7 +280,7 @@ RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, c
         } else {
             RECT measured{0, 0, avail.width, 0};
             if (by_theme) {
-                const std::wstring wide = Widen(caption);
+                const std::wstring wide = AnsiToWide(caption);
                 RECT extent{};
                 t.GetThemeTextExtent(style.theme, dc, style.part, style.state, wide.c_str(), -1, flags, &measured,
                                      &extent);
@@ -368,7 +361,7 @@ void TVtButtonGlyph::DrawCaption(HDC dc, const std::string& caption, RECT& rect,
             const DWORD across = style.alignment == 0 ? DT_LEFT : style.alignment == 1 ? DT_RIGHT : DT_CENTER;
             format = across | DT_VCENTER;
         }
-        const std::wstring wide = Widen(caption);
+        const std::wstring wide = AnsiToWide(caption);
         t.DrawThemeText(style.theme, dc, style.part, style.state, wide.c_str(), -1, format, 0, &rect);
         return;
     }
