@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "support/system/Folders.h"
 #include "widgets/html/GdiFontCache.h"
 #include "widgets/html/HTMLRender.h"
 #include "widgets/html/LinkCursor.h"
@@ -93,16 +94,6 @@ private:
     std::uint32_t* bits_ = nullptr;
 };
 
-// The build folder's artifacts folder, where the test run keeps pictures for a person.
-std::string ArtifactPath(const std::string& name) {
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    folder = folder.substr(0, folder.find_last_of("\\/") + 1) + "artifacts\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + name;
-}
-
 struct LineBox {
     int top = 0;
     const TVtHTMLBreakItem* line = nullptr;
@@ -154,7 +145,7 @@ TEST_F(HTMLRenderTest, PaintsEveryKindOfItem) {
     render.ParseText("<b>Bold</b> <a href=\"http://tally.example/\">link here</a><ul><li>item</ul><hr>H<sub>2</sub>O");
     const TVtHTMLData& data = render.Data;
     render.Paint(surface.dc(), {0, 0}, rect);
-    surface.Save(ArtifactPath("html_caption.bmp").c_str());
+    surface.Save((test::ArtifactsFolder() + "html_caption.bmp").c_str());
 
     // Outside the rectangle, and inside it away from the text, the background is untouched.
     EXPECT_EQ(surface.CountNot(kBackground, 0, 0, 260, 10), 0);
