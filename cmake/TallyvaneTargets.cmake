@@ -4,7 +4,8 @@
 #   tv_win_library(name SOURCES ... [DEPS ...] [LIBS ...])   Win32 code; Windows builds only
 #   tv_unit_test(name SOURCES ... [DEPS ...])           GoogleTest; natively and under Wine
 #   tv_win_test(name SOURCES ... [DEPS ...] [LIBS ...]) GoogleTest against the real Win32 API, under Wine
-#   tv_e2e_test(name [REAL_INPUT] SOURCES ... [DEPS ...])  drives Tallyvane.exe from outside, under Wine
+#   tv_e2e_test(name [REAL_INPUT] SOURCES ... [DEPS ...] [AT_DPI dpi...])  drives Tallyvane.exe from
+#                                                       outside, under Wine
 #
 # The Windows tests (win, e2e) get a main() that refuses to run outside the harness's throw-away
 # prefix. REAL_INPUT marks an end-to-end test that uses real mouse and keyboard input (label
@@ -91,12 +92,22 @@ function(tv_e2e_test name)
   endif()
   # WRAPPER: a script that prepares what the test needs outside Wine and runs it through the
   # harness, called with the Wine state, the test executable and a scratch folder of its own.
-  cmake_parse_arguments(A "REAL_INPUT" "TIMEOUT;WRAPPER" "SOURCES;DEPS" ${ARGN})
+  # AT_DPI: one run per display scale (ctest names name_at_<dpi>), the prefix's LogPixels set
+  # to it for the run and the value in TV_TEST_DPI.
+  cmake_parse_arguments(A "REAL_INPUT" "TIMEOUT;WRAPPER" "SOURCES;DEPS;AT_DPI" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE tv_e2e_driver ${A_DEPS} tv_guarded_test_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   add_dependencies(${name} Tallyvane)
-  if(A_WRAPPER)
+  set(tests ${name})
+  if(A_AT_DPI)
+    set(tests "")
+    foreach(dpi ${A_AT_DPI})
+      add_test(NAME ${name}_at_${dpi}
+               COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/at-dpi.sh ${TV_WINE_STATE} ${dpi} $<TARGET_FILE:${name}>)
+      list(APPEND tests ${name}_at_${dpi})
+    endforeach()
+  elseif(A_WRAPPER)
     add_test(NAME ${name} COMMAND ${A_WRAPPER} ${TV_WINE_STATE} $<TARGET_FILE:${name}>
                                   ${CMAKE_CURRENT_BINARY_DIR}/${name}-scratch)
     set_tests_properties(${name} PROPERTIES SKIP_RETURN_CODE 77)
@@ -110,8 +121,10 @@ function(tv_e2e_test name)
   if(A_REAL_INPUT)
     list(APPEND labels input)
   endif()
-  set_tests_properties(${name} PROPERTIES LABELS "${labels}" TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
-  _tv_wine_test_properties(${name})
+  foreach(test ${tests})
+    set_tests_properties(${test} PROPERTIES LABELS "${labels}" TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
+    _tv_wine_test_properties(${test})
+  endforeach()
 endfunction()
 
 function(tv_fuzz_target name)

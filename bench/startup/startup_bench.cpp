@@ -2,6 +2,7 @@
 // opens one empty window; both started alternately in the same run, medians compared. Both count
 // as shown when their window is visible and its thread answers a message (WM_GETTEXT), that is,
 // once the first painting is done.
+//   startup_bench.exe [runs] [dpi]   dpi: the display scale (LogPixels) both programs start at
 #include <windows.h>
 
 #include <algorithm>
@@ -86,6 +87,35 @@ double Median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// The display scale of programs started from now on; put back as it was when the run ends.
+class DisplayScale {
+public:
+    explicit DisplayScale(DWORD dpi) {
+        if (RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key_,
+                            nullptr) != ERROR_SUCCESS)
+            return;
+        DWORD size = sizeof(before_);
+        had_value_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr, reinterpret_cast<BYTE*>(&before_), &size) ==
+                     ERROR_SUCCESS;
+        RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+    }
+    ~DisplayScale() {
+        if (!key_) return;
+        if (had_value_)
+            RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&before_), sizeof(before_));
+        else
+            RegDeleteValueA(key_, "LogPixels");
+        RegCloseKey(key_);
+    }
+    DisplayScale(const DisplayScale&) = delete;
+    DisplayScale& operator=(const DisplayScale&) = delete;
+
+private:
+    HKEY key_ = nullptr;
+    DWORD before_ = 0;
+    bool had_value_ = false;
+};
+
 void WriteFigure(HKEY key, const char* name, DWORD value) {
     RegSetValueExA(key, name, 0, REG_BINARY, reinterpret_cast<const BYTE*>(&value), 4);
 }
@@ -95,6 +125,8 @@ void WriteFigure(HKEY key, const char* name, DWORD value) {
 int main(int argc, char** argv) {
     tv::test::RequireThrowAwayPrefix();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+    const int dpi = argc > 2 ? std::atoi(argv[2]) : 96;
+    DisplayScale scale(static_cast<DWORD>(dpi));
     HKEY key = nullptr;
     RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell", 0, nullptr,
                     0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
@@ -117,7 +149,7 @@ int main(int argc, char** argv) {
         }));
     }
     const double a = Median(app), b = Median(base);
-    std::printf("start-up to figures shown, median of %d: Tallyvane %.1f ms, empty window %.1f ms, ratio %.2f\n", runs,
-                a, b, b > 0 ? a / b : 0.0);
+    std::printf("start-up to figures shown at %d dpi, median of %d: Tallyvane %.1f ms, empty window %.1f ms, ratio %.2f\n",
+                dpi, runs, a, b, b > 0 ? a / b : 0.0);
     return 0;
 }
