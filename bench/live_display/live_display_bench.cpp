@@ -16,11 +16,8 @@
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
 #include "support/guard/ThrowAwayPrefix.h"
-#include "support/system/Folders.h"
 
 using namespace tv::e2e;
-using tv::test::BuildFolder;
-using tv::test::ScratchFolder;
 using Clock = std::chrono::steady_clock;
 
 namespace {

@@ -17,12 +17,9 @@
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Screenshot.h"
-#include "support/system/Folders.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::aboutfm;
 

@@ -8,12 +8,9 @@
 
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "support/system/Folders.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 int MainWindowCount() {
     int n = 0;

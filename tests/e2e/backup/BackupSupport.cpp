@@ -6,8 +6,6 @@
 
 namespace tv::e2e {
 
-using namespace tv::test;
-
 namespace {
 
 std::string Hex(std::int32_t value) {

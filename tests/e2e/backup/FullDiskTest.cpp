@@ -18,13 +18,10 @@
 #include "platform/Handles.h"
 #include "shared/WorkedExample.h"
 #include "support/fulldisk/FullDisk.h"
-#include "support/system/Folders.h"
 #include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::mainfm;
 

@@ -12,13 +12,10 @@
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Screenshot.h"
 #include "platform/Handles.h"
-#include "support/system/Folders.h"
 #include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::restorefm;
 

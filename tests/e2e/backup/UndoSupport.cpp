@@ -9,11 +9,8 @@
 
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "support/system/Folders.h"
 
 namespace tv::e2e {
-
-using namespace tv::test;
 
 namespace {
 

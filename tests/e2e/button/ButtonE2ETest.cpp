@@ -7,14 +7,11 @@
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Screenshot.h"
-#include "support/system/Folders.h"
 #include "support/system/Registry.h"
 #include "win/button/ThemeSwitch.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::mainfm;
 

@@ -7,15 +7,20 @@
 #include <string>
 #include <vector>
 
+#include "support/system/Folders.h"
 #include "support/system/Processes.h"
 
 namespace tv::e2e {
 
+// The general helpers the driver builds on (waiting, processes, folders) are words of every
+// end-to-end test too.
+using namespace tv::test;
+
 // Tallyvane.exe (or another program) copied into a folder of its own, started and ended by the
 // test, and the program's main window found.
-class Program : public test::Program {
+class Program : public test::ProgramCopy {
 public:
-    using test::Program::Program;
+    using test::ProgramCopy::ProgramCopy;
     // The program's main window (class TMainForm), once it is visible.
     HWND MainWindow(int timeout_ms = 10000) const;
 };

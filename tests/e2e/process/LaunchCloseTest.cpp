@@ -9,12 +9,9 @@
 #include "app/MainFMIds.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "support/system/Folders.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::mainfm;
 

@@ -6,13 +6,10 @@
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/stats/Figures.h"
-#include "support/system/Folders.h"
 #include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::mainfm;
 

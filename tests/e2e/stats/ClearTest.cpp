@@ -11,13 +11,10 @@
 #include "e2e/driver/Screenshot.h"
 #include "e2e/stats/Figures.h"
 #include "platform/Handles.h"
-#include "support/system/Folders.h"
 #include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {
-
-using namespace tv::test;
 
 using namespace tv::mainfm;
 

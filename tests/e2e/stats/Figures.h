@@ -33,11 +33,11 @@ inline const Shown kShown57 = {"57", "43", "57%", "9", "6", "3 wins", "2"};
 inline const Shown kShownNothing = {"0", "0", "0%", "0", "0", "0", "0"};
 
 // 120 won, 80 lost, 11 and 4, a losing streak of 2: "60%", "2 losses", 3 more wins needed.
-inline const test::GameFigures k120 = {120, 80, 11, 4, 2, 0};
+inline const GameFigures k120 = {120, 80, 11, 4, 2, 0};
 inline const Shown kShown120 = {"120", "80", "60%", "11", "4", "2 losses", "3"};
 
 inline bool WaitForFigures(HWND main, const Shown& expected, int timeout_ms = 5000) {
-    return test::WaitUntil([&] { return ReadFigures(main) == expected; }, timeout_ms);
+    return WaitUntil([&] { return ReadFigures(main) == expected; }, timeout_ms);
 }
 
 }  // namespace tv::e2e

@@ -18,20 +18,20 @@ bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
     }
 }
 
-Program::Program(const std::string& folder, const std::string& file_name, const std::string& source)
+ProgramCopy::ProgramCopy(const std::string& folder, const std::string& file_name, const std::string& source)
     : folder_(folder), path_(folder + file_name) {
     const std::string from = source.empty() ? BuildFolder() + "Tallyvane.exe" : source;
     CreateDirectoryA(folder.c_str(), nullptr);
     CopyFileA(from.c_str(), path_.c_str(), FALSE);
 }
 
-Program::~Program() {
+ProgramCopy::~ProgramCopy() {
     Kill();
     if (pi_.hProcess) CloseHandle(pi_.hProcess);
     if (pi_.hThread) CloseHandle(pi_.hThread);
 }
 
-bool Program::Start(const std::string& arguments) {
+bool ProgramCopy::Start(const std::string& arguments) {
     std::string cmd = "\"" + path_ + "\"" + (arguments.empty() ? "" : " " + arguments);
     // Standard handles on NUL: under Wine a child otherwise keeps the test's output pipe open, and
     // so does any process it spawns (the virtual desktop), which keeps the test run waiting.
@@ -53,19 +53,19 @@ bool Program::Start(const std::string& arguments) {
     return started;
 }
 
-bool Program::WaitForExit(int timeout_ms) {
+bool ProgramCopy::WaitForExit(int timeout_ms) {
     return pi_.hProcess && WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
 }
 
-bool Program::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
+bool ProgramCopy::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
 
-DWORD Program::ExitCode() const {
+DWORD ProgramCopy::ExitCode() const {
     DWORD code = 0;
     if (pi_.hProcess) GetExitCodeProcess(pi_.hProcess, &code);
     return code;
 }
 
-void Program::Kill() {
+void ProgramCopy::Kill() {
     if (Running()) {
         TerminateProcess(pi_.hProcess, 1);
         WaitForSingleObject(pi_.hProcess, 5000);

@@ -12,14 +12,14 @@ namespace tv::test {
 bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 5000);
 
 // A copy of Tallyvane.exe (or another program) in a folder of its own, started and ended by the test.
-class Program {
+class ProgramCopy {
 public:
     // Copies source (default: the built Tallyvane.exe) to folder\file_name.
-    Program(const std::string& folder, const std::string& file_name = "Tallyvane.exe",
-            const std::string& source = "");
-    ~Program();
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
+    ProgramCopy(const std::string& folder, const std::string& file_name = "Tallyvane.exe",
+                const std::string& source = "");
+    ~ProgramCopy();
+    ProgramCopy(const ProgramCopy&) = delete;
+    ProgramCopy& operator=(const ProgramCopy&) = delete;
 
     bool Start(const std::string& arguments = "");
     DWORD Pid() const { return pi_.dwProcessId; }

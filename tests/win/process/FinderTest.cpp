@@ -17,7 +17,7 @@ namespace tv {
 namespace {
 
 using test::BuildFolder;
-using test::Program;
+using Program = test::ProgramCopy;
 using test::ScratchFolder;
 
 std::string StandIn() { return BuildFolder() + "FreeCellStandIn.exe"; }
