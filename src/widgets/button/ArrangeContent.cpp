@@ -8,17 +8,26 @@ LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width) {
     return {rect.Width() - arrow_width, rect.Height()};
 }
 
-bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
-    // Two pixels less than the space, the other side in proportion: the picture keeps its shape.
+namespace {
+
+// Margin and Spacing of -1 share what is left; any other value is a measure at 96 dpi.
+int ScaledUnlessShared(int value, Dpi dpi) { return value == -1 ? -1 : dpi.Scale(value); }
+
+}  // namespace
+
+bool ShrinkPicture(LayoutSize available, LayoutSize& picture, Dpi dpi) {
+    // Two pixels (at 96 dpi) less than the space, the other side in proportion: the picture keeps
+    // its shape.
+    const int gap = dpi.Scale(2);
     bool scaled = false;
     if (available.height < picture.height) {
-        const int height = available.height - 2;
+        const int height = available.height - gap;
         picture.width = MulDivRound(picture.width, height, picture.height);
         picture.height = height;
         scaled = true;
     }
     if (available.width < picture.width) {
-        const int width = available.width - 2;
+        const int width = available.width - gap;
         picture.height = MulDivRound(picture.height, width, picture.width);
         picture.width = width;
         scaled = true;
@@ -27,10 +36,12 @@ bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
 }
 
 ContentPlacement PlaceContent(const ContentRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
-                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset) {
+                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset, Dpi dpi) {
     ContentPlacement out;
     const LayoutSize avail = AvailableContentSize(rect, arrow_width);
-    out.scaled = ShrinkPicture(avail, picture);
+    out.scaled = ShrinkPicture(avail, picture, dpi);
+    margin = ScaledUnlessShared(margin, dpi);
+    spacing = ScaledUnlessShared(spacing, dpi);
     out.picture_size = picture;
 
     LayoutPoint pic, cap;

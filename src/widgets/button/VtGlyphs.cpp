@@ -294,7 +294,7 @@ RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, c
         }
     }
     const ContentPlacement p =
-        PlaceContent(r, arrow_width, picture, text, layout, margin, spacing, {offset.x, offset.y});
+        PlaceContent(r, arrow_width, picture, text, layout, margin, spacing, {offset.x, offset.y}, style.dpi);
     scaled_ = p.scaled;
     scaled_size_ = p.picture_size;
     picture_position = {p.picture.x, p.picture.y};
@@ -368,33 +368,20 @@ void TVtButtonGlyph::DrawCaption(HDC dc, const std::string& caption, RECT& rect,
     const UINT format = DT_END_ELLIPSIS | DT_VCENTER | DT_CENTER | (style.multi_line ? 0u : DT_SINGLELINE);
     if (state == psDisabled) {
         RECT moved = rect;
-        OffsetRect(&moved, 1, 1);
+        OffsetRect(&moved, style.metrics.relief_offset, style.metrics.relief_offset);
         DrawCaptionText(dc, caption, moved, format, GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawCaptionText(dc, caption, rect, format, GetSysColor(COLOR_BTNSHADOW));
         return;
     }
-    switch (style.effect) {
-        case tdtNormal:
-            DrawCaptionText(dc, caption, rect, format, style.font_colour);
-            InflateRect(&rect, 1, 1);
-            break;
-        case tdtShadowed: {
-            RECT moved = rect;
-            OffsetRect(&moved, 2, 2);
-            DrawCaptionText(dc, caption, moved, format, GetSysColor(COLOR_BTNSHADOW));
-            DrawCaptionText(dc, caption, rect, format, style.font_colour);
-            InflateRect(&rect, 3, 3);
-            break;
-        }
-        case tdtRaised: {
-            RECT moved = rect;
-            OffsetRect(&moved, -1, -1);
-            DrawCaptionText(dc, caption, moved, format, GetSysColor(COLOR_BTNHIGHLIGHT));
-            DrawCaptionText(dc, caption, rect, format, style.font_colour);
-            InflateRect(&rect, 2, 2);
-            break;
-        }
+    const TextEffectPlace effect = PlaceTextEffect(style.effect, style.metrics);
+    if (style.effect != tdtNormal) {
+        RECT moved = rect;
+        OffsetRect(&moved, effect.dx, effect.dy);
+        const int copy_colour = style.effect == tdtShadowed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
+        DrawCaptionText(dc, caption, moved, format, GetSysColor(copy_colour));
     }
+    DrawCaptionText(dc, caption, rect, format, style.font_colour);
+    InflateRect(&rect, effect.grow, effect.grow);
 }
 
 }  // namespace tv
