@@ -7,10 +7,17 @@
 #include <cstdlib>
 #include <utility>
 
+#include "platform/WindowDpi.h"
 #include "platform/WindowProcedure.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtPopBtnActionLink.h"
 #include "widgets/button/VtUxTheme.h"
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+// Sent to the children of a per-monitor aware window after it handled WM_DPICHANGED; the headers
+// give it only to programs built for Windows 10 and later.
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace tv {
 
@@ -76,8 +83,13 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
         case WM_ERASEBKGND:
             return 1;  // everything is painted in one transfer
         case WM_SETFONT:
+            // A window sets the font made for its DPI: the moment to take the DPI again.
             font_ = reinterpret_cast<HFONT>(wp);
+            TakeDpi(false);
             if (LOWORD(lp)) Invalidate();
+            return 0;
+        case WM_DPICHANGED_AFTERPARENT:
+            TakeDpi(true);
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_);
@@ -190,6 +202,7 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
 }
 
 LRESULT TCustomVtPopupButton::WMCreate() {
+    TakeDpi(false);
     ThemedWindowCreated();
     FIsActive = FDefault;
     FMultiLine = !FIsHTML && Caption().find("\r\n") != std::string::npos;
@@ -238,9 +251,46 @@ LRESULT TCustomVtPopupButton::WMGetObject(WPARAM wp, LPARAM lp) {
     return result ? result : DefWindowProcA(wnd_, WM_GETOBJECT, wp, lp);
 }
 
+void TCustomVtPopupButton::TakeDpi(bool display_scale_changed) {
+    const Dpi dpi = DpiOfWindow(wnd_);
+    if (dpi == dpi_ && !display_scale_changed && metrics_taken_) return;
+    dpi_ = dpi;
+    metrics_taken_ = true;
+    FMetrics = ButtonMetricsAt(dpi);
+    logic_.SetDpi(dpi);
+    if (FHTMLRender) FHTMLRender->SetDpi(dpi);
+    // What was made for the old DPI is made again: the theme's parts and metrics, the fallback
+    // font (when next needed), the glyph's state images and the off-screen bitmap.
+    if (IsThemed()) {
+        CloseThemeHandle();
+        OpenThemeHandle();
+    }
+    FDefaultFont.reset();
+    glyph_.Invalidate();
+    paint_dc_.reset();
+    paint_bitmap_.reset();
+    paint_size_ = {};
+    UpdateArrowWidth();
+    Invalidate();
+}
+
+HFONT TCustomVtPopupButton::FontInUse() {
+    if (font_) return font_;
+    // The stock GUI font is the system's, made for the system's DPI: the button draws with a copy
+    // of its own at its window's DPI, and never deletes the stock one.
+    if (!FDefaultFont) {
+        LOGFONTA stock{};
+        if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock)) {
+            stock.lfHeight = MulDivRound(stock.lfHeight, dpi_.Value(), SystemDpi().Value());
+            FDefaultFont.reset(CreateFontIndirectA(&stock));
+        }
+    }
+    return FDefaultFont ? FDefaultFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 void TCustomVtPopupButton::OpenThemeHandle() {
     TVtButtonControl::OpenThemeHandle();
-    FArrowThemeHandle = OpenTheme(wnd_, L"COMBOBOX");
+    FArrowThemeHandle = OpenTheme(wnd_, L"COMBOBOX", dpi_);
     UpdateArrowWidth();
 }
 
@@ -251,10 +301,12 @@ void TCustomVtPopupButton::CloseThemeHandle() {
 }
 
 void TCustomVtPopupButton::UpdateArrowWidth() {
-    FArrowWidth = 13;
+    FArrowWidth = FMetrics.arrow_width;
     if (UseArrow() && FArrowThemeHandle) {
+        // The theme's own drop-down part at the button's DPI, as a combo box there would have it.
         SIZE size{};
-        const HRESULT hr = GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size);
+        const HRESULT hr =
+            GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size, dpi_);
         if (SUCCEEDED(hr)) FArrowWidth = size.cx;
     }
     logic_.SetArrowWidth(FArrowWidth);

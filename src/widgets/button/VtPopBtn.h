@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "widgets/button/ButtonMetrics.h"
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/PullDownPlacement.h"
 #include "widgets/button/VtBtnCtl.h"
@@ -206,6 +207,11 @@ private:
     LRESULT WMGetState() const;
     LRESULT WMGetObject(WPARAM wp, LPARAM lp);
     void UpdateArrowWidth();
+    // Takes the DPI of the window's monitor and, when it changed (or the display scale did),
+    // rescales the measures and makes again what was made for the old one; then repaints.
+    void TakeDpi(bool display_scale_changed);
+    // The font set by the window, else the stock GUI font at the button's DPI.
+    HFONT FontInUse();
 
     // Input (VtPopBtnInput.cpp).
     LRESULT WMGetDlgCode(const MSG* msg);
@@ -306,7 +312,11 @@ private:
     UniqueBitmap FBackground, FDownBackground;
     bool FBackgroundDrawBorder = false;
     UniqueTheme FArrowThemeHandle;
-    int FArrowWidth = 13;
+    ButtonMetrics FMetrics;
+    bool metrics_taken_ = false;
+    int FArrowWidth = FMetrics.arrow_width;
+    // The font drawn with until a window sets one: the stock GUI font at the button's DPI.
+    UniqueFont FDefaultFont;
     HCURSOR FCursor = nullptr;
     bool FIsActive = false;
     bool FMultiLine = false;

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "platform/Dpi.h"
 #include "platform/WindowProcedure.h"
 #include "widgets/button/VtUxTheme.h"
 
@@ -22,6 +23,9 @@ public:
     virtual void SetUseXPThemes(bool value);
     HTHEME ThemeHandle() const { return FThemeHandle.get(); }
     bool IsThemed() const { return FUseXPThemes && FThemeHandle; }
+    // The DPI of the window's monitor, taken when the window learns it (creation, a new font, a
+    // changed display scale); the theme handles are opened for it.
+    Dpi CurrentDpi() const { return dpi_; }
 
 protected:
     virtual const wchar_t* ThemeClassName() const = 0;
@@ -35,6 +39,7 @@ protected:
 
     HWND wnd_ = nullptr;
     bool destroying_ = false;
+    Dpi dpi_;
 
 private:
     bool FUseXPThemes = true;
