@@ -13,12 +13,6 @@
 #include "widgets/button/VtPopBtnActionLink.h"
 #include "widgets/button/VtUxTheme.h"
 
-#ifndef WM_DPICHANGED_AFTERPARENT
-// Sent to the children of a per-monitor aware window after it handled WM_DPICHANGED; the headers
-// give it only to programs built for Windows 10 and later.
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
-
 namespace tv {
 
 UINT CancelPulldownMessage() {
