@@ -3,7 +3,8 @@
 #   tv_core_library(name SOURCES ... [DEPS ...])        no <windows.h>; built by every preset
 #   tv_win_library(name SOURCES ... [DEPS ...] [LIBS ...])   Win32 code; Windows builds only
 #   tv_unit_test(name SOURCES ... [DEPS ...])           GoogleTest; natively and under Wine
-#   tv_win_test(name SOURCES ... [DEPS ...] [LIBS ...]) GoogleTest against the real Win32 API, under Wine
+#   tv_win_test(name SOURCES ... [DEPS ...] [LIBS ...] [AT_DPI dpi...])  GoogleTest against the
+#                                                       real Win32 API, under Wine
 #   tv_e2e_test(name [REAL_INPUT] SOURCES ... [DEPS ...] [AT_DPI dpi...])  drives Tallyvane.exe from
 #                                                       outside, under Wine
 #
@@ -73,17 +74,30 @@ function(tv_win_test name)
   if(NOT TV_TESTS OR NOT TV_WINDOWS)
     return()
   endif()
-  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS;LIBS" ${ARGN})
+  # AT_DPI: one run per display scale, as for the end-to-end tests (names name_at_<dpi>).
+  cmake_parse_arguments(A "" "TIMEOUT" "SOURCES;DEPS;LIBS;AT_DPI" ${ARGN})
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_DEPS} ${A_LIBS} tv_guarded_test_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-  add_test(NAME ${name} COMMAND ${name})
+  set(tests ${name})
+  if(A_AT_DPI)
+    set(tests "")
+    foreach(dpi ${A_AT_DPI})
+      add_test(NAME ${name}_at_${dpi}
+               COMMAND ${CMAKE_SOURCE_DIR}/tests/harness/at-dpi.sh ${TV_WINE_STATE} ${dpi} $<TARGET_FILE:${name}>)
+      list(APPEND tests ${name}_at_${dpi})
+    endforeach()
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   if(NOT A_TIMEOUT)
     set(A_TIMEOUT 600)
   endif()
   # The registry, the desktop and the program folder are shared within one prefix: one at a time.
-  set_tests_properties(${name} PROPERTIES LABELS win TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
-  _tv_wine_test_properties(${name})
+  foreach(test ${tests})
+    set_tests_properties(${test} PROPERTIES LABELS win TIMEOUT ${A_TIMEOUT} RUN_SERIAL ON)
+    _tv_wine_test_properties(${test})
+  endforeach()
 endfunction()
 
 function(tv_e2e_test name)

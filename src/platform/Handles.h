@@ -78,15 +78,27 @@ template <typename T>
 class UniqueCom {
 public:
     UniqueCom() = default;
+    // Takes over a reference the caller holds (no AddRef).
+    explicit UniqueCom(T* p) : p_(p) {}
     ~UniqueCom() { reset(); }
     UniqueCom(const UniqueCom&) = delete;
     UniqueCom& operator=(const UniqueCom&) = delete;
+    UniqueCom(UniqueCom&& o) noexcept : p_(std::exchange(o.p_, nullptr)) {}
+    UniqueCom& operator=(UniqueCom&& o) noexcept {
+        if (this != &o) {
+            reset();
+            p_ = std::exchange(o.p_, nullptr);
+        }
+        return *this;
+    }
     T* get() const { return p_; }
     T* operator->() const { return p_; }
     explicit operator bool() const { return p_ != nullptr; }
     void reset() {
         if (p_) std::exchange(p_, nullptr)->Release();
     }
+    // Hands the reference to the caller (an out-parameter of a COM method).
+    T* release() { return std::exchange(p_, nullptr); }
     // For out-parameters of API calls: releases what is held, then exposes the slot.
     T** put() {
         reset();

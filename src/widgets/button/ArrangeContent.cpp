@@ -1,5 +1,7 @@
 #include "widgets/button/ArrangeContent.h"
 
+#include "platform/Rounding.h"
+
 namespace tv {
 
 LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width) {
@@ -8,30 +10,25 @@ LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width) {
 
 namespace {
 
-// Rounded multiply-divide, as the platform's MulDiv.
-int MulDivRounded(int a, int b, int c) {
-    if (c == 0) return -1;
-    const long long p = static_cast<long long>(a) * b;
-    const long long half = (c > 0 ? c : -c) / 2;
-    const bool negative = (p < 0) != (c < 0);
-    const long long q = ((p < 0 ? -p : p) + half) / (c > 0 ? c : -c);
-    return static_cast<int>(negative ? -q : q);
-}
+// Margin and Spacing of -1 share what is left; any other value is a measure at 96 dpi.
+int ScaledUnlessShared(int value, Dpi dpi) { return value == -1 ? -1 : dpi.Scale(value); }
 
 }  // namespace
 
-bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
-    // Two pixels less than the space, the other side in proportion: the picture keeps its shape.
+bool ShrinkPicture(LayoutSize available, LayoutSize& picture, Dpi dpi) {
+    // Two pixels (at 96 dpi) less than the space, the other side in proportion: the picture keeps
+    // its shape.
+    const int gap = dpi.Scale(2);
     bool scaled = false;
     if (available.height < picture.height) {
-        const int height = available.height - 2;
-        picture.width = MulDivRounded(picture.width, height, picture.height);
+        const int height = available.height - gap;
+        picture.width = MulDivRound(picture.width, height, picture.height);
         picture.height = height;
         scaled = true;
     }
     if (available.width < picture.width) {
-        const int width = available.width - 2;
-        picture.height = MulDivRounded(picture.height, width, picture.width);
+        const int width = available.width - gap;
+        picture.height = MulDivRound(picture.height, width, picture.width);
         picture.width = width;
         scaled = true;
     }
@@ -39,10 +36,12 @@ bool ShrinkPicture(LayoutSize available, LayoutSize& picture) {
 }
 
 ContentPlacement PlaceContent(const ContentRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
-                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset) {
+                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset, Dpi dpi) {
     ContentPlacement out;
     const LayoutSize avail = AvailableContentSize(rect, arrow_width);
-    out.scaled = ShrinkPicture(avail, picture);
+    out.scaled = ShrinkPicture(avail, picture, dpi);
+    margin = ScaledUnlessShared(margin, dpi);
+    spacing = ScaledUnlessShared(spacing, dpi);
     out.picture_size = picture;
 
     LayoutPoint pic, cap;

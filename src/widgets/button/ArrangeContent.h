@@ -1,6 +1,8 @@
 #pragma once
 // Where a button's picture and caption go for the four layouts with Margin and Spacing.
-// Measuring is the caller's job; this is the arithmetic alone.
+// Measuring is the caller's job; this is the arithmetic alone. Margin and Spacing are given at
+// 96 dpi and scale with the button's DPI; the measured sizes are pixels already.
+#include "platform/Dpi.h"
 
 namespace tv {
 
@@ -27,7 +29,7 @@ struct LayoutPoint {
 LayoutSize AvailableContentSize(const ContentRect& rect, int arrow_width);
 
 // Shrinks a picture that does not fit; true when it had to.
-bool ShrinkPicture(LayoutSize available, LayoutSize& picture);
+bool ShrinkPicture(LayoutSize available, LayoutSize& picture, Dpi dpi);
 
 struct ContentPlacement {
     LayoutPoint picture;
@@ -36,8 +38,9 @@ struct ContentPlacement {
     LayoutSize picture_size;  // after shrinking
 };
 
-// picture: the picture's size before shrinking, (0, 0) for none; caption: the measured caption size.
+// picture: the picture's size before shrinking, (0, 0) for none; caption: the measured caption size;
+// margin and spacing: -1 for "share what is left", else pixels at 96 dpi.
 ContentPlacement PlaceContent(const ContentRect& rect, int arrow_width, LayoutSize picture, LayoutSize caption,
-                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset);
+                              TButtonLayout layout, int margin, int spacing, LayoutPoint offset, Dpi dpi);
 
 }  // namespace tv

@@ -11,8 +11,14 @@ PressOutcome RepaintIf(bool changed) { return changed ? PressOutcome::RepaintLat
 
 }  // namespace
 
+void PopupButtonLogic::SetDpi(Dpi dpi) {
+    const ButtonMetrics m = ButtonMetricsAt(dpi);
+    press_band_ = m.press_band;
+    flat_press_band_ = m.flat_press_band;
+}
+
 bool PopupButtonLogic::InPressArrowZone(int x, int width) const {
-    const int band = flat_ ? 11 : 15;
+    const int band = flat_ ? flat_press_band_ : press_band_;
     return x >= width - band && x <= width;
 }
 

@@ -6,6 +6,8 @@
 // press ends, whichever way it ends.
 #include <cstdint>
 
+#include "platform/Dpi.h"
+#include "widgets/button/ButtonMetrics.h"
 #include "widgets/button/PressOutcome.h"
 
 namespace tv {
@@ -26,6 +28,8 @@ public:
     // ArrowWidth, for hover tracking and dragging (presses and releases use the fixed band).
     int ArrowWidth() const { return arrow_width_; }
     void SetArrowWidth(int value) { arrow_width_ = value; }
+    // The DPI the fixed band of presses and releases scales with.
+    void SetDpi(Dpi dpi);
     bool AllowAllUp() const { return allow_all_up_; }
     void SetAllowAllUp(bool value) { allow_all_up_ = value; }
     int GroupIndex() const { return group_index_; }
@@ -47,7 +51,8 @@ public:
     bool HoldsCapture() const { return holds_capture_; }
     // A switch that is down, or held or latched.
     bool LooksDown() const { return (down_ && is_switch_) || state_ == psPressed || state_ == psLatched; }
-    // The fixed arrow band used for presses and releases: the last 11 (flat) or 15 pixels, both ends in.
+    // The fixed arrow band used for presses and releases: the last 11 (flat) or 15 pixels at 96 dpi,
+    // both ends in.
     bool InPressArrowZone(int x, int width) const;
 
     // The Down setter. Going down wants the group told.
@@ -110,7 +115,9 @@ private:
 
     bool flat_ = false;
     bool use_arrow_ = false;
-    int arrow_width_ = 13;
+    int arrow_width_ = ButtonMetrics{}.arrow_width;
+    int press_band_ = ButtonMetrics{}.press_band;
+    int flat_press_band_ = ButtonMetrics{}.flat_press_band;
     bool allow_all_up_ = false;
     int group_index_ = 0;
     bool is_switch_ = false;

@@ -6,9 +6,11 @@
 #include <atomic>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "platform/RuntimeLibrary.h"
-#include "widgets/button/GlyphRules.h"
+#include "platform/WideText.h"
+#include "widgets/button/AccessKey.h"
 
 namespace tv {
 
@@ -29,20 +31,14 @@ std::string WindowCaption(HWND wnd) {
     return text;
 }
 
-BSTR ToBstr(const std::string& text) {
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n > 0 ? n : 1), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), n);
-    return AllocBstr(wide.c_str());
-}
+BSTR ToBstr(const std::string& text) { return AllocBstr(AnsiToWide(text).c_str()); }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 // Forwards every call to the system's client object except those that make it a push button.
 class ButtonAccessible final : public IAccessible {
 public:
-    ButtonAccessible(HWND wnd, IAccessible* base) : wnd_(wnd), base_(base) {}
-    ~ButtonAccessible() { base_->Release(); }
+    ButtonAccessible(HWND wnd, UniqueCom<IAccessible> base) : wnd_(wnd), base_(std::move(base)) {}
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
         if (!out) return E_POINTER;
@@ -158,23 +154,19 @@ public:
 
 private:
     HWND wnd_;
-    IAccessible* base_;
+    const UniqueCom<IAccessible> base_;
     std::atomic<ULONG> refs_{1};
 };
 
 }  // namespace
 
-long CreateButtonAccessible(HWND button, IAccessible** out) {
-    if (!out) return E_POINTER;
-    *out = nullptr;
-    IAccessible* base = nullptr;
+UniqueCom<IAccessible> CreateButtonAccessible(HWND button) {
     const auto create = Oleacc<decltype(&CreateStdAccessibleObject)>("CreateStdAccessibleObject");
-    if (!create) return E_NOTIMPL;
-    const HRESULT hr = create(button, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&base));
-    if (FAILED(hr) || !base) return FAILED(hr) ? hr : E_FAIL;
-    auto object = std::make_unique<ButtonAccessible>(button, base);
-    *out = object.release();  // owned by its reference count from here
-    return S_OK;
+    if (!create) return {};
+    UniqueCom<IAccessible> base;
+    if (FAILED(create(button, OBJID_CLIENT, IID_IAccessible, base.put_void())) || !base) return {};
+    auto object = std::make_unique<ButtonAccessible>(button, std::move(base));
+    return UniqueCom<IAccessible>(object.release());  // its reference count owns it from here
 }
 
 namespace {
@@ -185,15 +177,15 @@ bool CanHandOverAccessible(HWND button) {
     const auto to_lresult = Oleacc<decltype(&LresultFromObject)>("LresultFromObject");
     const auto from_lresult = Oleacc<decltype(&ObjectFromLresult)>("ObjectFromLresult");
     if (!to_lresult || !from_lresult) return false;
-    IAccessible* probe = nullptr;
-    if (FAILED(CreateButtonAccessible(button, &probe))) return false;
-    const LRESULT handed = to_lresult(IID_IAccessible, 0, probe);
-    probe->Release();
+    LRESULT handed = 0;
+    {
+        const UniqueCom<IAccessible> probe = CreateButtonAccessible(button);
+        if (!probe) return false;
+        handed = to_lresult(IID_IAccessible, 0, probe.get());
+    }
     if (handed <= 0) return false;
-    IAccessible* back = nullptr;
-    const HRESULT hr = from_lresult(handed, IID_IAccessible, 0, reinterpret_cast<void**>(&back));
-    if (back) back->Release();
-    return SUCCEEDED(hr);
+    UniqueCom<IAccessible> back;
+    return SUCCEEDED(from_lresult(handed, IID_IAccessible, 0, back.put_void()));
 }
 
 }  // namespace
@@ -201,10 +193,10 @@ bool CanHandOverAccessible(HWND button) {
 LRESULT ButtonAccessibleResult(HWND button, WPARAM wp) {
     static const bool can_hand_over = CanHandOverAccessible(button);
     if (!can_hand_over) return 0;
-    IAccessible* accessible = nullptr;
-    if (FAILED(CreateButtonAccessible(button, &accessible))) return 0;
-    const LRESULT result = Oleacc<decltype(&LresultFromObject)>("LresultFromObject")(IID_IAccessible, wp, accessible);
-    accessible->Release();
+    const UniqueCom<IAccessible> accessible = CreateButtonAccessible(button);
+    if (!accessible) return 0;
+    // The result holds a reference of its own; ours goes with the owner.
+    const LRESULT result = Oleacc<decltype(&LresultFromObject)>("LresultFromObject")(IID_IAccessible, wp, accessible.get());
     // A failure code would reach the client as its answer; the standard object is better than none.
     return result > 0 ? result : 0;
 }

@@ -4,10 +4,12 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include "platform/Handles.h"
+
 namespace tv {
 
-// The button's accessible object (one reference for the caller).
-long CreateButtonAccessible(HWND button, IAccessible** out);
+// The button's accessible object, or none when the platform's client object cannot be made.
+UniqueCom<IAccessible> CreateButtonAccessible(HWND button);
 // The answer to WM_GETOBJECT for the client area; 0 when no object could be made or handed over
 // (the system's own client object is then the answer).
 LRESULT ButtonAccessibleResult(HWND button, WPARAM wp);

@@ -1,6 +1,6 @@
 #include "widgets/button/VtBtnCtl.h"
 
-#include "widgets/button/GlyphRules.h"
+#include "widgets/button/AccessKey.h"
 #include "widgets/button/VtBtnActionLink.h"
 
 namespace tv {

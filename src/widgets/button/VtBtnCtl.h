@@ -7,11 +7,10 @@
 #include <string>
 
 #include "platform/Color.h"
+#include "widgets/button/VtTextDrawType.h"
 #include "widgets/button/VtXPThemedControl.h"
 
 namespace tv {
-
-enum TVtTextDrawType { tdtNormal, tdtShadowed, tdtRaised };
 
 class TVtAction;
 class TVtButtonActionLink;

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "platform/WideText.h"
 #include "widgets/button/GlyphRules.h"
 #include "widgets/button/VtUxTheme.h"
 
@@ -12,14 +13,6 @@ namespace {
 std::unique_ptr<TVtGlyphCache<TVtGlyphList>>& CacheSlot() {
     static std::unique_ptr<TVtGlyphCache<TVtGlyphList>> cache;
     return cache;
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), n);
-    return wide;
 }
 
 BITMAP BitmapInfo(HBITMAP bitmap) {
@@ -287,7 +280,7 @@ RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, c
         } else {
             RECT measured{0, 0, avail.width, 0};
             if (by_theme) {
-                const std::wstring wide = Widen(caption);
+                const std::wstring wide = AnsiToWide(caption);
                 RECT extent{};
                 t.GetThemeTextExtent(style.theme, dc, style.part, style.state, wide.c_str(), -1, flags, &measured,
                                      &extent);
@@ -301,7 +294,7 @@ RECT TVtButtonGlyph::ArrangeContent(HDC dc, const RECT& rect, int arrow_width, c
         }
     }
     const ContentPlacement p =
-        PlaceContent(r, arrow_width, picture, text, layout, margin, spacing, {offset.x, offset.y});
+        PlaceContent(r, arrow_width, picture, text, layout, margin, spacing, {offset.x, offset.y}, style.dpi);
     scaled_ = p.scaled;
     scaled_size_ = p.picture_size;
     picture_position = {p.picture.x, p.picture.y};
@@ -368,40 +361,27 @@ void TVtButtonGlyph::DrawCaption(HDC dc, const std::string& caption, RECT& rect,
             const DWORD across = style.alignment == 0 ? DT_LEFT : style.alignment == 1 ? DT_RIGHT : DT_CENTER;
             format = across | DT_VCENTER;
         }
-        const std::wstring wide = Widen(caption);
+        const std::wstring wide = AnsiToWide(caption);
         t.DrawThemeText(style.theme, dc, style.part, style.state, wide.c_str(), -1, format, 0, &rect);
         return;
     }
     const UINT format = DT_END_ELLIPSIS | DT_VCENTER | DT_CENTER | (style.multi_line ? 0u : DT_SINGLELINE);
     if (state == psDisabled) {
         RECT moved = rect;
-        OffsetRect(&moved, 1, 1);
+        OffsetRect(&moved, style.metrics.relief_offset, style.metrics.relief_offset);
         DrawCaptionText(dc, caption, moved, format, GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawCaptionText(dc, caption, rect, format, GetSysColor(COLOR_BTNSHADOW));
         return;
     }
-    switch (style.effect) {
-        case tdtNormal:
-            DrawCaptionText(dc, caption, rect, format, style.font_colour);
-            InflateRect(&rect, 1, 1);
-            break;
-        case tdtShadowed: {
-            RECT moved = rect;
-            OffsetRect(&moved, 2, 2);
-            DrawCaptionText(dc, caption, moved, format, GetSysColor(COLOR_BTNSHADOW));
-            DrawCaptionText(dc, caption, rect, format, style.font_colour);
-            InflateRect(&rect, 3, 3);
-            break;
-        }
-        case tdtRaised: {
-            RECT moved = rect;
-            OffsetRect(&moved, -1, -1);
-            DrawCaptionText(dc, caption, moved, format, GetSysColor(COLOR_BTNHIGHLIGHT));
-            DrawCaptionText(dc, caption, rect, format, style.font_colour);
-            InflateRect(&rect, 2, 2);
-            break;
-        }
+    const TextEffectPlace effect = PlaceTextEffect(style.effect, style.metrics);
+    if (style.effect != tdtNormal) {
+        RECT moved = rect;
+        OffsetRect(&moved, effect.dx, effect.dy);
+        const int copy_colour = style.effect == tdtShadowed ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT;
+        DrawCaptionText(dc, caption, moved, format, GetSysColor(copy_colour));
     }
+    DrawCaptionText(dc, caption, rect, format, style.font_colour);
+    InflateRect(&rect, effect.grow, effect.grow);
 }
 
 }  // namespace tv

@@ -13,6 +13,7 @@
 #include "platform/CommonControls.h"
 #include "platform/Handles.h"
 #include "widgets/button/ArrangeContent.h"
+#include "widgets/button/ButtonMetrics.h"
 #include "widgets/button/GlyphCache.h"
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/VtBtnCtl.h"
@@ -65,6 +66,9 @@ struct CaptionStyle {
     int state = 1;
     bool through_theme = false;
     TVtHTMLRender* markup = nullptr;  // set for a markup caption
+    // The button's DPI and its measures there: margin, spacing and the text effects scale.
+    Dpi dpi;
+    ButtonMetrics metrics;
 };
 
 class TVtButtonGlyph {

@@ -1,58 +1,19 @@
-// The popup button's window: class registration, the window procedure with its error boundary
-// and the object's lifetime, and the dispatch of each message to its handler.
+// The popup button's window: class registration (the program's one window procedure makes the
+// object and frees it) and the dispatch of each message to its handler.
 #include "widgets/button/VtPopBtn.h"
 
 #include <vsstyle.h>
 
 #include <cstdlib>
+#include <utility>
 
-#include "platform/GeneralError.h"
+#include "platform/WindowDpi.h"
+#include "platform/WindowProcedure.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtPopBtnActionLink.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
-
-namespace {
-
-// The button object lives in the window's extra bytes; GWLP_USERDATA stays the user's.
-constexpr int kObjectSlot = 0;
-
-TCustomVtPopupButton* ObjectOf(HWND wnd) {
-    return reinterpret_cast<TCustomVtPopupButton*>(GetWindowLongPtrA(wnd, kObjectSlot));
-}
-
-}  // namespace
-
-TCustomVtPopupButton::HandlerScope::HandlerScope(TCustomVtPopupButton& button) : button_(button) {
-    ++button_.dispatch_depth_;
-}
-
-TCustomVtPopupButton::HandlerScope::~HandlerScope() {
-    // The last one out frees an object whose window went meanwhile.
-    if (--button_.dispatch_depth_ == 0 && button_.window_gone_) {
-        const std::unique_ptr<TCustomVtPopupButton> owned(&button_);
-    }
-}
-
-LRESULT CALLBACK VtPopupButtonWndProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto button = std::make_unique<TVtPopupButton>();
-        button->wnd_ = wnd;
-        SetWindowLongPtrA(wnd, kObjectSlot, reinterpret_cast<LONG_PTR>(button.release()));  // owned by the window
-        return DefWindowProcA(wnd, msg, wp, lp);
-    }
-    TCustomVtPopupButton* self = ObjectOf(wnd);
-    if (!self) return DefWindowProcA(wnd, msg, wp, lp);
-    const TCustomVtPopupButton::HandlerScope scope(*self);
-    try {
-        return self->HandleMessage(msg, wp, lp);
-    } catch (...) {
-        // As every window of the program: the General error box, and the button carries on.
-        ReportUnhandledException();
-        return 0;
-    }
-}
 
 UINT CancelPulldownMessage() {
     static const UINT message = RegisterWindowMessageA("Vt - Cancel pulldown menu");
@@ -67,8 +28,9 @@ void RegisterVtPopupButtonClass() {
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof(wc);
         wc.style = CS_DBLCLKS | CS_PARENTDC;
-        wc.lpfnWndProc = VtPopupButtonWndProc;
-        wc.cbWndExtra = sizeof(LONG_PTR);
+        // The button object lives in the window's extra bytes; GWLP_USERDATA stays the user's.
+        wc.lpfnWndProc = WindowProcedure<TVtPopupButton, ObjectMadeByProcedure>;
+        wc.cbWndExtra = kWindowObjectBytes;
         wc.hInstance = GetModuleHandleA(nullptr);
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kVtPopupButtonClass;
@@ -89,13 +51,16 @@ TCustomVtPopupButton* TCustomVtPopupButton::FromHandle(HWND wnd) {
     char name[32] = {};
     if (!wnd || !GetClassNameA(wnd, name, sizeof(name)) || lstrcmpA(name, kVtPopupButtonClass) != 0) return nullptr;
     if (GetWindowThreadProcessId(wnd, nullptr) != GetCurrentThreadId()) return nullptr;
-    return ObjectOf(wnd);
+    return WindowObject<TVtPopupButton>(wnd);
 }
 
-LRESULT TCustomVtPopupButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     const int x = static_cast<short>(LOWORD(lp));
     const int y = static_cast<short>(HIWORD(lp));
     switch (msg) {
+        case WM_NCCREATE:
+            wnd_ = wnd;
+            break;
         case WM_CREATE:
             return WMCreate();
         case WM_DESTROY:
@@ -112,8 +77,13 @@ LRESULT TCustomVtPopupButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ERASEBKGND:
             return 1;  // everything is painted in one transfer
         case WM_SETFONT:
+            // A window sets the font made for its DPI: the moment to take the DPI again.
             font_ = reinterpret_cast<HFONT>(wp);
+            TakeDpi(false);
             if (LOWORD(lp)) Invalidate();
+            return 0;
+        case WM_DPICHANGED_AFTERPARENT:
+            TakeDpi(true);
             return 0;
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(font_);
@@ -226,6 +196,7 @@ LRESULT TCustomVtPopupButton::HandleMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT TCustomVtPopupButton::WMCreate() {
+    TakeDpi(false);
     ThemedWindowCreated();
     FIsActive = FDefault;
     FMultiLine = !FIsHTML && Caption().find("\r\n") != std::string::npos;
@@ -239,10 +210,8 @@ void TCustomVtPopupButton::WMDestroy() {
 }
 
 LRESULT TCustomVtPopupButton::WMNcDestroy(WPARAM wp, LPARAM lp) {
-    HWND wnd = wnd_;
-    SetWindowLongPtrA(wnd, kObjectSlot, 0);
-    wnd_ = nullptr;
-    window_gone_ = true;  // freed when the outermost handler returns
+    // The window procedure frees the object when the outermost handler returns.
+    HWND wnd = std::exchange(wnd_, nullptr);
     return DefWindowProcA(wnd, WM_NCDESTROY, wp, lp);
 }
 
@@ -276,9 +245,46 @@ LRESULT TCustomVtPopupButton::WMGetObject(WPARAM wp, LPARAM lp) {
     return result ? result : DefWindowProcA(wnd_, WM_GETOBJECT, wp, lp);
 }
 
+void TCustomVtPopupButton::TakeDpi(bool display_scale_changed) {
+    const Dpi dpi = DpiOfWindow(wnd_);
+    if (dpi == dpi_ && !display_scale_changed && metrics_taken_) return;
+    dpi_ = dpi;
+    metrics_taken_ = true;
+    FMetrics = ButtonMetricsAt(dpi);
+    logic_.SetDpi(dpi);
+    if (FHTMLRender) FHTMLRender->SetDpi(dpi);
+    // What was made for the old DPI is made again: the theme's parts and metrics, the fallback
+    // font (when next needed), the glyph's state images and the off-screen bitmap.
+    if (IsThemed()) {
+        CloseThemeHandle();
+        OpenThemeHandle();
+    }
+    FDefaultFont.reset();
+    glyph_.Invalidate();
+    paint_dc_.reset();
+    paint_bitmap_.reset();
+    paint_size_ = {};
+    UpdateArrowWidth();
+    Invalidate();
+}
+
+HFONT TCustomVtPopupButton::FontInUse() {
+    if (font_) return font_;
+    // The stock GUI font is the system's, made for the system's DPI: the button draws with a copy
+    // of its own at its window's DPI, and never deletes the stock one.
+    if (!FDefaultFont) {
+        LOGFONTA stock{};
+        if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock)) {
+            stock.lfHeight = MulDivRound(stock.lfHeight, dpi_.Value(), SystemDpi().Value());
+            FDefaultFont.reset(CreateFontIndirectA(&stock));
+        }
+    }
+    return FDefaultFont ? FDefaultFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
 void TCustomVtPopupButton::OpenThemeHandle() {
     TVtButtonControl::OpenThemeHandle();
-    FArrowThemeHandle = OpenTheme(wnd_, L"COMBOBOX");
+    FArrowThemeHandle = OpenTheme(wnd_, L"COMBOBOX", dpi_);
     UpdateArrowWidth();
 }
 
@@ -289,10 +295,12 @@ void TCustomVtPopupButton::CloseThemeHandle() {
 }
 
 void TCustomVtPopupButton::UpdateArrowWidth() {
-    FArrowWidth = 13;
+    FArrowWidth = FMetrics.arrow_width;
     if (UseArrow() && FArrowThemeHandle) {
+        // The theme's own drop-down part at the button's DPI, as a combo box there would have it.
         SIZE size{};
-        const HRESULT hr = GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size);
+        const HRESULT hr =
+            GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size, dpi_);
         if (SUCCEEDED(hr)) FArrowWidth = size.cx;
     }
     logic_.SetArrowWidth(FArrowWidth);

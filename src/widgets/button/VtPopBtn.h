@@ -2,7 +2,7 @@
 // The push button placed on every window: a plain button, a switch, a member of a group of
 // exclusive buttons, a dialog's default or cancel button, or a button that drops down a menu.
 // Its state machine is PopupButtonLogic; this class is the window around it, in parts:
-// VtPopBtn.cpp (window procedure and dispatch), VtPopBtnInput.cpp (mouse, keyboard, focus,
+// VtPopBtn.cpp (class and dispatch), VtPopBtnInput.cpp (mouse, keyboard, focus,
 // capture, enable, groups), VtPopBtnClick.cpp (clicks and the dialog's default and cancel
 // buttons), VtPopBtnMenu.cpp (pull-down and link menus), VtPopBtnProps.cpp (properties) and
 // VtPopBtnPaint.cpp (painting).
@@ -15,10 +15,17 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "widgets/button/ButtonMetrics.h"
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/PullDownPlacement.h"
 #include "widgets/button/VtBtnCtl.h"
 #include "widgets/button/VtGlyphs.h"
+
+#ifndef WM_DPICHANGED_AFTERPARENT
+// Sent to the children of a per-monitor aware window after it handled WM_DPICHANGED; the headers
+// give it only to programs built for Windows 10 and later.
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
 
 namespace tv {
 
@@ -181,6 +188,9 @@ public:
     // Paints the button into a device context of its client size.
     void Paint(HDC target);
 
+    // Every message of the window, from the window procedure.
+    LRESULT HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+
 protected:
     std::unique_ptr<TVtButtonActionLink> CreateActionLink(TVtAction& action) override;
     void CloseThemeHandle() override;
@@ -190,25 +200,11 @@ protected:
 
 private:
     friend class TVtPopupButtonActionLink;
-    friend LRESULT CALLBACK VtPopupButtonWndProc(HWND, UINT, WPARAM, LPARAM);
     struct PaintContext;
 
-    // Keeps the object while handlers run: the window procedure holds one for every message, and
-    // so does every public operation that runs handlers (a click, the menus). A window destroyed
+    // Dispatch (VtPopBtn.cpp). Every public operation that runs handlers (a click, the menus)
+    // holds a Running scope, as the window procedure does for every message: a window destroyed
     // meanwhile frees the object only when the outermost of them ends.
-    class HandlerScope {
-    public:
-        explicit HandlerScope(TCustomVtPopupButton& button);
-        ~HandlerScope();
-        HandlerScope(const HandlerScope&) = delete;
-        HandlerScope& operator=(const HandlerScope&) = delete;
-
-    private:
-        TCustomVtPopupButton& button_;
-    };
-
-    // Dispatch (VtPopBtn.cpp).
-    LRESULT HandleMessage(UINT msg, WPARAM wp, LPARAM lp);
     LRESULT WMCreate();
     void WMDestroy();
     LRESULT WMNcDestroy(WPARAM wp, LPARAM lp);
@@ -216,8 +212,12 @@ private:
     LRESULT WMSetStyle(WPARAM style, LPARAM redraw);
     LRESULT WMGetState() const;
     LRESULT WMGetObject(WPARAM wp, LPARAM lp);
-    bool Gone() const { return window_gone_; }
     void UpdateArrowWidth();
+    // Takes the DPI of the window's monitor and, when it changed (or the display scale did),
+    // rescales the measures and makes again what was made for the old one; then repaints.
+    void TakeDpi(bool display_scale_changed);
+    // The font set by the window, else the stock GUI font at the button's DPI.
+    HFONT FontInUse();
 
     // Input (VtPopBtnInput.cpp).
     LRESULT WMGetDlgCode(const MSG* msg);
@@ -318,7 +318,11 @@ private:
     UniqueBitmap FBackground, FDownBackground;
     bool FBackgroundDrawBorder = false;
     UniqueTheme FArrowThemeHandle;
-    int FArrowWidth = 13;
+    ButtonMetrics FMetrics;
+    bool metrics_taken_ = false;
+    int FArrowWidth = FMetrics.arrow_width;
+    // The font drawn with until a window sets one: the stock GUI font at the button's DPI.
+    UniqueFont FDefaultFont;
     HCURSOR FCursor = nullptr;
     bool FIsActive = false;
     bool FMultiLine = false;
@@ -329,9 +333,6 @@ private:
     RECT FTextRect{};
     // The accessible state last announced (pressed, unavailable, default).
     long FAnnouncedState = 0;
-    // The handlers running (HandlerScope), and whether the window went meanwhile.
-    int dispatch_depth_ = 0;
-    bool window_gone_ = false;
     // The off-screen bitmap is kept between paints of the same size (the bitmap is freed after the DC).
     UniqueBitmap paint_bitmap_;
     UniqueMemDc paint_dc_;

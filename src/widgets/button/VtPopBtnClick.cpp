@@ -14,7 +14,7 @@ void TCustomVtPopupButton::NotifyClick() {
 
 void TCustomVtPopupButton::PerformClick(bool arrow) {
     if (FPopupClicksDisabled || FClicksDisabled) return;
-    const HandlerScope scope(*this);
+    const Running scope(*this);
     // First the form's modal result, so that the click handler has the last word on it.
     SetFormModalResult();
     if (arrow) {
@@ -23,7 +23,7 @@ void TCustomVtPopupButton::PerformClick(bool arrow) {
         Click();
     }
     // The handler may have closed the window that holds the button.
-    if (Gone()) return;
+    if (WindowGone()) return;
     if (!arrow) Invalidate();
     ShowPullDownMenu(arrow);
 }
@@ -34,9 +34,9 @@ void TCustomVtPopupButton::SetFormModalResult() {
 }
 
 void TCustomVtPopupButton::AnimateClick() {
-    const HandlerScope scope(*this);
+    const Running scope(*this);
     Apply(logic_.AnimatedPress());
-    if (Gone()) return;
+    if (WindowGone()) return;
     const DWORD start = GetTickCount();
     for (;;) {
         const DWORD now = GetTickCount();

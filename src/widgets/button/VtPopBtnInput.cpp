@@ -40,7 +40,7 @@ void TCustomVtPopupButton::Apply(const PressOutcome& out) {
     if (out.LeavesPointer()) MouseLeave();
     if (out.ReevaluatesHover()) ReevaluateHover();
     // Last: the click may end the window.
-    if (Gone()) return;
+    if (WindowGone()) return;
     if (out.Clicks() == ClickTarget::Body) PerformClick(false);
     if (out.Clicks() == ClickTarget::Arrow) PerformClick(true);
 }
@@ -76,7 +76,7 @@ void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
     // Mouse activation: a click focuses a tab stop; if it cannot, the press is ignored.
     if (!Focused() && CanFocus() && (GetWindowLongPtrA(wnd_, GWL_STYLE) & WS_TABSTOP)) {
         SetFocus(wnd_);
-        if (Gone()) return;
+        if (WindowGone()) return;
         if (!Focused()) FIgnoreNextMouseDown = true;
     }
     if (FIgnoreNextMouseDown) {
@@ -91,15 +91,15 @@ void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
         try {
             Apply(out);
         } catch (...) {
-            if (!Gone()) Apply(logic_.PressAbandoned());
+            if (!WindowGone()) Apply(logic_.PressAbandoned());
             throw;
         }
-        if (Gone()) return;
+        if (WindowGone()) return;
         Apply(logic_.ArrowClickReturned());
     } else {
         Apply(out);
     }
-    if (Gone()) return;
+    if (WindowGone()) return;
     if (double_click && Down() && OnDblClick) OnDblClick(*this);
 }
 

@@ -14,7 +14,7 @@ void TCustomVtPopupButton::ShowPullDownMenu(bool arrow) {
                                          GetSystemMetrics(SM_CYEDGE));
     Apply(logic_.MenuOpening());
     TrackPopupMenu(FPullDownMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
-    if (Gone()) return;
+    if (WindowGone()) return;
     Apply(logic_.MenuClosed());
 }
 
@@ -50,7 +50,7 @@ LRESULT TCustomVtPopupButton::WMContextMenu(WPARAM wp, LPARAM lp) {
 
 void TCustomVtPopupButton::LinkPopup(std::optional<POINT> screen) {
     if (!FLinkPopupMenu) return;
-    const HandlerScope scope(*this);
+    const Running scope(*this);
     // Whatever the mouse was doing with the button ends here.
     Apply(logic_.CancelMenu());
     POINT at{0, 0};

@@ -23,29 +23,33 @@ void Outline(HDC dc, const RECT& r, COLORREF colour) {
     FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
 }
 
-// One rectangle of a three-dimensional frame: the bottom row and right column own the corners.
+// One rectangle of a three-dimensional frame, of lines one pixel wide at every DPI: the bottom row
+// and right column own the corners.
 void FrameRectangle(HDC dc, const RECT& r, COLORREF top_left, COLORREF bottom_right) {
-    if (r.right - r.left < 1 || r.bottom - r.top < 1) return;
-    FillSolid(dc, {r.left, r.top, r.right - 1, r.top + 1}, top_left);
-    FillSolid(dc, {r.left, r.top, r.left + 1, r.bottom - 1}, top_left);
-    FillSolid(dc, {r.left, r.bottom - 1, r.right, r.bottom}, bottom_right);
-    FillSolid(dc, {r.right - 1, r.top, r.right, r.bottom}, bottom_right);
+    constexpr int line = Dpi::kHairline;
+    if (r.right - r.left < line || r.bottom - r.top < line) return;
+    FillSolid(dc, {r.left, r.top, r.right - line, r.top + line}, top_left);
+    FillSolid(dc, {r.left, r.top, r.left + line, r.bottom - line}, top_left);
+    FillSolid(dc, {r.left, r.bottom - line, r.right, r.bottom}, bottom_right);
+    FillSolid(dc, {r.right - line, r.top, r.right, r.bottom}, bottom_right);
 }
 
-// The drop-down arrow: rows of 7, 5, 3 and 1 pixels centred in the rectangle.
-void DrawArrow(HDC dc, const RECT& r, bool enabled, COLORREF colour) {
-    const int width = r.right - r.left, height = r.bottom - r.top;
-    if (width < 6 || height < 3) return;
-    const int left = std::max(width / 2 - 3, 0);
-    const int top = std::max(height / 2 - 2, 0);
+// The drop-down arrow: rows of 7, 5, 3 and 1 pixels at 96 dpi, more at a higher DPI, centred in
+// the rectangle; disabled, embossed by one line.
+void DrawArrow(HDC dc, const RECT& r, bool enabled, COLORREF colour, const ButtonMetrics& m) {
+    const ArrowGlyphPlace place = PlaceArrowGlyph(r.right - r.left, r.bottom - r.top, m);
+    if (!place.shown) return;
     auto rows = [&](int x0, int y0, COLORREF c) {
-        for (int row = 0; row < 4; ++row) FillSolid(dc, {x0 + row, y0 + row, x0 + 7 - row, y0 + row + 1}, c);
+        for (int row = 0; row < place.rows; ++row) {
+            FillSolid(dc, {x0 + row, y0 + row, x0 + place.Width() - row, y0 + row + 1}, c);
+        }
     };
+    const int x = r.left + place.left, y = r.top + place.top;
     if (enabled) {
-        rows(r.left + left, r.top + top, colour);
+        rows(x, y, colour);
     } else {
-        rows(r.left + left + 1, r.top + top + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-        rows(r.left + left, r.top + top, GetSysColor(COLOR_BTNSHADOW));
+        rows(x + m.relief_offset, y + m.relief_offset, GetSysColor(COLOR_BTNHIGHLIGHT));
+        rows(x, y, GetSysColor(COLOR_BTNSHADOW));
     }
 }
 
@@ -113,7 +117,7 @@ void TCustomVtPopupButton::DrawButtonFrame(HDC dc, RECT r, bool raised, bool dow
     }
     FrameRectangle(dc, r, outer_tl, outer_br);
     if (!thin) {
-        InflateRect(&r, -1, -1);
+        InflateRect(&r, -Dpi::kHairline, -Dpi::kHairline);
         FrameRectangle(dc, r, inner_tl, inner_br);
     }
 }
@@ -187,7 +191,7 @@ void TCustomVtPopupButton::ReconcileState(PaintContext& p) {
 
 // 4. The button's font, R the client rectangle, the frame's face colour.
 void TCustomVtPopupButton::SelectFontAndFace(PaintContext& p) {
-    p.font = font_ ? font_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    p.font = FontInUse();
     SelectObject(p.dc, p.font);
     p.r = p.client;
     p.face = FaceColour();
@@ -228,7 +232,7 @@ void TCustomVtPopupButton::PaintDefaultOrFocusFrame(PaintContext& p) {
     Outline(p.dc, p.r,
             MoneyFlat() ? MoneyFlatFrameColour() : GetSysColor(FOldStyled ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
     p.r = p.client;
-    if (!UseArrow()) InflateRect(&p.r, -1, -1);
+    if (!UseArrow()) InflateRect(&p.r, -FMetrics.frame_line, -FMetrics.frame_line);
 }
 
 // 7, themed: the push button in its state, and the drop-down part of the combo box class.
@@ -281,7 +285,7 @@ void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
     if (p.themed || !UseArrow()) return;
     if (p.w == 0) TakeArrowWidth(p);
     RECT a{p.r.right, 0, p.r.right + p.w, p.client.bottom};
-    if (FDefault && FDrawDefaultFrame) InflateRect(&a, 0, -1);
+    if (FDefault && FDrawDefaultFrame) InflateRect(&a, 0, -FMetrics.frame_line);
     const bool arrow_held = p.state == psPressed || p.state == psArrowPressed;
     if ((!FBackground || FBackgroundDrawBorder) && FShowBorder) {
         if (MoneyFlat()) {
@@ -297,15 +301,16 @@ void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
                             FThinFrame);
         }
     }
-    DrawArrow(p.dc, a, !p.disabled, ResolveColor(FFontColor));
+    DrawArrow(p.dc, a, !p.disabled, ResolveColor(FFontColor), FMetrics);
 }
 
-// 9. Only a latched look (or pictures of their own) moves the content one pixel.
+// 9. Only a latched look (or pictures of their own) moves the content, by one line as the frame's
+// lines move in.
 POINT TCustomVtPopupButton::ContentOffset() const {
     const PressState state = logic_.State();
     if (LooksDown() && (state == psLatched || (glyph_.UseImageList() && (!FDownImages || FDownImages == FImages)) ||
                         glyph_.UseIcon())) {
-        return {1, 1};
+        return {FMetrics.pressed_offset, FMetrics.pressed_offset};
     }
     return {0, 0};
 }
@@ -338,8 +343,11 @@ void TCustomVtPopupButton::PaintContent(PaintContext& p) {
     // 12: a disabled list's picture is drawn as it is.
     const PressState glyph_state =
         (FDisabledImages && glyph_.ImageList() == FDisabledImages && p.disabled) ? psUp : p.state;
-    // 13: space for the frame.
-    if (FAdjustSpaceForGlyph) InflateRect(&p.r, FThinFrame ? -1 : -2, FThinFrame ? -1 : -2);
+    // 13: space for the frame, one line or two.
+    if (FAdjustSpaceForGlyph) {
+        const int frame = FMetrics.frame_line * (FThinFrame ? 1 : 2);
+        InflateRect(&p.r, -frame, -frame);
+    }
     SetMarkupDefaults(p);
     // 15.
     CaptionStyle style;
@@ -352,6 +360,8 @@ void TCustomVtPopupButton::PaintContent(PaintContext& p) {
     style.state = p.themed ? p.themed_state : PBS_NORMAL;
     style.through_theme = p.themed;  // the buttons keep their parent's font
     style.markup = FIsHTML ? FHTMLRender.get() : nullptr;
+    style.dpi = dpi_;
+    style.metrics = FMetrics;
     const std::string caption = Caption();
     POINT picture_at{};
     RECT text_rect = glyph_.ArrangeContent(p.dc, p.r, p.w, caption, FLayout, FMargin, FSpacing, FShowGlyph, FShowText,
@@ -363,12 +373,12 @@ void TCustomVtPopupButton::PaintContent(PaintContext& p) {
     if (swap) glyph_.SetImageList(normal_list);
 }
 
-// 17. The dotted focus rectangle two pixels inside R.
+// 17. The dotted focus rectangle two pixels (at 96 dpi) inside R; its dots stay one pixel.
 void TCustomVtPopupButton::PaintFocusRectangle(const PaintContext& p) {
     if (!p.focused || !FShowFocus) return;
     RECT f = p.r;
     f.right -= p.w;
-    InflateRect(&f, -2, -2);
+    InflateRect(&f, -FMetrics.focus_inset, -FMetrics.focus_inset);
     SetTextColor(p.dc, GetSysColor(COLOR_WINDOWFRAME));
     SetBkColor(p.dc, GetSysColor(COLOR_BTNFACE));
     DrawFocusRect(p.dc, &f);

@@ -191,6 +191,7 @@ void TCustomVtPopupButton::SetIsHTML(bool value) {
     FIsHTML = value;
     if (value) {
         FHTMLRender = std::make_unique<TVtHTMLRender>();
+        FHTMLRender->SetDpi(dpi_);  // relative font sizes are points at the button's DPI
         FHTMLRender->OnImageNeeded = [this](TVtHTMLLayout&, const std::string& src, TVtHTMLImage& image) {
             image = TVtHTMLImage{};
             if (OnImageNeeded) OnImageNeeded(*this, src, image);

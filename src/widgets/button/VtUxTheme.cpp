@@ -57,6 +57,7 @@ void BindThemeLibrary() {
     Resolve(b.ThemeLibrary, "GetThemeTextExtent", e.GetThemeTextExtent);
     Resolve(b.ThemeLibrary, "DrawThemeEdge", e.DrawThemeEdge);
     Resolve(b.ThemeLibrary, "GetThemeSysSize", e.GetThemeSysSize);
+    Resolve(b.ThemeLibrary, "OpenThemeDataForDpi", e.OpenThemeDataForDpi);
     b.ThemesAvailable = true;
     b.ThemeBindingDone = true;
 }
@@ -77,18 +78,22 @@ void CloseThemeHandleOf(HTHEME theme) {
     if (theme && t.CloseThemeData) t.CloseThemeData(theme);
 }
 
-UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name) {
+UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name, Dpi dpi) {
     const VtUxTheme& t = UxTheme();
-    if (!ThemesAvailable() || !t.OpenThemeData) return UniqueTheme();
+    if (!ThemesAvailable()) return UniqueTheme();
+    if (t.OpenThemeDataForDpi) {
+        return UniqueTheme(t.OpenThemeDataForDpi(wnd, class_name, static_cast<UINT>(dpi.Value())));
+    }
+    if (!t.OpenThemeData) return UniqueTheme();
     return UniqueTheme(t.OpenThemeData(wnd, class_name));
 }
 
 HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
-                         SIZE* size) {
+                         SIZE* size, Dpi dpi) {
     const VtUxTheme& t = UxTheme();
     if (!t.GetThemePartSize) return E_NOTIMPL;
     // Closed also when the query fails.
-    const UniqueTheme theme = OpenTheme(nullptr, class_name);
+    const UniqueTheme theme = OpenTheme(nullptr, class_name, dpi);
     if (!theme) return E_NOTIMPL;
     return t.GetThemePartSize(theme.get(), dc, part, state, rect, kind, size);
 }

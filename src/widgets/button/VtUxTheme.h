@@ -4,11 +4,13 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "platform/Dpi.h"
 #include "platform/Handles.h"
 
 namespace tv {
 
 using OpenThemeDataFn = HTHEME(WINAPI*)(HWND, LPCWSTR);
+using OpenThemeDataForDpiFn = HTHEME(WINAPI*)(HWND, LPCWSTR, UINT);
 using CloseThemeDataFn = HRESULT(WINAPI*)(HTHEME);
 using DrawThemeBackgroundFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, const RECT*);
 using DrawThemeEdgeFn = HRESULT(WINAPI*)(HTHEME, HDC, int, int, const RECT*, UINT, UINT, RECT*);
@@ -29,6 +31,8 @@ struct VtUxTheme {
     GetThemeTextExtentFn GetThemeTextExtent = nullptr;
     DrawThemeEdgeFn DrawThemeEdge = nullptr;
     GetThemeSysSizeFn GetThemeSysSize = nullptr;
+    // Windows 10 version 1703 and later: theme data for a DPI other than the system's.
+    OpenThemeDataForDpiFn OpenThemeDataForDpi = nullptr;
 };
 
 // The process's binding; all null until BindThemeLibrary ran and found the library.
@@ -43,12 +47,14 @@ void ReleaseThemeLibrary();
 void CloseThemeHandleOf(HTHEME theme);
 // One theme handle, closed when its owner goes.
 using UniqueTheme = UniqueResource<NullIsEmpty<HTHEME, CloseThemeHandleOf>>;
-// Opens theme data for a window (or none) and class; empty when the library is missing or the
-// classic look is in use.
-UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name);
+// Opens theme data for a window (or none) and class, with its parts and metrics at the DPI where
+// the library can (before that, a system's windows all have the system's DPI); empty when the
+// library is missing or the classic look is in use.
+UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name, Dpi dpi);
 
-// Part size of a theme class without a window: E_NOTIMPL when the theme data cannot be opened.
+// Part size of a theme class without a window, at a DPI as above: E_NOTIMPL when the theme data
+// cannot be opened.
 HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
-                         SIZE* size);
+                         SIZE* size, Dpi dpi);
 
 }  // namespace tv

@@ -16,7 +16,7 @@ void TVtXPThemedControl::SetUseXPThemes(bool value) {
     }
 }
 
-void TVtXPThemedControl::OpenThemeHandle() { FThemeHandle = OpenTheme(wnd_, ThemeClassName()); }
+void TVtXPThemedControl::OpenThemeHandle() { FThemeHandle = OpenTheme(wnd_, ThemeClassName(), dpi_); }
 
 void TVtXPThemedControl::CloseThemeHandle() { FThemeHandle.reset(); }
 

@@ -4,6 +4,8 @@
 #include <windows.h>
 #include <uxtheme.h>
 
+#include "platform/Dpi.h"
+#include "platform/WindowProcedure.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
@@ -11,18 +13,19 @@ namespace tv {
 // Private query: a themed control answers with its theme handle.
 inline constexpr UINT kVtGetThemeHandle = 0x0D5E;
 
-class TVtXPThemedControl {
+// Made by its window procedure when the window is created, freed after the window has gone.
+class TVtXPThemedControl : public WindowOwnedObject {
 public:
     TVtXPThemedControl() = default;
-    virtual ~TVtXPThemedControl() = default;
-    TVtXPThemedControl(const TVtXPThemedControl&) = delete;
-    TVtXPThemedControl& operator=(const TVtXPThemedControl&) = delete;
 
     HWND Handle() const { return wnd_; }
     bool UseXPThemes() const { return FUseXPThemes; }
     virtual void SetUseXPThemes(bool value);
     HTHEME ThemeHandle() const { return FThemeHandle.get(); }
     bool IsThemed() const { return FUseXPThemes && FThemeHandle; }
+    // The DPI of the window's monitor, taken when the window learns it (creation, a new font, a
+    // changed display scale); the theme handles are opened for it.
+    Dpi CurrentDpi() const { return dpi_; }
 
 protected:
     virtual const wchar_t* ThemeClassName() const = 0;
@@ -36,6 +39,7 @@ protected:
 
     HWND wnd_ = nullptr;
     bool destroying_ = false;
+    Dpi dpi_;
 
 private:
     bool FUseXPThemes = true;

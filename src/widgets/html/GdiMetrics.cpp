@@ -2,9 +2,12 @@
 
 #include <climits>
 
+#include "platform/WindowDpi.h"
+
 namespace tv {
 
-TVtGdiMetrics::TVtGdiMetrics() {
+// Until the owner says which window the caption is for, the system's DPI.
+TVtGdiMetrics::TVtGdiMetrics() : dpi_(SystemDpi()) {
     WindowDc screen(nullptr);
     dc_.reset(CreateCompatibleDC(screen.get()));
     bitmap_.reset(CreateCompatibleBitmap(screen.get(), 1, 1));
@@ -30,15 +33,5 @@ int TVtGdiMetrics::FontHeight(const TVtHTMLFont& font) { return MetricsOf(font).
 int TVtGdiMetrics::Descent(const TVtHTMLFont& font) { return MetricsOf(font).tmDescent; }
 int TVtGdiMetrics::MaxCharWidth(const TVtHTMLFont& font) { return MetricsOf(font).tmMaxCharWidth; }
 int TVtGdiMetrics::AveCharWidth(const TVtHTMLFont& font) { return MetricsOf(font).tmAveCharWidth; }
-
-int TVtGdiMetrics::PixelsPerInchY() {
-    // Read once: the screen's resolution does not change while the program runs.
-    static const int pixelsPerInch = [] {
-        WindowDc screen(nullptr);
-        const int value = GetDeviceCaps(screen.get(), LOGPIXELSY);
-        return value > 0 ? value : 96;
-    }();
-    return pixelsPerInch;
-}
 
 }  // namespace tv

@@ -2,6 +2,7 @@
 // Caption measuring with GDI on a private memory DC, so no visible window is needed.
 #include <windows.h>
 
+#include "platform/Dpi.h"
 #include "platform/Handles.h"
 #include "widgets/html/GdiFontCache.h"
 #include "widgets/html/HTMLMetrics.h"
@@ -20,7 +21,9 @@ public:
     int Descent(const TVtHTMLFont& font) override;
     int MaxCharWidth(const TVtHTMLFont& font) override;
     int AveCharWidth(const TVtHTMLFont& font) override;
-    int PixelsPerInchY() override;
+    // The DPI of the window the caption is painted for: relative font sizes are points at it.
+    int PixelsPerInchY() override { return dpi_.Value(); }
+    void SetDpi(Dpi dpi) { dpi_ = dpi; }
 
     TVtGdiFontCache& Fonts() { return fonts_; }
     HDC MeasuringDc() const { return dc_.get(); }
@@ -32,6 +35,7 @@ private:
     UniqueBitmap bitmap_;
     HGDIOBJ previousBitmap_ = nullptr;
     TVtGdiFontCache fonts_;
+    Dpi dpi_;
 };
 
 }  // namespace tv

@@ -36,6 +36,10 @@ public:
     using TVtHTMLLayout::ItemAtPoint;
     using TVtHTMLLayout::LinkAt;
 
+    // The DPI of the window the caption is painted for (DpiOfWindow of the owner's window), which
+    // relative font sizes follow; the system's DPI until told.
+    void SetDpi(Dpi dpi) { Measurer.SetDpi(dpi); }
+
     // Fills in the bitmap's size when the handler gives a bitmap without one.
     void RequestImage(const std::string& src, TVtHTMLImage& image) override;
 

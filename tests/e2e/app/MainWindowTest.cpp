@@ -8,9 +8,9 @@
 #include "app/MainFMIds.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
 #include "platform/Handles.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {

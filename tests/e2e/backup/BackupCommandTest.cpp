@@ -4,14 +4,14 @@
 #include <cstring>
 #include <memory>
 
-#include "app/ui/InputPrompt.h"
 #include "app/MainFMIds.h"
+#include "app/ui/InputPrompt.h"
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
 #include "shared/WorkedExample.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {

@@ -15,10 +15,10 @@
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "platform/Handles.h"
 #include "shared/WorkedExample.h"
 #include "support/fulldisk/FullDisk.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {

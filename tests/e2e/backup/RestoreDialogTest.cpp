@@ -10,9 +10,9 @@
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
 #include "platform/Handles.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {
@@ -286,12 +286,9 @@ TEST_F(RestoreDialog, AFileThatFailsToReadAtTheRestoreWritesNothingAndTheDialogS
 TEST_F(RestoreDialog, ARegistryEditorExportPreviewsAndRestoresItsValues) {
     ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, -6, 300, 1}));
     Start("restore-regedit");
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
     const std::string path = Folder() + "Exported_20050302_221530.reg";
-    ASSERT_EQ(RunAndWait(std::string("\"") + windows + "\\regedit.exe\" /e \"" + path + "\" \"HKEY_CURRENT_USER\\" +
-                         kGameKey + "\""),
-              0);
+    const std::string key = std::string("\"HKEY_CURRENT_USER\\") + kGameKey + "\"";
+    ASSERT_EQ(RunAndWait("\"" + WindowsFolder() + "regedit.exe\" /e \"" + path + "\" " + key), 0);
     ASSERT_EQ(ReadWholeFile(path).substr(0, 2), "\xFF\xFE");
     DeleteGameKey();
     ASSERT_NE(Open(), nullptr);

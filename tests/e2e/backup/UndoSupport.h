@@ -6,14 +6,14 @@
 #include <map>
 #include <string>
 
-#include "e2e/driver/Files.h"
-#include "e2e/driver/Registry.h"
+#include "support/system/Folders.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 
 // The entries of after that before lacks. Every entry of before must be in after unchanged: one
 // that is gone or changed is a test failure.
-FolderContents AddedFiles(const FolderContents& before, const FolderContents& after);
+test::FolderContents AddedFiles(const test::FolderContents& before, const test::FolderContents& after);
 
 // backup_name, "_", a timestamp "yyyymmdd_hhmmss" and ".reg".
 bool IsAutomaticBackupName(const std::string& file_name, const std::string& backup_name);
@@ -30,10 +30,10 @@ void MoveToTheMiddleOfTheScreen(HWND wnd);
 // window that raised it, No its default (Enter) and its cancel button (Esc), the focus on No.
 void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text);
 
-using KeyValues = std::map<std::string, StoredValue>;
+using KeyValues = std::map<std::string, test::StoredValue>;
 // The values without Won, Lost, Wins, Losses, Streak and SType.
 KeyValues WithoutTheSix(const KeyValues& values);
 // The six values as a restore writes them (four-byte REG_BINARY), and nothing else.
-KeyValues ValuesOf(const GameFigures& f);
+KeyValues ValuesOf(const test::GameFigures& f);
 
 }  // namespace tv::e2e

@@ -13,9 +13,9 @@
 #include "e2e/backup/UndoSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/stats/Figures.h"
 #include "shared/WorkedExample.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
+#include "support/system/Registry.h"
 #include "win/button/ThemeSwitch.h"
 
 namespace tv::e2e {

@@ -1,7 +1,5 @@
 #include "e2e/driver/Dialogs.h"
 
-#include <chrono>
-
 #include "e2e/driver/Driver.h"
 
 namespace tv::e2e {
@@ -77,25 +75,9 @@ DWORD WindowProcess(HWND wnd) {
     return pid;
 }
 
-bool KillProcess(DWORD pid) {
-    HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
-    if (!process) return false;
-    TerminateProcess(process, 1);
-    const bool ended = WaitForSingleObject(process, 5000) == WAIT_OBJECT_0;
-    CloseHandle(process);
-    return ended;
-}
-
 DWORD FindProcessByWindowTitle(const std::string& title, int timeout_ms) {
     const HWND wnd = FindTopWindow(0, title, timeout_ms);
     return wnd ? WindowProcess(wnd) : 0;
-}
-
-int MillisecondsUntilExit(HANDLE process, int limit_ms) {
-    const auto start = std::chrono::steady_clock::now();
-    if (WaitForSingleObject(process, static_cast<DWORD>(limit_ms)) != WAIT_OBJECT_0) return -1;
-    return static_cast<int>(
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count());
 }
 
 }  // namespace tv::e2e

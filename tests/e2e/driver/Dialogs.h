@@ -33,13 +33,8 @@ bool PressDialogButton(HWND box, const std::string& button_text);
 // Presses a button of a box and waits until the box has gone.
 bool Answer(HWND box, const std::string& button_text);
 
-// Milliseconds from now until the program's process ends; -1 when it outlives the limit.
-int MillisecondsUntilExit(HANDLE process, int limit_ms);
-
 // The process that owns a window.
 DWORD WindowProcess(HWND wnd);
-// Ends a process that the test did not start itself (by id); true when it has ended.
-bool KillProcess(DWORD pid);
 // The id of the process owning a visible top-level window with this title, anywhere; 0 if none.
 DWORD FindProcessByWindowTitle(const std::string& title, int timeout_ms = 5000);
 

@@ -1,116 +1,8 @@
 #include "e2e/driver/Driver.h"
 
-#include <tlhelp32.h>
-
-#include <algorithm>
-#include <chrono>
 #include <cstdlib>
-#include <thread>
 
 namespace tv::e2e {
-
-std::string BuildFolder() {
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string s(path, n);
-    return s.substr(0, s.find_last_of("\\/") + 1);
-}
-
-namespace {
-
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((folder + "*").c_str(), &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = fd.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string full = folder + name;
-            if (fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(full + "\\");
-                RemoveDirectoryA(full.c_str());
-            } else {
-                SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(full.c_str());
-            }
-        } while (FindNextFileA(h, &fd));
-        FindClose(h);
-    }
-}
-
-}  // namespace
-
-std::string ScratchFolder(const std::string& name) {
-    const std::string root = BuildFolder() + "e2e-work\\";
-    CreateDirectoryA(root.c_str(), nullptr);
-    const std::string folder = root + name + "\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    RemoveTree(folder);
-    return folder;
-}
-
-bool WaitUntil(const std::function<bool()>& condition, int timeout_ms) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
-    for (;;) {
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-Program::Program(const std::string& folder, const std::string& file_name, const std::string& source)
-    : folder_(folder), path_(folder + file_name) {
-    const std::string from = source.empty() ? BuildFolder() + "Tallyvane.exe" : source;
-    CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA(from.c_str(), path_.c_str(), FALSE);
-}
-
-Program::~Program() {
-    Kill();
-    if (pi_.hProcess) CloseHandle(pi_.hProcess);
-    if (pi_.hThread) CloseHandle(pi_.hThread);
-}
-
-bool Program::Start(const std::string& arguments) {
-    std::string cmd = "\"" + path_ + "\"" + (arguments.empty() ? "" : " " + arguments);
-    // Standard handles on NUL: under Wine a child otherwise keeps the test's output pipe open, and
-    // so does any process it spawns (the virtual desktop), which keeps the test run waiting.
-    SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-    HANDLE nul = CreateFileA("NUL", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                             OPEN_EXISTING, 0, nullptr);
-    STARTUPINFOA si{};
-    si.cb = sizeof(si);
-    if (nul != INVALID_HANDLE_VALUE) {
-        si.dwFlags = STARTF_USESTDHANDLES;
-        si.hStdInput = si.hStdOutput = si.hStdError = nul;
-    }
-    if (pi_.hProcess) CloseHandle(pi_.hProcess);
-    if (pi_.hThread) CloseHandle(pi_.hThread);
-    pi_ = {};
-    const bool started = CreateProcessA(path_.c_str(), cmd.data(), nullptr, nullptr, nul != INVALID_HANDLE_VALUE, 0,
-                                        nullptr, folder_.c_str(), &si, &pi_) != 0;
-    if (nul != INVALID_HANDLE_VALUE) CloseHandle(nul);
-    return started;
-}
-
-bool Program::WaitForExit(int timeout_ms) {
-    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0;
-}
-
-bool Program::Running() const { return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
-
-DWORD Program::ExitCode() const {
-    DWORD code = 0;
-    if (pi_.hProcess) GetExitCodeProcess(pi_.hProcess, &code);
-    return code;
-}
-
-void Program::Kill() {
-    if (Running()) {
-        TerminateProcess(pi_.hProcess, 1);
-        WaitForSingleObject(pi_.hProcess, 5000);
-    }
-}
 
 HWND Program::MainWindow(int timeout_ms) const { return FindTopWindowByClass(Pid(), "TMainForm", timeout_ms); }
 
@@ -133,7 +25,7 @@ std::vector<HWND> TopWindows(DWORD pid) {
 
 HWND FindTopWindow(DWORD pid, const std::string& title, int timeout_ms) {
     HWND result = nullptr;
-    WaitUntil(
+    test::WaitUntil(
         [&] {
             for (HWND w : TopWindows(pid))
                 if (WindowText(w) == title) {
@@ -148,7 +40,7 @@ HWND FindTopWindow(DWORD pid, const std::string& title, int timeout_ms) {
 
 HWND FindTopWindowByClass(DWORD pid, const std::string& window_class, int timeout_ms) {
     HWND result = nullptr;
-    WaitUntil(
+    test::WaitUntil(
         [&] {
             for (HWND w : TopWindows(pid))
                 if (ClassName(w) == window_class) {
@@ -168,7 +60,7 @@ HWND FocusedControl(HWND wnd) {
 }
 
 bool WaitForWindowGone(HWND wnd, int timeout_ms) {
-    return WaitUntil([&] { return !IsWindow(wnd) || !IsWindowVisible(wnd); }, timeout_ms);
+    return test::WaitUntil([&] { return !IsWindow(wnd) || !IsWindowVisible(wnd); }, timeout_ms);
 }
 
 std::string WindowText(HWND wnd) {
@@ -246,7 +138,7 @@ POINT PositionInParent(HWND child) {
 
 bool BringToFront(HWND wnd) {
     SetForegroundWindow(wnd);
-    return WaitUntil([&] { return GetForegroundWindow() == wnd; }, 2000);
+    return test::WaitUntil([&] { return GetForegroundWindow() == wnd; }, 2000);
 }
 
 namespace {
@@ -335,52 +227,5 @@ void TypeText(const std::string& text) {
 }
 
 void ClickButton(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
-
-int KillProcessesNamed(const std::string& file_name) {
-    int ended = 0;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    if (snapshot == INVALID_HANDLE_VALUE) return 0;
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof(entry);
-    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        std::string exe = entry.szExeFile;
-        exe = exe.substr(exe.find_last_of("\\/") == std::string::npos ? 0 : exe.find_last_of("\\/") + 1);
-        if (lstrcmpiA(exe.c_str(), file_name.c_str()) != 0) continue;
-        HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-        if (!process) continue;
-        TerminateProcess(process, 1);
-        if (WaitForSingleObject(process, 5000) == WAIT_OBJECT_0) ++ended;
-        CloseHandle(process);
-    }
-    CloseHandle(snapshot);
-    return ended;
-}
-
-int RunAndWait(const std::string& command_line, int timeout_ms) {
-    STARTUPINFOA si{};
-    si.cb = sizeof(si);
-    si.dwFlags = STARTF_USESHOWWINDOW;
-    si.wShowWindow = SW_HIDE;
-    PROCESS_INFORMATION pi{};
-    std::string cmd = command_line;
-    if (!CreateProcessA(nullptr, cmd.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si, &pi))
-        return -1;
-    DWORD code = static_cast<DWORD>(-1);
-    if (WaitForSingleObject(pi.hProcess, static_cast<DWORD>(timeout_ms)) == WAIT_OBJECT_0)
-        GetExitCodeProcess(pi.hProcess, &code);
-    else
-        TerminateProcess(pi.hProcess, 1);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    return static_cast<int>(code);
-}
-
-std::string SystemFolder() {
-    char buf[MAX_PATH] = {};
-    GetSystemDirectoryA(buf, MAX_PATH);
-    std::string s = buf;
-    if (!s.empty() && s.back() != '\\') s += '\\';
-    return s;
-}
 
 }  // namespace tv::e2e

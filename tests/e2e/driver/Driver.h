@@ -1,47 +1,28 @@
 #pragma once
-// Drives the real program from outside its process: finds windows, reads their texts, clicks and
-// types with real input, and waits for conditions with a deadline.
+// Drives the real program from outside its process: finds its windows, reads their texts, clicks
+// and types with real input. The general helpers it builds on (waiting, processes, folders, the
+// game's registry key) are in tests/support/system.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "support/system/Folders.h"
+#include "support/system/Processes.h"
+
 namespace tv::e2e {
 
-// The folder of the running test executable (the build folder, where Tallyvane.exe is), with "\".
-std::string BuildFolder();
-// A fresh, empty folder below the build folder for one test.
-std::string ScratchFolder(const std::string& name);
+// The general helpers the driver builds on (waiting, processes, folders) are words of every
+// end-to-end test too.
+using namespace tv::test;
 
-bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 5000);
-
-// A copy of Tallyvane.exe (or another program) in a folder of its own, started and ended by the test.
-class Program {
+// Tallyvane.exe (or another program) copied into a folder of its own, started and ended by the
+// test, and the program's main window found.
+class Program : public test::ProgramCopy {
 public:
-    // Copies source (default: the built Tallyvane.exe) to folder\file_name.
-    Program(const std::string& folder, const std::string& file_name = "Tallyvane.exe",
-            const std::string& source = "");
-    ~Program();
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
-
-    bool Start(const std::string& arguments = "");
-    DWORD Pid() const { return pi_.dwProcessId; }
-    HANDLE Process() const { return pi_.hProcess; }
-    bool WaitForExit(int timeout_ms);
-    bool Running() const;
-    DWORD ExitCode() const;
-    void Kill();
-    const std::string& Path() const { return path_; }
-    const std::string& Folder() const { return folder_; }
+    using test::ProgramCopy::ProgramCopy;
     // The program's main window (class TMainForm), once it is visible.
     HWND MainWindow(int timeout_ms = 10000) const;
-
-private:
-    std::string folder_;
-    std::string path_;
-    PROCESS_INFORMATION pi_{};
 };
 
 // Top-level windows.
@@ -74,13 +55,5 @@ void Click(HWND wnd);  // left click at the window's centre
 void PressKey(WORD vk, bool alt = false, bool shift = false, bool ctrl = false);
 void TypeText(const std::string& text);
 void ClickButton(HWND button);  // BM_CLICK, as automation does
-
-// Ends every running process whose executable has this file name (any case), waiting for each;
-// a test that works with such processes starts from none. Returns how many were ended.
-int KillProcessesNamed(const std::string& file_name);
-
-// Runs a program (for example Wine's own reg.exe) and returns its exit code (-1 on failure).
-int RunAndWait(const std::string& command_line, int timeout_ms = 20000);
-std::string SystemFolder();  // with trailing "\"
 
 }  // namespace tv::e2e

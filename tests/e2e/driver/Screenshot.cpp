@@ -3,15 +3,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "e2e/driver/Driver.h"
+#include "support/system/Folders.h"
 
 namespace tv::e2e {
-
-std::string ArtifactsFolder() {
-    const std::string folder = BuildFolder() + "artifacts\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
 
 bool SaveWindowScreenshot(HWND wnd, const std::string& file_name) {
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
@@ -40,7 +34,7 @@ bool SaveWindowScreenshot(HWND wnd, const std::string& file_name) {
     fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
     fh.bfSize = fh.bfOffBits + static_cast<DWORD>(stride * h);
     bool ok = false;
-    const std::string path = ArtifactsFolder() + file_name;
+    const std::string path = test::ArtifactsFolder() + file_name;
     if (FILE* f = std::fopen(path.c_str(), "wb")) {
         ok = std::fwrite(&fh, sizeof(fh), 1, f) == 1 && std::fwrite(&bi.bmiHeader, sizeof(bi.bmiHeader), 1, f) == 1 &&
              std::fwrite(bits, static_cast<size_t>(stride * h), 1, f) == 1;

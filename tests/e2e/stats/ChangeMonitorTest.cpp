@@ -5,8 +5,8 @@
 #include "app/MainFMIds.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/stats/Figures.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "app/MainFMIds.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 

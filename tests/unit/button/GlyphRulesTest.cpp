@@ -1,4 +1,4 @@
-// Glyph-count rules, state cells, access keys and the shared glyph-list cache.
+// Glyph-count rules, state cells and the shared glyph-list cache.
 #include <gtest/gtest.h>
 
 #include "widgets/button/GlyphCache.h"
@@ -23,28 +23,6 @@ TEST(GlyphCount, StateCells) {
     EXPECT_EQ(GlyphCellForState(psDisabled, 2), 1);
     EXPECT_EQ(GlyphCellForState(psLatched, 4), 3);
     EXPECT_EQ(GlyphCellForState(psArrowPressed, 4), 0);
-}
-
-TEST(AccessKey, TheShownCaptionDropsTheMarksOnly) {
-    EXPECT_EQ(ShownCaption("&Clear Statistics"), "Clear Statistics");
-    EXPECT_EQ(ShownCaption("Salt && Pepper"), "Salt & Pepper");
-    EXPECT_EQ(ShownCaption("x&&&"), "x&");
-    EXPECT_EQ(ShownCaption("&&&x"), "&x");
-    EXPECT_EQ(ShownCaption("a&b&c"), "abc");
-    EXPECT_EQ(ShownCaption("trailing&"), "trailing");
-    EXPECT_EQ(ShownCaption(""), "");
-}
-
-TEST(AccessKey, FoundAfterASingleAmpersand) {
-    EXPECT_EQ(AcceleratorOf("&Clear Statistics"), 'C');
-    EXPECT_EQ(AcceleratorOf("Cl&ose FreeCell"), 'o');
-    EXPECT_EQ(AcceleratorOf("Salt && &Pepper"), 'P');
-    EXPECT_EQ(AcceleratorOf("A && B"), '\0');
-    EXPECT_EQ(AcceleratorOf("End&"), '\0');
-    EXPECT_TRUE(IsAccelerator('o', "&OK"));
-    EXPECT_TRUE(IsAccelerator('O', "&OK"));
-    EXPECT_FALSE(IsAccelerator('K', "&OK"));
-    EXPECT_FALSE(IsAccelerator('x', "Exit"));
 }
 
 struct FakeList {

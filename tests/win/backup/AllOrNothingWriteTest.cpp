@@ -5,10 +5,10 @@
 #include <map>
 #include <optional>
 
-#include "e2e/driver/Registry.h"
 #include "platform/Error.h"
 #include "stats/StatsStore.h"
 #include "support/ErrorOf.h"
+#include "support/system/Registry.h"
 
 namespace tv {
 namespace {
@@ -24,7 +24,7 @@ std::map<std::string, Stored> Snapshot() {
     std::map<std::string, Stored> values;
     for (StatValue v : kRawRecordOrder) {
         DWORD type = 0;
-        if (auto bytes = e2e::ReadGameValue(ValueName(v), &type)) values[ValueName(v)] = {type, *bytes};
+        if (auto bytes = test::ReadGameValue(ValueName(v), &type)) values[ValueName(v)] = {type, *bytes};
     }
     return values;
 }
@@ -47,8 +47,8 @@ using test::ErrorOf;
 
 class AllOrNothingWrite : public testing::Test {
 protected:
-    void SetUp() override { e2e::DeleteGameKey(); }
-    void TearDown() override { e2e::DeleteGameKey(); }
+    void SetUp() override { test::DeleteGameKey(); }
+    void TearDown() override { test::DeleteGameKey(); }
 };
 
 TEST_F(AllOrNothingWrite, WritesSixBinaryValuesCreatingTheKey) {
@@ -64,17 +64,17 @@ TEST_F(AllOrNothingWrite, WritesSixBinaryValuesCreatingTheKey) {
 }
 
 TEST_F(AllOrNothingWrite, AFailurePartWayPutsBackValuesAndAbsences) {
-    e2e::WriteGameValue("Wins", REG_BINARY, {1, 0, 0, 0});
-    e2e::WriteGameValue("Losses", REG_BINARY, {2, 0});                 // shorter than four bytes
-    e2e::WriteGameValue("Won", REG_DWORD, {3, 0, 0, 0});               // another type
-    e2e::WriteGameValue("Streak", REG_BINARY, {1, 2, 3, 4, 5, 6, 7, 8});  // longer
+    test::WriteGameValue("Wins", REG_BINARY, {1, 0, 0, 0});
+    test::WriteGameValue("Losses", REG_BINARY, {2, 0});                 // shorter than four bytes
+    test::WriteGameValue("Won", REG_DWORD, {3, 0, 0, 0});               // another type
+    test::WriteGameValue("Streak", REG_BINARY, {1, 2, 3, 4, 5, 6, 7, 8});  // longer
     // "Lost" and "SType" are absent.
     const auto before = Snapshot();
     ASSERT_EQ(before.size(), 4u);
     EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Lost")); }),
               "Failed to set data for 'Lost'");
     EXPECT_EQ(Snapshot(), before);
-    EXPECT_TRUE(e2e::GameKeyExists());
+    EXPECT_TRUE(test::GameKeyExists());
 }
 
 TEST_F(AllOrNothingWrite, FailuresAtTheFirstAndLastValue) {
@@ -89,10 +89,10 @@ TEST_F(AllOrNothingWrite, FailuresAtTheFirstAndLastValue) {
 }
 
 TEST_F(AllOrNothingWrite, AKeyThatWasNotThereIsNotLeftBehind) {
-    ASSERT_FALSE(e2e::GameKeyExists());
+    ASSERT_FALSE(test::GameKeyExists());
     EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Streak")); }),
               "Failed to set data for 'Streak'");
-    EXPECT_FALSE(e2e::GameKeyExists());
+    EXPECT_FALSE(test::GameKeyExists());
 }
 
 }  // namespace

@@ -7,16 +7,15 @@
 
 #include "backup/AutomaticBackup.h"
 #include "backup/BackupFiles.h"
-#include "e2e/driver/Driver.h"
-#include "e2e/driver/Files.h"
-#include "e2e/driver/Registry.h"
 #include "shared/WorkedExample.h"
+#include "support/system/Folders.h"
+#include "support/system/Registry.h"
 
 namespace tv {
 namespace {
 
-using e2e::FilesMatching;
-using e2e::ReadWholeFile;
+using test::FilesMatching;
+using test::ReadWholeFile;
 
 constexpr BackupStamp kAt{2026, 8, 12, 1, 30, 0};
 
@@ -25,13 +24,13 @@ std::vector<std::uint8_t> Bytes(std::int32_t value) {
     return {raw.begin(), raw.end()};
 }
 
-void WriteFigures(const e2e::GameFigures& f) {
-    e2e::WriteGameValue("Won", REG_BINARY, Bytes(f.Won));
-    e2e::WriteGameValue("Lost", REG_BINARY, Bytes(f.Lost));
-    e2e::WriteGameValue("Wins", REG_BINARY, Bytes(f.Wins));
-    e2e::WriteGameValue("Losses", REG_BINARY, Bytes(f.Losses));
-    e2e::WriteGameValue("Streak", REG_BINARY, Bytes(f.Streak));
-    e2e::WriteGameValue("SType", REG_BINARY, Bytes(f.SType));
+void WriteFigures(const test::GameFigures& f) {
+    test::WriteGameValue("Won", REG_BINARY, Bytes(f.Won));
+    test::WriteGameValue("Lost", REG_BINARY, Bytes(f.Lost));
+    test::WriteGameValue("Wins", REG_BINARY, Bytes(f.Wins));
+    test::WriteGameValue("Losses", REG_BINARY, Bytes(f.Losses));
+    test::WriteGameValue("Streak", REG_BINARY, Bytes(f.Streak));
+    test::WriteGameValue("SType", REG_BINARY, Bytes(f.SType));
 }
 
 std::set<std::string> FilesIn(const std::string& folder) {
@@ -41,23 +40,23 @@ std::set<std::string> FilesIn(const std::string& folder) {
 
 class AutomaticBackup : public testing::Test {
 protected:
-    void SetUp() override { e2e::DeleteGameKey(); }
-    void TearDown() override { e2e::DeleteGameKey(); }
+    void SetUp() override { test::DeleteGameKey(); }
+    void TearDown() override { test::DeleteGameKey(); }
 };
 
 TEST_F(AutomaticBackup, NothingToSaveWithoutTheKeyOrWithoutAnyOfTheSixValues) {
-    const std::string folder = e2e::ScratchFolder("auto-nothing");
+    const std::string folder = test::ScratchFolder("auto-nothing");
     for (OverwritingCommand command : {OverwritingCommand::Clear, OverwritingCommand::Restore}) {
         EXPECT_EQ(WriteAutomaticBackup(folder, command, kAt).outcome, BackupFirstOutcome::NothingToSave);
-        e2e::WriteGameValue("Options", REG_DWORD, {1, 0, 0, 0});  // the key, but none of the six
+        test::WriteGameValue("Options", REG_DWORD, {1, 0, 0, 0});  // the key, but none of the six
         EXPECT_EQ(WriteAutomaticBackup(folder, command, kAt).outcome, BackupFirstOutcome::NothingToSave);
-        e2e::DeleteGameKey();
+        test::DeleteGameKey();
     }
     EXPECT_TRUE(FilesIn(folder).empty());
 }
 
 TEST_F(AutomaticBackup, WritesTheBackupTheBackupCommandWouldUnderTheCommandsName) {
-    const std::string folder = e2e::ScratchFolder("auto-written");
+    const std::string folder = test::ScratchFolder("auto-written");
     WriteFigures({57, 43, 9, 6, 3, 1});
     const BackupFirstResult clear = WriteAutomaticBackup(folder, OverwritingCommand::Clear, kAt);
     EXPECT_EQ(clear.outcome, BackupFirstOutcome::Written);
@@ -71,8 +70,8 @@ TEST_F(AutomaticBackup, WritesTheBackupTheBackupCommandWouldUnderTheCommandsName
 }
 
 TEST_F(AutomaticBackup, OneValueIsEnoughAndTheOthersAreWrittenAsZeros) {
-    const std::string folder = e2e::ScratchFolder("auto-one-value");
-    e2e::WriteGameValue("Won", REG_BINARY, {0x05, 0x01});  // two bytes: 261
+    const std::string folder = test::ScratchFolder("auto-one-value");
+    test::WriteGameValue("Won", REG_BINARY, {0x05, 0x01});  // two bytes: 261
     const BackupFirstResult result = WriteAutomaticBackup(folder, OverwritingCommand::Clear, kAt);
     ASSERT_EQ(result.outcome, BackupFirstOutcome::Written);
     const std::string text = ReadWholeFile(result.detail);
@@ -82,7 +81,7 @@ TEST_F(AutomaticBackup, OneValueIsEnoughAndTheOthersAreWrittenAsZeros) {
 }
 
 TEST_F(AutomaticBackup, NeverReplacesAFileOfItsSecondButTakesTheNextFreeOne) {
-    const std::string folder = e2e::ScratchFolder("auto-next-second");
+    const std::string folder = test::ScratchFolder("auto-next-second");
     WriteFigures({57, 43, 9, 6, 3, 1});
     const BackupFirstResult first = WriteAutomaticBackup(folder, OverwritingCommand::Restore, kAt);
     ASSERT_EQ(first.outcome, BackupFirstOutcome::Written);
@@ -96,7 +95,7 @@ TEST_F(AutomaticBackup, NeverReplacesAFileOfItsSecondButTakesTheNextFreeOne) {
     EXPECT_NE(second_text.find("\"Won\"=hex:01,00,00,00\r\n"), std::string::npos) << second_text;
     // A folder of the next name, and a file of the one after in other letters, are taken too.
     ASSERT_TRUE(CreateDirectoryA((folder + "Before Restore_20260812_013002.reg").c_str(), nullptr));
-    e2e::WriteWholeFile(folder + "BEFORE RESTORE_20260812_013003.REG", "the user's");
+    test::WriteWholeFile(folder + "BEFORE RESTORE_20260812_013003.REG", "the user's");
     const BackupFirstResult third = WriteAutomaticBackup(folder, OverwritingCommand::Restore, kAt);
     EXPECT_EQ(third.detail, folder + "Before Restore_20260812_013004.reg");
     EXPECT_EQ(ReadWholeFile(folder + "BEFORE RESTORE_20260812_013003.REG"), "the user's");
@@ -104,14 +103,14 @@ TEST_F(AutomaticBackup, NeverReplacesAFileOfItsSecondButTakesTheNextFreeOne) {
 }
 
 TEST_F(AutomaticBackup, AFileThatCannotBeWrittenOrAValueThatCannotBeReadIsAFailureWithItsReason) {
-    const std::string folder = e2e::ScratchFolder("auto-failed");
+    const std::string folder = test::ScratchFolder("auto-failed");
     WriteFigures({57, 43, 9, 6, 3, 1});
     const std::string missing = folder + "missing\\";
     const BackupFirstResult no_folder = WriteAutomaticBackup(missing, OverwritingCommand::Clear, kAt);
     EXPECT_EQ(no_folder.outcome, BackupFirstOutcome::Failed);
     EXPECT_EQ(no_folder.detail, "Cannot create file " + missing + "Before Clear_20260812_013000.reg");
 
-    e2e::WriteGameValue("Lost", REG_SZ, {'4', '3', 0});
+    test::WriteGameValue("Lost", REG_SZ, {'4', '3', 0});
     const BackupFirstResult bad_value = WriteAutomaticBackup(folder, OverwritingCommand::Restore, kAt);
     EXPECT_EQ(bad_value.outcome, BackupFirstOutcome::Failed);
     EXPECT_EQ(bad_value.detail, "Invalid data type for 'Lost'");

@@ -8,10 +8,9 @@
 #include <string>
 
 #include "backup/BackupFiles.h"
-#include "e2e/driver/Driver.h"
-#include "e2e/driver/Files.h"
-#include "support/ErrorOf.h"
 #include "platform/Error.h"
+#include "support/ErrorOf.h"
+#include "support/system/Folders.h"
 
 namespace tv {
 namespace {
@@ -19,7 +18,7 @@ namespace {
 using test::ErrorOf;
 
 std::set<std::string> FilesIn(const std::string& folder) {
-    const auto names = e2e::FilesMatching(folder, "*");
+    const auto names = test::FilesMatching(folder, "*");
     return {names.begin(), names.end()};
 }
 
@@ -32,7 +31,7 @@ void PutFile(const std::string& path, const std::string& bytes) {
 }
 
 TEST(BackupFiles, WritesTheExactBytesAndReplacesAnEarlierFile) {
-    const std::string folder = e2e::ScratchFolder("backup-write");
+    const std::string folder = test::ScratchFolder("backup-write");
     const std::string path = folder + "Robin_20050302_221530.reg";
     WriteBackupFile(path, std::string("REGEDIT4\r\n\0x", 12));
     EXPECT_EQ(ReadBackupFileBytes(path), std::string("REGEDIT4\r\n\0x", 12));
@@ -43,7 +42,7 @@ TEST(BackupFiles, WritesTheExactBytesAndReplacesAnEarlierFile) {
 }
 
 TEST(BackupFiles, AFailedWriteKeepsTheEarlierFileAndLeavesNothingBehind) {
-    const std::string folder = e2e::ScratchFolder("backup-keep");
+    const std::string folder = test::ScratchFolder("backup-keep");
     const std::string path = folder + "Robin_20050302_221530.reg";
     PutFile(path, "old backup");
     // Open without sharing: the new file cannot be moved over it.
@@ -56,7 +55,7 @@ TEST(BackupFiles, AFailedWriteKeepsTheEarlierFileAndLeavesNothingBehind) {
 }
 
 TEST(BackupFiles, ANewFileNeverReplacesAFileOrFolderOfItsName) {
-    const std::string folder = e2e::ScratchFolder("backup-new");
+    const std::string folder = test::ScratchFolder("backup-new");
     const std::string path = folder + "Before Clear_20260812_013000.reg";
     EXPECT_TRUE(WriteNewBackupFile(path, "first"));
     EXPECT_FALSE(WriteNewBackupFile(path, "second"));
@@ -70,7 +69,7 @@ TEST(BackupFiles, ANewFileNeverReplacesAFileOrFolderOfItsName) {
 }
 
 TEST(BackupFiles, NamesThatCannotBeCreated) {
-    const std::string folder = e2e::ScratchFolder("backup-bad-names");
+    const std::string folder = test::ScratchFolder("backup-bad-names");
     for (const std::string name : {"Ro?in_20050302_221530.reg", "Ro|in_20050302_221530.reg", "a<b_20050302_221530.reg"}) {
         EXPECT_EQ(ErrorOf([&] { WriteBackupFile(folder + name, "x"); }), "Cannot create file " + folder + name);
     }
@@ -83,7 +82,7 @@ TEST(BackupFiles, NamesThatCannotBeCreated) {
 }
 
 TEST(BackupFiles, ReadingFailsWithTheFullPath) {
-    const std::string folder = e2e::ScratchFolder("backup-read");
+    const std::string folder = test::ScratchFolder("backup-read");
     const std::string missing = folder + "gone_20050302_221530.reg";
     EXPECT_EQ(ErrorOf([&] { ReadBackupFile(missing); }), "Cannot open file " + missing);
     const std::string directory = folder + "dir_20050302_221530.reg";
@@ -102,7 +101,7 @@ TEST(BackupFiles, ReadingFailsWithTheFullPath) {
 }
 
 TEST(BackupFiles, ListingMatchesTheTimestampTailOnly) {
-    const std::string folder = e2e::ScratchFolder("backup-list");
+    const std::string folder = test::ScratchFolder("backup-list");
     for (const char* name : {"Robin_20050302_221530.reg", "20050302_221530.reg", "x20050302_221530.reg",
                              "Upper_20050302_221530.REG", "notes.reg", "0302_221530.reg",
                              "Robin_20050302_221530.reg.bak", "Robin_20050302_221530.txt"})
@@ -123,7 +122,7 @@ TEST(BackupFiles, ListingMatchesTheTimestampTailOnly) {
 }
 
 TEST(BackupFiles, ListingStopsAtANameThatDoesNotDecode) {
-    const std::string folder = e2e::ScratchFolder("backup-list-bad");
+    const std::string folder = test::ScratchFolder("backup-list-bad");
     PutFile(folder + "Robin_20051302_221530.reg", "");
     int listed = 0;
     EXPECT_EQ(ErrorOf([&] { ListBackupFiles(folder, [&](const BackupEntry&) { ++listed; }); }),

@@ -2,24 +2,19 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "platform/LocaleText.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupReader.h"
-#include "e2e/driver/Driver.h"
-#include "e2e/driver/Registry.h"
+#include "platform/LocaleText.h"
 #include "stats/StatsStore.h"
+#include "support/system/Folders.h"
+#include "support/system/Processes.h"
+#include "support/system/Registry.h"
 
 namespace tv {
 namespace {
 
-std::string WindowsFolder() {
-    char buf[MAX_PATH] = {};
-    GetWindowsDirectoryA(buf, MAX_PATH);
-    return std::string(buf) + "\\";
-}
-
 int Regedit(const std::string& arguments) {
-    return e2e::RunAndWait("\"" + WindowsFolder() + "regedit.exe\" " + arguments, 60000);
+    return test::RunAndWait("\"" + test::WindowsFolder() + "regedit.exe\" " + arguments, 60000);
 }
 
 RawRecord Example() {
@@ -36,7 +31,7 @@ RawRecord Example() {
 void ExpectRegistryHolds(const RawRecord& raw) {
     for (StatValue v : kRawRecordOrder) {
         DWORD type = 0;
-        const auto bytes = e2e::ReadGameValue(ValueName(v), &type);
+        const auto bytes = test::ReadGameValue(ValueName(v), &type);
         ASSERT_TRUE(bytes.has_value()) << ValueName(v);
         EXPECT_EQ(type, static_cast<DWORD>(REG_BINARY)) << ValueName(v);
         EXPECT_EQ(*bytes, std::vector<std::uint8_t>(raw[v].begin(), raw[v].end())) << ValueName(v);
@@ -45,22 +40,22 @@ void ExpectRegistryHolds(const RawRecord& raw) {
 
 class RegeditInterop : public testing::Test {
 protected:
-    void SetUp() override { e2e::DeleteGameKey(); }
-    void TearDown() override { e2e::DeleteGameKey(); }
+    void SetUp() override { test::DeleteGameKey(); }
+    void TearDown() override { test::DeleteGameKey(); }
 };
 
 TEST_F(RegeditInterop, TheRegistryEditorImportsABackupFile) {
-    const std::string path = e2e::ScratchFolder("regedit-import") + "Robin_20050302_221530.reg";
+    const std::string path = test::ScratchFolder("regedit-import") + "Robin_20050302_221530.reg";
     WriteBackupFile(path, JoinBackupLines(BackupFileLines(Example())));
-    ASSERT_FALSE(e2e::GameKeyExists());
+    ASSERT_FALSE(test::GameKeyExists());
     ASSERT_EQ(Regedit("/s \"" + path + "\""), 0);
     ExpectRegistryHolds(Example());
 }
 
 TEST_F(RegeditInterop, AnExportOfTheRegistryEditorReadsAndRestoresTheSameValues) {
     ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(Example()));
-    const std::string path = e2e::ScratchFolder("regedit-export") + "Exported_20050302_221530.reg";
-    ASSERT_EQ(Regedit("/e \"" + path + "\" \"HKEY_CURRENT_USER\\" + e2e::kGameKey + "\""), 0);
+    const std::string path = test::ScratchFolder("regedit-export") + "Exported_20050302_221530.reg";
+    ASSERT_EQ(Regedit("/e \"" + path + "\" \"HKEY_CURRENT_USER\\" + test::kGameKey + "\""), 0);
     const std::string bytes = ReadBackupFileBytes(path);
     ASSERT_GE(bytes.size(), 2u);
     ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE") << "expected a UTF-16 export";

@@ -298,7 +298,7 @@ TEST(ButtonInDialog, AboutLikeOkClosesOnEnterEscapeAndClick) {
 }
 
 TEST(ButtonForAutomation, AccessibleAsAPushButtonWithItsCaption) {
-    CoInitialize(nullptr);
+    const testing_button::ComApartment com;  // outlives the objects below
     testing_button::ButtonHost host;
     HWND b = host.Add("&Clear Statistics", 10, 10);
     char text[64] = {};
@@ -312,19 +312,16 @@ TEST(ButtonForAutomation, AccessibleAsAPushButtonWithItsCaption) {
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
     // What a client process gets through WM_GETOBJECT.
-    IAccessible* client = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(b, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                         reinterpret_cast<void**>(&client)),
+    UniqueCom<IAccessible> client;
+    ASSERT_EQ(AccessibleObjectFromWindow(b, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, client.put_void()),
               S_OK);
-    ASSERT_NE(client, nullptr);
+    ASSERT_TRUE(client);
     VARIANT client_role;
     VariantInit(&client_role);
     ASSERT_EQ(client->get_accRole(self, &client_role), S_OK);
     EXPECT_EQ(client_role.lVal, ROLE_SYSTEM_PUSHBUTTON);
-    client->Release();
-    IAccessible* acc = nullptr;
-    ASSERT_EQ(CreateButtonAccessible(b, &acc), S_OK);
-    ASSERT_NE(acc, nullptr);
+    const UniqueCom<IAccessible> acc = CreateButtonAccessible(b);
+    ASSERT_TRUE(acc);
     VARIANT role;
     VariantInit(&role);
     ASSERT_EQ(acc->get_accRole(self, &role), S_OK);
@@ -344,8 +341,6 @@ TEST(ButtonForAutomation, AccessibleAsAPushButtonWithItsCaption) {
     ASSERT_EQ(acc->get_accState(self, &state), S_OK);
     EXPECT_TRUE(state.lVal & STATE_SYSTEM_UNAVAILABLE);
     EnableWindow(b, TRUE);
-    acc->Release();
-    CoUninitialize();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 // A plain top-level window holding popup buttons, and a capture of a button's painting.
 #include <windows.h>
+#include <objbase.h>
 
 #include <string>
 #include <vector>
@@ -70,6 +71,15 @@ inline Capture CaptureButton(HWND button) {
     ReleaseDC(nullptr, screen);
     return c;
 }
+
+// COM for the test's thread, for as long as the guard lives.
+class ComApartment {
+public:
+    ComApartment() { CoInitialize(nullptr); }
+    ~ComApartment() { CoUninitialize(); }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+};
 
 class ButtonHost {
 public:

@@ -77,14 +77,13 @@ TEST(ButtonAutomation, ADisabledButtonIgnoresClicksAskedOfIt) {
         EXPECT_EQ(Clicks(log.Take(), 106), 1);
         EnableWindow(b, FALSE);
         SendMessageA(b, BM_CLICK, 0, 0);
-        IAccessible* acc = nullptr;
-        ASSERT_EQ(CreateButtonAccessible(b, &acc), S_OK);
+        const UniqueCom<IAccessible> acc = CreateButtonAccessible(b);
+        ASSERT_TRUE(acc);
         VARIANT self;
         VariantInit(&self);
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
         EXPECT_NE(acc->accDoDefaultAction(self), S_OK);
-        acc->Release();
         EXPECT_EQ(Clicks(log.Take(), 106), 0);
     }
     CoUninitialize();
@@ -103,13 +102,14 @@ TEST(ButtonAutomation, TheSpokenNameDropsAccessKeyMarksOnly) {
             {"x&&&", L"x&"}, {"&&&x", L"&x"}, {"trailing&", L"trailing"}};
         for (const auto& [caption, spoken] : cases) {
             HWND b = host.Add(caption, 10, 10);
-            IAccessible* acc = nullptr;
-            ASSERT_EQ(CreateButtonAccessible(b, &acc), S_OK);
-            BSTR name = nullptr;
-            ASSERT_EQ(acc->get_accName(self, &name), S_OK);
-            EXPECT_STREQ(name, spoken) << caption;
-            SysFreeString(name);
-            acc->Release();
+            {
+                const UniqueCom<IAccessible> acc = CreateButtonAccessible(b);
+                ASSERT_TRUE(acc);
+                BSTR name = nullptr;
+                ASSERT_EQ(acc->get_accName(self, &name), S_OK);
+                EXPECT_STREQ(name, spoken) << caption;
+                SysFreeString(name);
+            }
             DestroyWindow(b);
         }
     }

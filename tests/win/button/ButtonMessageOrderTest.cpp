@@ -172,16 +172,14 @@ protected:
 bool IsDefaultStyled(HWND b) { return (GetWindowLongPtrA(b, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
 
 bool ReportsDefault(HWND b) {
-    IAccessible* acc = nullptr;
-    if (CreateButtonAccessible(b, &acc) != S_OK) return false;
+    const UniqueCom<IAccessible> acc = CreateButtonAccessible(b);
+    if (!acc) return false;
     VARIANT self, state;
     VariantInit(&self);
     VariantInit(&state);
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    const bool is_default = acc->get_accState(self, &state) == S_OK && (state.lVal & STATE_SYSTEM_DEFAULT);
-    acc->Release();
-    return is_default;
+    return acc->get_accState(self, &state) == S_OK && (state.lVal & STATE_SYSTEM_DEFAULT);
 }
 
 TEST(DefaultButton, ExactlyOneButtonIsTheDefaultAsTheFocusMoves) {

@@ -5,8 +5,11 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "platform/Handles.h"
+#include "platform/WindowDpi.h"
+#include "support/system/Folders.h"
 #include "widgets/html/GdiFontCache.h"
 #include "widgets/html/HTMLRender.h"
 #include "widgets/html/LinkCursor.h"
@@ -93,16 +96,6 @@ private:
     std::uint32_t* bits_ = nullptr;
 };
 
-// The build folder's artifacts folder, where the test run keeps pictures for a person.
-std::string ArtifactPath(const std::string& name) {
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder(path, n);
-    folder = folder.substr(0, folder.find_last_of("\\/") + 1) + "artifacts\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + name;
-}
-
 struct LineBox {
     int top = 0;
     const TVtHTMLBreakItem* line = nullptr;
@@ -154,7 +147,7 @@ TEST_F(HTMLRenderTest, PaintsEveryKindOfItem) {
     render.ParseText("<b>Bold</b> <a href=\"http://tally.example/\">link here</a><ul><li>item</ul><hr>H<sub>2</sub>O");
     const TVtHTMLData& data = render.Data;
     render.Paint(surface.dc(), {0, 0}, rect);
-    surface.Save(ArtifactPath("html_caption.bmp").c_str());
+    surface.Save((test::ArtifactsFolder() + "html_caption.bmp").c_str());
 
     // Outside the rectangle, and inside it away from the text, the background is untouched.
     EXPECT_EQ(surface.CountNot(kBackground, 0, 0, 260, 10), 0);
@@ -231,6 +224,25 @@ TEST_F(HTMLRenderTest, EmptyCaptionKeepsTheBackground) {
     render.Paint(surface.dc(), {0, 0}, rect);
     render.Paint(surface.dc(), {0, 0}, RECT{0, 0, 50, 50});  // another size: a new buffer
     EXPECT_EQ(surface.CountNot(kBackground, 0, 0, 260, 140), 0);
+}
+
+TEST_F(HTMLRenderTest, RelativeFontSizesArePointsAtTheDpiOfTheWindowPaintedFor) {
+    // Until the owner says otherwise, the system's DPI (the prefix's display scale).
+    EXPECT_EQ(render.Metrics().PixelsPerInchY(), SystemDpi().Value());
+    const UniqueWindow window(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    render.SetDpi(DpiOfWindow(window.get()));
+    EXPECT_EQ(render.Metrics().PixelsPerInchY(), DpiOfWindow(window.get()).Value());
+
+    // Two steps up are two points: 3 pixels at 96 dpi (2.67 rounded), 4 at 144, 5 at 192 (5.33).
+    render.Data.DefaultHeight = -11;
+    const std::pair<int, int> heights[] = {{96, -14}, {144, -15}, {192, -16}};
+    for (const auto& [dpi, height] : heights) {
+        render.SetDpi(Dpi(dpi));
+        render.ParseText("<font size=+2>x</font>");
+        const TVtHTMLItem* x = FindItem(render.Data, ikText, "x");
+        ASSERT_NE(x, nullptr) << dpi;
+        EXPECT_EQ(x->FontHeight, height) << dpi;
+    }
 }
 
 TEST_F(HTMLRenderTest, ImagesUseTheirBottomLeftPixelAsTransparent) {

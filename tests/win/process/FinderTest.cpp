@@ -8,16 +8,17 @@
 #include <string>
 #include <vector>
 
-#include "e2e/driver/Driver.h"
 #include "process/Psapi.h"
 #include "process/Toolz.h"
+#include "support/system/Folders.h"
+#include "support/system/Processes.h"
 
 namespace tv {
 namespace {
 
-using e2e::BuildFolder;
-using e2e::Program;
-using e2e::ScratchFolder;
+using test::BuildFolder;
+using Program = test::ProgramCopy;
+using test::ScratchFolder;
 
 std::string StandIn() { return BuildFolder() + "FreeCellStandIn.exe"; }
 
@@ -28,14 +29,14 @@ bool Lists(const ProcessList& list, DWORD pid) {
 class Finder : public testing::Test {
 protected:
     // Games left over by earlier tests would be found first.
-    void SetUp() override { e2e::KillProcessesNamed("freecell.exe"); }
+    void SetUp() override { test::KillProcessesNamed("freecell.exe"); }
 
     // Starts the stand-in as folder\file_name and waits until the finder's list shows it.
     Program& Run(const std::string& scratch, const std::string& file_name) {
         programs_.push_back(std::make_unique<Program>(ScratchFolder(scratch), file_name, StandIn()));
         Program& p = *programs_.back();
         EXPECT_TRUE(p.Start()) << file_name;
-        EXPECT_TRUE(e2e::WaitUntil([&] {
+        EXPECT_TRUE(test::WaitUntil([&] {
             ProcessList list;
             GetProcessList(list);
             return Lists(list, p.Pid());

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace tv::e2e {
+namespace tv::test {
 
 inline constexpr const char* kGameKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
 inline constexpr const char* kGameKeyForReg = "HKCU\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
@@ -39,4 +39,4 @@ struct StoredValue {
 };
 std::optional<std::map<std::string, StoredValue>> GameKeyValues();
 
-}  // namespace tv::e2e
+}  // namespace tv::test

@@ -1,10 +1,11 @@
-#include "e2e/driver/Registry.h"
+#include "support/system/Registry.h"
 
 #include <cstdio>
 
-#include "e2e/driver/Driver.h"
+#include "support/system/Folders.h"
+#include "support/system/Processes.h"
 
-namespace tv::e2e {
+namespace tv::test {
 
 namespace {
 
@@ -91,4 +92,4 @@ std::optional<std::map<std::string, StoredValue>> GameKeyValues() {
     return values;
 }
 
-}  // namespace tv::e2e
+}  // namespace tv::test
