@@ -15,9 +15,9 @@
 #include "e2e/dpi/DpiLayoutChecks.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
-#include "e2e/driver/Files.h"
-#include "e2e/driver/Registry.h"
 #include "e2e/driver/Screenshot.h"
+#include "support/system/Folders.h"
+#include "support/system/Registry.h"
 #include "win/button/ThemeSwitch.h"
 
 namespace tv::e2e {
