@@ -78,11 +78,8 @@ HWND TAboutForm::OnCreate() {
 void TAboutForm::FormCreate() { ShowApplicationIcon(CurrentDpi()); }
 
 SIZE TAboutForm::LayOut(Dpi dpi) {
-    FormFonts fonts = FormFonts::For(kFonts, dpi);
-    const FormLayout layout = LayOutForm(kDesign, dpi);
     if (dpi != icon_dpi_) ShowApplicationIcon(dpi);
-    ApplyFormLayout(Handle(), layout, fonts);
-    fonts_ = std::move(fonts);  // the old fonts go once no control holds them
+    const FormLayout layout = LayOutFormAt(Handle(), kDesign, dpi, fonts_);
     tips_.FollowDpi(dpi);
     return SIZE{layout.client_width, layout.client_height};
 }

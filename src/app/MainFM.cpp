@@ -156,10 +156,7 @@ void TMainForm::CreateControls() {
 }
 
 SIZE TMainForm::LayOut(Dpi dpi) {
-    FormFonts fonts = FormFonts::For(kFonts, dpi);
-    const FormLayout layout = LayOutForm(kDesign, dpi);
-    ApplyFormLayout(wnd_, layout, fonts);
-    fonts_ = std::move(fonts);  // the old fonts go once no control holds them
+    const FormLayout layout = LayOutFormAt(wnd_, kDesign, dpi, fonts_);
     return SIZE{layout.client_width, layout.client_height};
 }
 

@@ -77,11 +77,8 @@ void TFormRestore::CreateControls() {
 }
 
 SIZE TFormRestore::LayOut(Dpi dpi) {
-    FormFonts fonts = FormFonts::For(kFonts, dpi);
-    const FormLayout layout = LayOutForm(kDesign, dpi);
-    ApplyFormLayout(Handle(), layout, fonts);
-    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(fonts[kFormFont], "").cy));
-    fonts_ = std::move(fonts);  // the old fonts go once no control holds them
+    const FormLayout layout = LayOutFormAt(Handle(), kDesign, dpi, fonts_);
+    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(fonts_[kFormFont], "").cy));
     return SIZE{layout.client_width, layout.client_height};
 }
 

@@ -49,12 +49,6 @@ Dpi SystemDpi() {
     return ScreenDpi();
 }
 
-Dpi DpiNear(HWND reference) {
-    if (!reference) return SystemDpi();
-    HWND root = GetAncestor(reference, GA_ROOT);
-    return DpiOfWindow(root ? root : reference);
-}
-
 Dpi DpiFromMessage(WPARAM wp) { return Dpi(static_cast<int>(HIWORD(wp))); }
 
 void TakeSuggestedRect(HWND wnd, LPARAM lp) {

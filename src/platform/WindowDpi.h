@@ -18,9 +18,6 @@ namespace tv {
 Dpi DpiOfWindow(HWND wnd);
 // The DPI a window gets before it exists: that of the system (the primary monitor at log-on).
 Dpi SystemDpi();
-// The DPI of the monitor nearest to a window, for a top-level window about to be placed over it;
-// the system DPI for no window.
-Dpi DpiNear(HWND reference);
 
 // WM_DPICHANGED: the new DPI from wParam, and the window moved and sized to the suggested
 // rectangle in lParam.

@@ -15,6 +15,7 @@ UniqueFont CreateFormFont(Dpi dpi, bool bold) {
 
 FormFonts FormFonts::For(std::span<const FontDesign> designs, Dpi dpi) {
     FormFonts fonts;
+    fonts.dpi_ = dpi;
     fonts.fonts_.reserve(designs.size());
     for (const FontDesign& design : designs) fonts.fonts_.push_back(CreateDesignedFont(design, dpi));
     return fonts;

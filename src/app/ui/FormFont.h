@@ -24,9 +24,12 @@ public:
     static FormFonts For(std::span<const FontDesign> designs, Dpi dpi);
     // nullptr for kNoFont or an index the design does not have.
     HFONT operator[](int index) const;
+    // True when these are fonts already made for dpi (none made yet: false).
+    bool MadeFor(Dpi dpi) const { return !fonts_.empty() && dpi_ == dpi; }
 
 private:
     std::vector<UniqueFont> fonts_;
+    Dpi dpi_;
 };
 
 // The colour every form and label background uses.

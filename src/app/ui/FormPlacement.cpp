@@ -23,4 +23,16 @@ void ApplyFormLayout(HWND form, const FormLayout& layout, const FormFonts& fonts
         PlaceControl(GetDlgItem(form, placed.id), placed.rect, fonts[placed.font]);
 }
 
+FormLayout LayOutFormAt(HWND form, const FormDesign& design, Dpi dpi, FormFonts& fonts) {
+    const FormLayout layout = LayOutForm(design, dpi);
+    if (fonts.MadeFor(dpi)) {
+        ApplyFormLayout(form, layout, fonts);
+        return layout;
+    }
+    FormFonts made = FormFonts::For(design.fonts, dpi);
+    ApplyFormLayout(form, layout, made);
+    fonts = std::move(made);  // the old fonts go once no control holds them
+    return layout;
+}
+
 }  // namespace tv

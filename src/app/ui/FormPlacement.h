@@ -17,4 +17,9 @@ void PlaceControl(HWND control, const LayoutRect& rect, HFONT font);
 // control at its rectangle in its font. The controls are found by their ids.
 void ApplyFormLayout(HWND form, const FormLayout& layout, const FormFonts& fonts);
 
+// The form's design laid out and applied at dpi, in fonts made for dpi: those in fonts when they
+// were made for it (the controls were just created in them), new ones otherwise, which replace
+// them once no control holds the old ones. Returns the layout, for the client size and the rest.
+FormLayout LayOutFormAt(HWND form, const FormDesign& design, Dpi dpi, FormFonts& fonts);
+
 }  // namespace tv
