@@ -3,9 +3,11 @@
 #include <shellapi.h>
 
 #include "app/AboutFMIds.h"
+#include "app/AboutFMLayout.h"
 #include "app/AboutText.h"
 #include "app/Application.h"
 #include "app/ui/FormFont.h"
+#include "app/ui/FormPlacement.h"
 #include "app/ui/HandCursor.h"
 #include "app/ui/PushButton.h"
 #include "platform/RuntimeLibrary.h"
@@ -19,14 +21,14 @@ namespace {
 constexpr COLORREF kNavy = RGB(0, 0, 128);
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
 
-UniqueFont CreateAppNameFont() {
-    return UniqueFont(CreateFontA(-19, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Black"));
-}
-
-UniqueFont CreateLinkFont() {
-    return UniqueFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "MS Sans Serif"));
+// The application's icon at a size of pixels: the resource holds several, the nearest is taken.
+UniqueIcon LoadApplicationIcon(int size) {
+    HICON icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), "MAINICON", IMAGE_ICON, size, size, 0));
+    if (!icon) {
+        icon = static_cast<HICON>(
+            LoadImageA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION), IMAGE_ICON, size, size, 0));
+    }
+    return UniqueIcon(icon);
 }
 
 void MakeClickable(const Label& label) {
@@ -44,26 +46,27 @@ void ShellOpen(const std::string& target) {
 }  // namespace
 
 INT_PTR TAboutForm::ShowModal(HWND main_window) {
-    return ModalDialog::ShowModal(main_window, about::kCaption, kClientWidth, kClientHeight, main_window);
+    return ModalDialog::ShowModal(main_window, about::kCaption, kDesign.client_width, kDesign.client_height,
+                                  main_window);
 }
 
 HWND TAboutForm::OnCreate() {
     const HWND wnd = Handle();
-    font_ = CreateFormFont(false);
-    app_name_font_ = CreateAppNameFont();
-    link_font_ = CreateLinkFont();
-    SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-
-    ImageIcon = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 12, 18, 32, 32, wnd,
+    fonts_ = FormFonts::For(kFonts, CurrentDpi());
+    ImageIcon = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 0, 0, wnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdImageIcon)), GetModuleHandleA(nullptr),
                                 nullptr);
-    lblAppName.Create(wnd, 60, 12, about::kAppName, app_name_font_.get(), LabelAnchor::Left, IdLblAppName);
-    lblVersion.Create(wnd, 60, 42, about::kVersionText, font_.get(), LabelAnchor::Left, IdLblVersion);
-    lblURL.Create(wnd, 12, 72, about::kHomepageUrl, link_font_.get(), LabelAnchor::Left, IdLblURL);
-    lblEmail.Create(wnd, 12, 90, about::kSupportEmail, link_font_.get(), LabelAnchor::Left, IdLblEmail);
+    CreateLabels(wnd, kLabels);
+    lblAppName = Label(GetDlgItem(wnd, IdLblAppName));
+    lblVersion = Label(GetDlgItem(wnd, IdLblVersion));
+    lblURL = Label(GetDlgItem(wnd, IdLblURL));
+    lblEmail = Label(GetDlgItem(wnd, IdLblEmail));
     MakeClickable(lblURL);
     MakeClickable(lblEmail);
-    btnOK = CreatePushButton(wnd, {IDOK, "&OK", 192, 90, 75, 25, ButtonRole::DefaultAndCancel, 4, IDOK}, font_.get());
+    btnOK = CreatePushButton(
+        wnd,
+        {.id = IdBtnOK, .caption = "&OK", .role = ButtonRole::DefaultAndCancel, .spacing = 4, .modal_result = IDOK},
+        fonts_[kFormFont]);
 
     tips_.Create(wnd);
     tips_.Add(lblURL.Handle(), about::kUrlTip);
@@ -72,11 +75,25 @@ HWND TAboutForm::OnCreate() {
     return btnOK;
 }
 
-void TAboutForm::FormCreate() {
-    // The icon resource is shared by the system: the control shows it without owning it.
-    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
-    if (!icon) icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-    SendMessageA(ImageIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+void TAboutForm::FormCreate() { ShowApplicationIcon(CurrentDpi()); }
+
+SIZE TAboutForm::LayOut(Dpi dpi) {
+    FormFonts fonts = FormFonts::For(kFonts, dpi);
+    const FormLayout layout = LayOutForm(kDesign, dpi);
+    if (dpi != icon_dpi_) ShowApplicationIcon(dpi);
+    ApplyFormLayout(Handle(), layout, fonts);
+    fonts_ = std::move(fonts);  // the old fonts go once no control holds them
+    tips_.FollowDpi(dpi);
+    return SIZE{layout.client_width, layout.client_height};
+}
+
+void TAboutForm::ShowApplicationIcon(Dpi dpi) {
+    // The picture in the size of its image control at this DPI, not a smaller one stretched; the
+    // control shows it without owning it.
+    UniqueIcon icon = LoadApplicationIcon(dpi.Scale(FindControl(kDesign, IdImageIcon)->rect.width));
+    SendMessageA(ImageIcon, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    icon_ = std::move(icon);
+    icon_dpi_ = dpi;
 }
 
 bool TAboutForm::OnCommand(int id, int code, HWND) {

@@ -2,8 +2,10 @@
 
 #include "app/AboutFM.h"
 #include "app/MainFMIds.h"
+#include "app/MainFMLayout.h"
 #include "app/UpdateSource.h"
 #include "app/ui/FormFont.h"
+#include "app/ui/FormPlacement.h"
 #include "app/ui/HandCursor.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/PushButton.h"
@@ -12,6 +14,7 @@
 #include "backup/RestoreFM.h"
 #include "platform/GeneralError.h"
 #include "platform/ProgramFolder.h"
+#include "platform/WindowDpi.h"
 #include "platform/WindowProcedure.h"
 #include "process/GameNames.h"
 #include "process/Launch.h"
@@ -29,8 +32,6 @@ using namespace mainfm;
 
 namespace {
 
-constexpr int kClientWidth = 387;
-constexpr int kClientHeight = 168;
 constexpr UINT_PTR kTimerWin9x = 1;
 constexpr UINT kTimerWin9xInterval = 1000;
 constexpr DWORD kMonitorStartTimeout = 2000;
@@ -57,10 +58,12 @@ bool TMainForm::Create(int show_command) {
     wc.lpszClassName = kWindowClass;
     RegisterClassExA(&wc);
 
-    RECT r{0, 0, kClientWidth, kClientHeight};
-    AdjustWindowRectEx(&r, kWindowStyle, FALSE, 0);
-    wnd_ = CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                           r.bottom - r.top, nullptr, nullptr, instance_, this);
+    // Sized for the system's DPI: once on its monitor the window takes that one's (WM_CREATE).
+    const Dpi system = SystemDpi();
+    const SIZE size = WindowSizeForClient(system.Scale(kDesign.client_width), system.Scale(kDesign.client_height),
+                                          kWindowStyle, 0, system);
+    wnd_ = CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+                           nullptr, nullptr, instance_, this);
     if (!wnd_) return false;
     ShowWindow(wnd_, show_command);
     UpdateWindow(wnd_);
@@ -79,8 +82,13 @@ LRESULT TMainForm::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
             wnd_ = wnd;
             break;
         case WM_CREATE:
+            dpi_ = DpiOfWindow(wnd);
             CreateControls();
+            OnCreateLayOut();
             FormCreate();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(wp, lp);
             return 0;
         case WM_DESTROY:
             FormDestroy();
@@ -125,36 +133,46 @@ void TMainForm::WMRegMonitorChangeMessage() {
 }
 
 void TMainForm::CreateControls() {
-    font_ = CreateFormFont(false);
-    bold_font_ = CreateFormFont(true);
-    SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    const HFONT f = font_.get();
-    const HFONT b = bold_font_.get();
-    Label14.Create(wnd_, 12, 12, "Totals", b, LabelAnchor::Left, IdLabel14);
-    lblPercent.Create(wnd_, 128, 12, "%", f, LabelAnchor::Right, IdLblPercent);
-    Label1.Create(wnd_, 36, 36, "Won", f, LabelAnchor::Left, IdLabel1);
-    lblWon.Create(wnd_, 84, 36, "0", f, LabelAnchor::Left, IdLblWon);
-    Label2.Create(wnd_, 36, 52, "Lost", f, LabelAnchor::Left, IdLabel2);
-    lblLost.Create(wnd_, 84, 52, "0", f, LabelAnchor::Left, IdLblLost);
-    Label5.Create(wnd_, 12, 84, "Streaks", b, LabelAnchor::Left, IdLabel5);
-    Label6.Create(wnd_, 36, 108, "Wins", f, LabelAnchor::Left, IdLabel6);
-    lblWins.Create(wnd_, 84, 108, "0", f, LabelAnchor::Left, IdLblWins);
-    Label7.Create(wnd_, 36, 124, "Losses", f, LabelAnchor::Left, IdLabel7);
-    lblLosses.Create(wnd_, 84, 124, "0", f, LabelAnchor::Left, IdLblLosses);
-    Label8.Create(wnd_, 36, 140, "Current", f, LabelAnchor::Left, IdLabel8);
-    lblStreak.Create(wnd_, 84, 140, "0", f, LabelAnchor::Left, IdLblStreak);
-    Label3.Create(wnd_, 174, 140, "# of wins needed to increase %:", f, LabelAnchor::Left, IdLabel3);
-    lblNextUp.Create(wnd_, 336, 140, "0", f, LabelAnchor::Left, IdLblNextUp);
+    fonts_ = FormFonts::For(kFonts, dpi_);
+    CreateLabels(wnd_, kLabels);
+    lblPercent = Label(GetDlgItem(wnd_, IdLblPercent));
+    lblWon = Label(GetDlgItem(wnd_, IdLblWon));
+    lblLost = Label(GetDlgItem(wnd_, IdLblLost));
+    lblWins = Label(GetDlgItem(wnd_, IdLblWins));
+    lblLosses = Label(GetDlgItem(wnd_, IdLblLosses));
+    lblStreak = Label(GetDlgItem(wnd_, IdLblStreak));
+    lblNextUp = Label(GetDlgItem(wnd_, IdLblNextUp));
 
     // Created in tab order.
-    btnLaunch = CreatePushButton(wnd_, {IdBtnLaunch, "&Launch FreeCell", 174, 12, 97, 25}, f);
-    btnKill = CreatePushButton(wnd_, {IdBtnKill, "Cl&ose FreeCell", 276, 12, 97, 25}, f);
-    btnBackup = CreatePushButton(wnd_, {IdBtnBackup, "&Backup Stats", 174, 42, 97, 25}, f);
-    btnRestore = CreatePushButton(wnd_, {IdBtnRestore, "&Restore Stats...", 276, 42, 97, 25}, f);
-    btnClear = CreatePushButton(wnd_, {IdBtnClear, "&Clear Statistics", 174, 72, 97, 25}, f);
-    btnExit = CreatePushButton(wnd_, {IdBtnExit, "E&xit", 276, 72, 97, 25}, f);
-    btnAbout = CreatePushButton(wnd_, {IdBtnAbout, "&About...", 276, 102, 97, 25}, f);
+    const HFONT f = fonts_[kFormFont];
+    btnLaunch = CreatePushButton(wnd_, {.id = IdBtnLaunch, .caption = "&Launch FreeCell"}, f);
+    btnKill = CreatePushButton(wnd_, {.id = IdBtnKill, .caption = "Cl&ose FreeCell"}, f);
+    btnBackup = CreatePushButton(wnd_, {.id = IdBtnBackup, .caption = "&Backup Stats"}, f);
+    btnRestore = CreatePushButton(wnd_, {.id = IdBtnRestore, .caption = "&Restore Stats..."}, f);
+    btnClear = CreatePushButton(wnd_, {.id = IdBtnClear, .caption = "&Clear Statistics"}, f);
+    btnExit = CreatePushButton(wnd_, {.id = IdBtnExit, .caption = "E&xit"}, f);
+    btnAbout = CreatePushButton(wnd_, {.id = IdBtnAbout, .caption = "&About..."}, f);
     focused_control_ = btnClear;  // the stored default; start-up moves it to btnLaunch
+}
+
+SIZE TMainForm::LayOut(Dpi dpi) {
+    FormFonts fonts = FormFonts::For(kFonts, dpi);
+    const FormLayout layout = LayOutForm(kDesign, dpi);
+    ApplyFormLayout(wnd_, layout, fonts);
+    fonts_ = std::move(fonts);  // the old fonts go once no control holds them
+    return SIZE{layout.client_width, layout.client_height};
+}
+
+void TMainForm::OnCreateLayOut() {
+    // Sized for the system's DPI before it existed: the window takes its monitor's.
+    const SIZE client = LayOut(dpi_);
+    FitClientArea(wnd_, client.cx, client.cy);
+}
+
+void TMainForm::OnDpiChanged(WPARAM wp, LPARAM lp) {
+    dpi_ = DpiFromMessage(wp);
+    const SIZE client = LayOut(dpi_);
+    FinishDpiChange(wnd_, lp, client.cx, client.cy);
 }
 
 void TMainForm::FormCreate() {

@@ -6,7 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "app/ui/FormFont.h"
 #include "app/ui/Label.h"
+#include "platform/Dpi.h"
 #include "platform/Handles.h"
 #include "stats/StatsRecord.h"
 
@@ -37,6 +39,11 @@ public:
 private:
     void WMRegMonitorChangeMessage();
     void CreateControls();
+    // Fonts made and every control placed for dpi, at creation and on WM_DPICHANGED; returns
+    // the client size.
+    SIZE LayOut(Dpi dpi);
+    void OnCreateLayOut();
+    void OnDpiChanged(WPARAM wp, LPARAM lp);
     void FormCreate();
     void FormDestroy();
     bool StartChangeMonitor();
@@ -57,12 +64,12 @@ private:
 
     HINSTANCE instance_;
     HWND wnd_ = nullptr;
-    UniqueFont font_;
-    UniqueFont bold_font_;
+    Dpi dpi_;  // of the monitor the window is on
+    FormFonts fonts_;
     HWND focused_control_ = nullptr;  // given back the focus when the window is activated again
 
-    Label Label14, lblPercent, Label1, lblWon, Label2, lblLost, Label5, Label6, lblWins, Label7, lblLosses,
-        Label8, lblStreak, Label3, lblNextUp;
+    // The labels the code writes; the fixed ones (Label14, Label1, ...) are only laid out.
+    Label lblPercent, lblWon, lblLost, lblWins, lblLosses, lblStreak, lblNextUp;
     HWND btnLaunch = nullptr, btnKill = nullptr, btnBackup = nullptr, btnRestore = nullptr, btnClear = nullptr,
          btnExit = nullptr, btnAbout = nullptr;
 

@@ -1,6 +1,7 @@
 #include "backup/RestoreFM.h"
 
 #include "app/ui/FormFont.h"
+#include "app/ui/FormPlacement.h"
 #include "app/ui/LabelName.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/PushButton.h"
@@ -10,6 +11,7 @@
 #include "backup/BackupReader.h"
 #include "backup/DateText.h"
 #include "backup/RestoreFMIds.h"
+#include "backup/RestoreFMLayout.h"
 #include "platform/GeneralError.h"
 #include "platform/LocaleText.h"
 #include "platform/TextFormat.h"
@@ -21,9 +23,6 @@ namespace tv {
 using namespace restorefm;
 
 namespace {
-
-constexpr int kItemHeight = 13;
-constexpr const char* kLabel1Caption = "Select backup to restore:";
 
 // The restore's own failure, in the words and the box the backup command uses for its own.
 std::string RestoreFailedText(const std::string& error) { return "Could not restore statistics.\r\n" + error; }
@@ -38,7 +37,9 @@ std::string ListItemText(const BackupEntry& entry) {
 
 TFormRestore::TFormRestore(RawRecord& raw, std::string folder) : raw_(raw), folder_(std::move(folder)) {}
 
-INT_PTR TFormRestore::ShowModal(HWND owner) { return ModalDialog::ShowModal(owner, kCaption, kClientWidth, kClientHeight); }
+INT_PTR TFormRestore::ShowModal(HWND owner) {
+    return ModalDialog::ShowModal(owner, kCaption, kDesign.client_width, kDesign.client_height);
+}
 
 HWND TFormRestore::OnCreate() {
     CreateControls();
@@ -53,38 +54,35 @@ HWND TFormRestore::OnCreate() {
 
 void TFormRestore::CreateControls() {
     HWND wnd = Handle();
-    font_ = CreateFormFont(false);
-    bold_font_ = CreateFormFont(true);
-    SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    const HFONT f = font_.get();
-    const HFONT b = bold_font_.get();
-    Label1.Create(wnd, 12, 12, kLabel1Caption, f, LabelAnchor::Left, IdLabel1);
+    fonts_ = FormFonts::For(kFonts, CurrentDpi());
+    const HFONT f = fonts_[kFormFont];
+    CreateLabels(wnd, kLabels);
+    lblPercent = Label(GetDlgItem(wnd, IdLblPercent));
+    lblWon = Label(GetDlgItem(wnd, IdLblWon));
+    lblLost = Label(GetDlgItem(wnd, IdLblLost));
+    lblWins = Label(GetDlgItem(wnd, IdLblWins));
+    lblLosses = Label(GetDlgItem(wnd, IdLblLosses));
+    lblStreak = Label(GetDlgItem(wnd, IdLblStreak));
     // Created in tab order: the list, Delete, OK, Cancel. The list's window text, which it never
     // paints, is its accessible name: its label's.
     ListBoxFiles = CreateWindowExA(0, "LISTBOX", NameFromLabel(kLabel1Caption).c_str(),
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
                                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,
-                                   12, 30, 220, 145, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdListBoxFiles)),
+                                   0, 0, 0, 0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdListBoxFiles)),
                                    GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(ListBoxFiles, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
-    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, kItemHeight);
     list_box_keys_.emplace(ListBoxFiles, *this);
-    Label14.Create(wnd, 246, 30, "Totals", b, LabelAnchor::Left, IdLabel14);
-    lblPercent.Create(wnd, 354 + 8, 30, "%", f, LabelAnchor::Right, IdLblPercent);
-    Label2.Create(wnd, 270, 54, "Won", f, LabelAnchor::Left, IdLabel2);
-    lblWon.Create(wnd, 318, 54, "0", f, LabelAnchor::Left, IdLblWon);
-    Label3.Create(wnd, 270, 70, "Lost", f, LabelAnchor::Left, IdLabel3);
-    lblLost.Create(wnd, 318, 70, "0", f, LabelAnchor::Left, IdLblLost);
-    Label5.Create(wnd, 246, 102, "Streaks", b, LabelAnchor::Left, IdLabel5);
-    Label6.Create(wnd, 270, 126, "Wins", f, LabelAnchor::Left, IdLabel6);
-    lblWins.Create(wnd, 318, 126, "0", f, LabelAnchor::Left, IdLblWins);
-    Label7.Create(wnd, 270, 142, "Losses", f, LabelAnchor::Left, IdLabel7);
-    lblLosses.Create(wnd, 318, 142, "0", f, LabelAnchor::Left, IdLblLosses);
-    Label8.Create(wnd, 270, 158, "Current", f, LabelAnchor::Left, IdLabel8);
-    lblStreak.Create(wnd, 318, 158, "0", f, LabelAnchor::Left, IdLblStreak);
-    btnDelete = CreatePushButton(wnd, {IdBtnDelete, "&Delete", 12, 196, 75, 25}, f);
-    btnOK = CreatePushButton(wnd, {IDOK, "&OK", 216, 196, 75, 25, ButtonRole::Default}, f);
-    btnCancel = CreatePushButton(wnd, {IDCANCEL, "&Cancel", 300, 196, 75, 25, ButtonRole::Cancel}, f);
+    btnDelete = CreatePushButton(wnd, {.id = IdBtnDelete, .caption = "&Delete"}, f);
+    btnOK = CreatePushButton(wnd, {.id = IdBtnOK, .caption = "&OK", .role = ButtonRole::Default}, f);
+    btnCancel = CreatePushButton(wnd, {.id = IdBtnCancel, .caption = "&Cancel", .role = ButtonRole::Cancel}, f);
+}
+
+SIZE TFormRestore::LayOut(Dpi dpi) {
+    FormFonts fonts = FormFonts::For(kFonts, dpi);
+    const FormLayout layout = LayOutForm(kDesign, dpi);
+    ApplyFormLayout(Handle(), layout, fonts);
+    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(fonts[kFormFont], "").cy));
+    fonts_ = std::move(fonts);  // the old fonts go once no control holds them
+    return SIZE{layout.client_width, layout.client_height};
 }
 
 void TFormRestore::FormCreate() { ListBackupsAndSelect(); }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ui/FormFont.h"
 #include "app/ui/Label.h"
 #include "app/ui/ModalDialog.h"
 #include "backup/BackupFormat.h"
@@ -29,6 +30,7 @@ public:
 
 protected:
     HWND OnCreate() override;
+    SIZE LayOut(Dpi dpi) override;
     bool OnCommand(int id, int code, HWND control) override;
     INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnDestroy() override { FormDestroy(); }
@@ -62,10 +64,9 @@ private:
     RawRecord& raw_;
     std::string folder_;
     std::vector<BackupEntry> FBackups;
-    UniqueFont font_;
-    UniqueFont bold_font_;
-    Label Label1, Label14, lblPercent, Label2, lblWon, Label3, lblLost, Label5, Label6, lblWins, Label7, lblLosses,
-        Label8, lblStreak;
+    FormFonts fonts_;
+    // The labels the code writes; the fixed ones (Label1, Label14, ...) are only laid out.
+    Label lblPercent, lblWon, lblLost, lblWins, lblLosses, lblStreak;
     HWND ListBoxFiles = nullptr;
     std::optional<Subclass<TFormRestore>> list_box_keys_;  // Delete in the list
     HWND btnDelete = nullptr, btnOK = nullptr, btnCancel = nullptr;

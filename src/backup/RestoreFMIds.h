@@ -7,6 +7,8 @@ enum ControlId : int {
     IdLabel6, IdLblWins, IdLabel7, IdLblLosses, IdLabel8, IdLblStreak, IdBtnDelete,
 };
 // btnOK and btnCancel are IDOK and IDCANCEL.
+inline constexpr int IdBtnOK = 1;
+inline constexpr int IdBtnCancel = 2;
 
 inline constexpr const char* kCaption = "Restore Statistics";
 inline constexpr int kClientWidth = 392;

@@ -5,6 +5,13 @@
 
 #include "platform/Dpi.h"
 
+// Sent to every child of a per-monitor aware window once the window has handled WM_DPICHANGED.
+// Not every system sends it (Wine does not): a window sends it itself after its re-layout, which
+// is harmless where the system sends it too.
+#ifndef WM_DPICHANGED_AFTERPARENT
+#define WM_DPICHANGED_AFTERPARENT 0x02E3
+#endif
+
 namespace tv {
 
 // The DPI of the monitor a window is on.
@@ -23,5 +30,26 @@ void TakeSuggestedRect(HWND wnd, LPARAM lp);
 // The outer size of a window whose client area is client_width x client_height, at its DPI
 // (the frame and caption of a per-monitor aware window scale with the monitor's DPI).
 SIZE WindowSizeForClient(int client_width, int client_height, DWORD style, DWORD ex_style, Dpi dpi);
+
+// Resizes a window, its top-left corner kept, so that its client area is width x height, by the
+// frame the window really has: where the system draws frames at one DPI only (Wine), a frame
+// computed for another DPI would leave the client area off by the difference.
+void FitClientArea(HWND wnd, int width, int height);
+
+// WM_DPICHANGED_AFTERPARENT to every window below parent, after parent has re-laid itself out.
+void NotifyChildrenOfDpiChange(HWND parent);
+
+// The rest of a window's WM_DPICHANGED once its controls are placed and its fonts made for the new
+// DPI: the suggested rectangle taken, the client area made the layout's, the children told, all
+// of it drawn again.
+void FinishDpiChange(HWND wnd, LPARAM suggested, int client_width, int client_height);
+
+// A dialog that lays itself out on WM_DPICHANGED: the dialog manager's own scaling of dialogs
+// and their controls (where the system has one) is turned off, so nothing is scaled twice.
+void KeepDialogScalingToItself(HWND dialog);
+
+// The system's fonts and metrics (message font, status font, ...) at a DPI; at the system's DPI
+// where the system cannot say for another.
+NONCLIENTMETRICSW NonClientMetricsFor(Dpi dpi);
 
 }  // namespace tv

@@ -1,12 +1,33 @@
 #pragma once
 #include <windows.h>
 
+#include <span>
+#include <vector>
+
+#include "app/ui/FormDesign.h"
+#include "platform/Dpi.h"
 #include "platform/Handles.h"
 
 namespace tv {
 
-// The forms' font: "MS Sans Serif", 8 point (height -11 at 96 dpi), default character set.
-UniqueFont CreateFormFont(bool bold = false);
+// A designed font at a DPI: its height is -MulDiv(points, dpi, 72).
+UniqueFont CreateDesignedFont(const FontDesign& design, Dpi dpi);
+
+// The forms' font: "MS Sans Serif", 8 point (height -11 at 96 dpi, -16 at 144), default character set.
+UniqueFont CreateFormFont(Dpi dpi, bool bold = false);
+
+// The fonts of one form at one DPI, in the order of its design. A form makes the new set, gives
+// its controls the new fonts, and only then lets the old set go: no control is ever left holding
+// a deleted font.
+class FormFonts {
+public:
+    static FormFonts For(std::span<const FontDesign> designs, Dpi dpi);
+    // nullptr for kNoFont or an index the design does not have.
+    HFONT operator[](int index) const;
+
+private:
+    std::vector<UniqueFont> fonts_;
+};
 
 // The colour every form and label background uses.
 inline COLORREF FormColor() { return GetSysColor(COLOR_BTNFACE); }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/ui/FormFont.h"
+#include "app/ui/FormPlacement.h"
 #include "app/ui/InputPromptLayout.h"
 #include "app/ui/Label.h"
 #include "app/ui/ModalDialog.h"
@@ -62,12 +63,7 @@ void FlattenClipboardText(HWND owner) {
 
 class TInputPrompt : public ModalDialog {
 public:
-    TInputPrompt(std::string prompt, std::string value) : prompt_(std::move(prompt)), value_(std::move(value)) {
-        font_ = CreateFormFont(false);
-        layout_ = LayOutInputPrompt(MeasureDialogUnits(font_.get()));
-    }
-    int ClientWidth() const { return layout_.client_width; }
-    int ClientHeight() const { return layout_.client_height; }
+    TInputPrompt(std::string prompt, std::string value) : prompt_(std::move(prompt)), value_(std::move(value)) {}
     const std::string& Value() const { return value_; }
 
     // The edit field's messages, before the field's own procedure gets them.
@@ -79,27 +75,37 @@ public:
 protected:
     HWND OnCreate() override {
         HWND wnd = Handle();
-        SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        prompt_label_.Create(wnd, layout_.prompt_left, layout_.prompt_top, prompt_, font_.get(), LabelAnchor::Left,
-                             IdPrompt);
-        const LayoutRect& f = layout_.field;
-        field_ = {f.left, f.top, f.left + f.width, f.top + f.height};
-        edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL,
-                                f.left + kInputFieldBorder, f.top + kInputFieldBorder, f.width - 2 * kInputFieldBorder,
-                                f.height - 2 * kInputFieldBorder, wnd,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)), GetModuleHandleA(nullptr),
-                                nullptr);
-        SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        font_ = CreateFormFont(CurrentDpi());
+        CreateLabel(wnd, IdPrompt, prompt_);
+        edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
+                                0, 0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)),
+                                GetModuleHandleA(nullptr), nullptr);
         SendMessageA(edit_, EM_LIMITTEXT, kMaxLength, 0);
         edit_paste_.emplace(edit_, *this);
-        const LayoutRect& ok = layout_.ok;
-        const LayoutRect& cancel = layout_.cancel;
-        CreatePushButton(wnd, {IDOK, "OK", ok.left, ok.top, ok.width, ok.height, ButtonRole::Default}, font_.get());
-        CreatePushButton(wnd, {IDCANCEL, "Cancel", cancel.left, cancel.top, cancel.width, cancel.height,
-                               ButtonRole::Cancel},
-                         font_.get());
+        CreatePushButton(wnd, {.id = IDOK, .caption = "OK", .role = ButtonRole::Default}, font_.get());
+        CreatePushButton(wnd, {.id = IDCANCEL, .caption = "Cancel", .role = ButtonRole::Cancel}, font_.get());
         SendMessageA(edit_, EM_SETSEL, 0, -1);
         return edit_;
+    }
+
+    SIZE LayOut(Dpi dpi) override {
+        HWND wnd = Handle();
+        UniqueFont font = CreateFormFont(dpi);
+        const InputPromptLayout layout = LayOutInputPrompt(MeasureDialogUnits(font.get()), dpi);
+        SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        HWND prompt = GetDlgItem(wnd, IdPrompt);
+        SendMessageA(prompt, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        PlaceLabel(prompt, layout.prompt_left, layout.prompt_top);
+        const LayoutRect& f = layout.field;
+        field_ = {f.left, f.top, f.left + f.width, f.top + f.height};
+        PlaceControl(edit_,
+                     {f.left + kInputFieldBorder, f.top + kInputFieldBorder, f.width - 2 * kInputFieldBorder,
+                      f.height - 2 * kInputFieldBorder},
+                     font.get());
+        PlaceControl(GetDlgItem(wnd, IDOK), layout.ok, font.get());
+        PlaceControl(GetDlgItem(wnd, IDCANCEL), layout.cancel, font.get());
+        font_ = std::move(font);  // the old font goes once no control holds it
+        return SIZE{layout.client_width, layout.client_height};
     }
 
     bool OnCommand(int id, int, HWND) override {
@@ -146,8 +152,6 @@ private:
     std::string prompt_;
     std::string value_;
     UniqueFont font_;
-    InputPromptLayout layout_;
-    Label prompt_label_;
     HWND edit_ = nullptr;
     std::optional<Subclass<TInputPrompt>> edit_paste_;  // a paste arrives as one line
     RECT field_{};
@@ -165,7 +169,7 @@ std::string RemoveLineBreaks(const std::string& text) {
 
 bool InputQuery(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) {
     TInputPrompt dialog(prompt, value);
-    if (dialog.ShowModal(owner, caption, dialog.ClientWidth(), dialog.ClientHeight()) != IDOK) return false;
+    if (dialog.ShowModal(owner, caption, 0, 0) != IDOK) return false;
     value = dialog.Value();
     return true;
 }

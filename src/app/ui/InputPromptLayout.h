@@ -3,6 +3,7 @@
 // prompt text at (8, 8), the field 19 units from the top and 164 wide, OK and Cancel 50 by 14 at
 // 41 units from the top, 38 and 92 units from the left.
 #include "app/ui/DialogUnits.h"
+#include "platform/Dpi.h"
 
 namespace tv {
 
@@ -16,8 +17,11 @@ struct InputPromptLayout {
     LayoutRect cancel;
 };
 
-inline constexpr int kInputFieldBorder = 2;
+// Two lines of one pixel: they stay two pixels at every scale.
+inline constexpr int kInputFieldBorder = 2 * Dpi::kHairline;
 
-InputPromptLayout LayOutInputPrompt(const DialogUnits& du);
+// du: the units of the prompt's font, made for dpi; the field's inner room of 4 pixels at
+// 96 dpi is scaled.
+InputPromptLayout LayOutInputPrompt(const DialogUnits& du, Dpi dpi = Dpi{});
 
 }  // namespace tv

@@ -39,50 +39,63 @@ LRESULT LabelColors(HDC dc) {
     return reinterpret_cast<LRESULT>(GetStockObject(HOLLOW_BRUSH));
 }
 
-void Label::Create(HWND parent, int x, int y, const std::string& caption, HFONT font, LabelAnchor anchor, int id) {
-    x_ = x;
-    y_ = y;
-    font_ = font;
-    anchor_ = anchor;
+namespace {
+
+LabelAnchor AnchorOf(HWND label) {
+    return (GetWindowLongPtrA(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT ? LabelAnchor::Right : LabelAnchor::Left;
+}
+
+std::string TextOf(HWND wnd) {
+    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
+    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+RECT RectInParent(HWND wnd) {
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    MapWindowPoints(nullptr, GetParent(wnd), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+}  // namespace
+
+HWND CreateLabel(HWND parent, int id, const std::string& caption, LabelAnchor anchor) {
     // Never wrap: an auto-sized label is one line as wide as its text.
     const DWORD align = anchor == LabelAnchor::Right ? SS_RIGHT : SS_LEFTNOWORDWRAP;
-    wnd_ = CreateWindowExA(0, "STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | align, x, y, 0, 0,
-                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(wnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    AutoSize();
+    return CreateWindowExA(0, "STATIC", caption.c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | align, 0, 0, 0, 0,
+                           parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
+}
+
+void CreateLabels(HWND parent, std::span<const LabelDesign> labels) {
+    for (const LabelDesign& label : labels) CreateLabel(parent, label.id, label.caption, label.anchor);
+}
+
+void PlaceLabel(HWND label, int x, int y) {
+    const HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    const SIZE size = MeasureText(font, TextOf(label));
+    const LayoutRect now = LabelRect(x, y, AnchorOf(label), size.cx, size.cy);
+    // The label draws no background: the parent repaints what the old and the new text cover,
+    // and every label there draws itself again on top.
+    HWND parent = GetParent(label);
+    const RECT old = RectInParent(label);
+    SetWindowPos(label, nullptr, now.left, now.top, now.width, now.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+    if (!IsWindowVisible(parent)) return;  // nothing on screen yet: placing it is enough
+    const RECT placed{now.left, now.top, now.left + now.width, now.top + now.height};
+    RECT both{};
+    UnionRect(&both, &old, &placed);
+    RedrawWindow(parent, &both, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Label::SetCaption(const std::string& caption) {
     if (Caption() == caption) return;
     SetWindowTextA(wnd_, caption.c_str());
-    AutoSize();
+    const RECT r = RectInParent(wnd_);
+    PlaceLabel(wnd_, AnchorOf(wnd_) == LabelAnchor::Right ? r.right : r.left, r.top);
 }
 
-std::string Label::Caption() const {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd_)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(wnd_, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
-void Label::AutoSize() {
-    const SIZE size = MeasureText(font_, Caption());
-    const int left = anchor_ == LabelAnchor::Right ? x_ - size.cx : x_;
-    // The label draws no background: the parent repaints what the old and the new text cover,
-    // and every label there draws itself again on top.
-    HWND parent = GetParent(wnd_);
-    if (!IsWindowVisible(parent)) {
-        // Nothing on screen yet: placing it is enough.
-        SetWindowPos(wnd_, nullptr, left, y_, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-        return;
-    }
-    RECT old{};
-    GetWindowRect(wnd_, &old);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&old), 2);
-    SetWindowPos(wnd_, nullptr, left, y_, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-    RECT now{left, y_, left + size.cx, y_ + size.cy};
-    RECT both{};
-    UnionRect(&both, &old, &now);
-    RedrawWindow(parent, &both, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
+std::string Label::Caption() const { return TextOf(wnd_); }
 
 }  // namespace tv

@@ -1,33 +1,39 @@
 #pragma once
 // A transparent, auto-sized text label: a real STATIC control whose window text is what it shows.
+// Its window is its whole state: the anchor from its alignment, the place from its rectangle, the
+// font from WM_GETFONT, so that the form's layout step and a new caption never disagree.
 #include <windows.h>
 
+#include <span>
 #include <string>
 
 #include "app/ui/DialogUnits.h"
+#include "app/ui/FormDesign.h"
 
 namespace tv {
 
-enum class LabelAnchor { Left, Right };  // Right: the text grows to the left of the right edge
-
 class Label {
 public:
-    // x is the left edge, or the right edge with LabelAnchor::Right.
-    void Create(HWND parent, int x, int y, const std::string& caption, HFONT font,
-                LabelAnchor anchor = LabelAnchor::Left, int id = -1);
+    Label() = default;
+    explicit Label(HWND wnd) : wnd_(wnd) {}
+
+    // Sizes the label to the new text, keeping its anchor.
     void SetCaption(const std::string& caption);
     std::string Caption() const;
     HWND Handle() const { return wnd_; }
 
 private:
-    void AutoSize();
-
     HWND wnd_ = nullptr;
-    HFONT font_ = nullptr;
-    int x_ = 0;
-    int y_ = 0;
-    LabelAnchor anchor_ = LabelAnchor::Left;
 };
+
+// A label with no size yet; PlaceLabel puts it where it belongs.
+HWND CreateLabel(HWND parent, int id, const std::string& caption, LabelAnchor anchor = LabelAnchor::Left);
+// The labels of a designed form, in design order; the form's layout step places them.
+void CreateLabels(HWND parent, std::span<const LabelDesign> labels);
+
+// Puts a label's anchor (its left edge, or its right edge when anchored right) at x and its top at
+// y, in client pixels, sized to its text in its font.
+void PlaceLabel(HWND label, int x, int y);
 
 // Width and height of a single-line text in a font.
 SIZE MeasureText(HFONT font, const std::string& text);

@@ -1,12 +1,15 @@
 #include "app/ui/MessageBox.h"
 
 #include <map>
+#include <utility>
 
+#include "app/ui/FormPlacement.h"
 #include "app/ui/Label.h"
 #include "app/ui/MessageBoxLayout.h"
 #include "app/ui/ModalDialog.h"
 #include "app/ui/PushButton.h"
 #include "platform/Handles.h"
+#include "platform/WindowDpi.h"
 
 namespace tv {
 
@@ -14,44 +17,45 @@ namespace {
 
 using namespace msgbox;
 
-// The system's message font (the one its own message boxes use), as a font of the box's own.
-UniqueFont CreateMessageFont() {
-    NONCLIENTMETRICSA metrics{};
-    metrics.cbSize = sizeof(metrics);
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
-        // Older systems know the structure without its last field.
-        metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-        if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
-            // The stock GUI font belongs to the system: the box makes a copy of it to own.
-            LOGFONTA stock{};
-            if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock)) return UniqueFont();
-            return UniqueFont(CreateFontIndirectA(&stock));
-        }
-    }
-    return UniqueFont(CreateFontIndirectA(&metrics.lfMessageFont));
+// The system's message font at a DPI (the one its own message boxes use), as a font of the box's own.
+UniqueFont CreateMessageFont(Dpi dpi) {
+    const NONCLIENTMETRICSW metrics = NonClientMetricsFor(dpi);
+    if (metrics.lfMessageFont.lfFaceName[0] != L'\0') return UniqueFont(CreateFontIndirectW(&metrics.lfMessageFont));
+    // The stock GUI font belongs to the system: the box makes a copy of it to own.
+    LOGFONTA stock{};
+    if (!GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock)) return UniqueFont();
+    return UniqueFont(CreateFontIndirectA(&stock));
 }
 
-// A caption's width on one line ("&" not counted), measured once per process: the message font
-// does not change while the program runs.
-int CaptionWidth(HDC dc, const char* caption) {
-    static std::map<std::string, int> measured;
-    const auto found = measured.find(caption);
+int FontHeightOf(HFONT font) {
+    LOGFONTA lf{};
+    return GetObjectA(font, sizeof(lf), &lf) ? lf.lfHeight : 0;
+}
+
+// A caption's width on one line ("&" not counted), measured once per process for each size of
+// the message font: the font changes only with the DPI.
+int CaptionWidth(HDC dc, int font_height, const char* caption) {
+    static std::map<std::pair<int, std::string>, int> measured;
+    const auto key = std::make_pair(font_height, std::string(caption));
+    const auto found = measured.find(key);
     if (found != measured.end()) return found->second;
     RECT r{0, 0, 0, 0};
     DrawTextA(dc, caption, -1, &r, DT_CALCRECT | DT_LEFT | DT_SINGLELINE);
-    return measured[caption] = r.right - r.left;
+    return measured[key] = r.right - r.left;
 }
 
-HICON KindIcon(MsgKind kind) {
+// The system's icon of a kind at a size of pixels; the box owns it.
+UniqueIcon KindIcon(MsgKind kind, int size) {
     LPCSTR id = nullptr;
     switch (kind) {
         case MsgKind::Warning: id = reinterpret_cast<LPCSTR>(IDI_EXCLAMATION); break;
         case MsgKind::Error: id = reinterpret_cast<LPCSTR>(IDI_HAND); break;
         case MsgKind::Information: id = reinterpret_cast<LPCSTR>(IDI_ASTERISK); break;
         case MsgKind::Confirmation: id = reinterpret_cast<LPCSTR>(IDI_QUESTION); break;
-        case MsgKind::Custom: return nullptr;
+        case MsgKind::Custom: return UniqueIcon();
     }
-    return LoadIconA(nullptr, id);  // a shared system icon: not destroyed
+    // Not shared: a shared icon comes in the system's one size only.
+    return UniqueIcon(static_cast<HICON>(LoadImageA(nullptr, id, IMAGE_ICON, size, size, 0)));
 }
 
 bool ReadsRightToLeft(HWND owner) {
@@ -65,46 +69,33 @@ public:
         : text_(text), kind_(kind), buttons_(ShownButtons(buttons)), right_to_left_(right_to_left) {
         if (auto b = DefaultButton(buttons, default_button)) default_id_ = InfoOf(*b).control_id;
         if (auto b = CancelButton(buttons)) cancel_id_ = InfoOf(*b).control_id;
-        font_ = CreateMessageFont();
-        LayOut();
     }
 
     MsgResult Show(HWND owner) {
-        const INT_PTR id = ShowModal(owner, KindCaption(kind_), layout_.client_width, layout_.client_height);
+        const INT_PTR id = ShowModal(owner, KindCaption(kind_), 0, 0);
         return ResultOfControlId(static_cast<int>(id));
     }
 
 protected:
     HWND OnCreate() override {
-        SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        if (layout_.icon) {
-            const LayoutRect& r = *layout_.icon;
-            HWND icon = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, r.left, r.top, r.width,
-                                        r.height, Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdIcon)),
-                                        GetModuleHandleA(nullptr), nullptr);
-            SendMessageA(icon, STM_SETICON, reinterpret_cast<WPARAM>(KindIcon(kind_)), 0);
+        font_ = CreateMessageFont(CurrentDpi());
+        if (KindHasIcon(kind_)) {
+            CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 0, 0, Handle(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdIcon)), GetModuleHandleA(nullptr), nullptr);
         }
         // A real STATIC control, so that screen readers and automation read the message. The
         // text is the user's to read literally: "&" is no access key here.
-        const LayoutRect& t = layout_.text_area;
         const DWORD align = right_to_left_ ? SS_RIGHT : SS_LEFT;
-        HWND text = CreateWindowExA(right_to_left_ ? WS_EX_RTLREADING : 0, "STATIC", text_.c_str(),
-                                    WS_CHILD | WS_VISIBLE | align | SS_NOPREFIX, t.left, t.top, t.width, t.height,
-                                    Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdText)),
-                                    GetModuleHandleA(nullptr), nullptr);
-        SendMessageA(text, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        CreateWindowExA(right_to_left_ ? WS_EX_RTLREADING : 0, "STATIC", text_.c_str(),
+                        WS_CHILD | WS_VISIBLE | align | SS_NOPREFIX, 0, 0, 0, 0, Handle(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdText)), GetModuleHandleA(nullptr), nullptr);
 
         HWND focus = nullptr;
         for (size_t i = 0; i < buttons_.size(); ++i) {
             const MsgButtonInfo& info = buttons_[i];
-            const LayoutRect& r = layout_.buttons[i];
             PushButtonSpec spec;
             spec.id = info.control_id;
             spec.caption = info.caption;
-            spec.x = r.left;
-            spec.y = r.top;
-            spec.width = r.width;
-            spec.height = r.height;
             const bool is_default = info.control_id == default_id_;
             const bool is_cancel = info.control_id == cancel_id_;
             spec.role = is_default && is_cancel ? ButtonRole::DefaultAndCancel
@@ -115,6 +106,25 @@ protected:
             if (is_default || (!focus && i == 0)) focus = button;
         }
         return focus;
+    }
+
+    SIZE LayOut(Dpi dpi) override {
+        UniqueFont font = CreateMessageFont(dpi);
+        const MessageBoxLayout layout = Measure(font.get(), dpi);
+        HWND wnd = Handle();
+        SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+        if (layout.icon) {
+            UniqueIcon icon = KindIcon(kind_, layout.icon->width);
+            HWND image = GetDlgItem(wnd, kIdIcon);
+            SendMessageA(image, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+            PlaceControl(image, *layout.icon, nullptr);
+            icon_ = std::move(icon);
+        }
+        PlaceControl(GetDlgItem(wnd, kIdText), layout.text_area, font.get());
+        for (size_t i = 0; i < buttons_.size(); ++i)
+            PlaceControl(GetDlgItem(wnd, buttons_[i].control_id), layout.buttons[i], font.get());
+        font_ = std::move(font);  // the old font goes once no control holds it
+        return SIZE{layout.client_width, layout.client_height};
     }
 
     bool OnCommand(int id, int code, HWND) override {
@@ -139,17 +149,19 @@ protected:
     }
 
 private:
-    void LayOut() {
-        WindowDc dc(nullptr);
-        SelectGuard select(dc.get(), font_.get());
+    // The box's layout in font at dpi: its dialog units, the text wrapped, the captions measured.
+    MessageBoxLayout Measure(HFONT font, Dpi dpi) const {
+        UniqueMemDc dc(CreateCompatibleDC(nullptr));
+        SelectGuard select(dc.get(), font);
         const DialogUnits du = MeasureDialogUnits(dc.get());
         RECT text{0, 0, TextWrapWidth(GetSystemMetrics(SM_CXSCREEN)), 0};
         DrawTextA(dc.get(), text_.c_str(), static_cast<int>(text_.size()), &text,
                   DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+        const int font_height = FontHeightOf(font);
         std::vector<int> caption_widths;
-        for (const auto& info : buttons_) caption_widths.push_back(CaptionWidth(dc.get(), info.caption));
-        layout_ = LayOutMessageBox(du, text.right - text.left, text.bottom - text.top, KindHasIcon(kind_),
-                                   caption_widths, right_to_left_);
+        for (const auto& info : buttons_) caption_widths.push_back(CaptionWidth(dc.get(), font_height, info.caption));
+        return LayOutMessageBox(du, text.right - text.left, text.bottom - text.top, KindHasIcon(kind_),
+                                caption_widths, right_to_left_, dpi);
     }
 
     std::string text_;
@@ -159,7 +171,7 @@ private:
     int default_id_ = 0;
     int cancel_id_ = 0;
     UniqueFont font_;
-    MessageBoxLayout layout_;
+    UniqueIcon icon_;
 };
 
 }  // namespace

@@ -76,16 +76,16 @@ const char* KindCaption(MsgKind kind) {
 
 bool KindHasIcon(MsgKind kind) { return kind != MsgKind::Custom; }
 
-int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths) {
+int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths, Dpi dpi) {
     int width = HorzUnits(du, kMinButtonWidth);
-    for (int caption : caption_widths) width = std::max(width, caption + kCaptionPadding);
+    for (int caption : caption_widths) width = std::max(width, caption + dpi.Scale(kCaptionPadding));
     return width;
 }
 
 int TextWrapWidth(int screen_width) { return screen_width / 2; }
 
 MessageBoxLayout LayOutMessageBox(const DialogUnits& du, int text_width, int text_height, bool has_icon,
-                                  const std::vector<int>& caption_widths, bool right_to_left) {
+                                  const std::vector<int>& caption_widths, bool right_to_left, Dpi dpi) {
     const int horz_margin = HorzUnits(du, kHorzMargin);
     const int vert_margin = VertUnits(du, kVertMargin);
     const int horz_spacing = HorzUnits(du, kHorzSpacing);
@@ -94,13 +94,14 @@ MessageBoxLayout LayOutMessageBox(const DialogUnits& du, int text_width, int tex
     const int button_spacing = HorzUnits(du, kButtonSpacing);
 
     MessageBoxLayout layout;
-    layout.button_width = ButtonWidth(du, caption_widths);
+    const int icon_size = dpi.Scale(kIconSize);
+    layout.button_width = ButtonWidth(du, caption_widths, dpi);
 
     int content_width = text_width;
     int content_height = text_height;
     if (has_icon) {
-        content_width = horz_spacing + text_width + kIconSize;
-        content_height = std::max(text_height, kIconSize);
+        content_width = horz_spacing + text_width + icon_size;
+        content_height = std::max(text_height, icon_size);
     }
     const int count = static_cast<int>(caption_widths.size());
     const int row_width = count > 0 ? count * layout.button_width + (count - 1) * button_spacing : 0;
@@ -108,8 +109,8 @@ MessageBoxLayout LayOutMessageBox(const DialogUnits& du, int text_width, int tex
     layout.client_width = std::max(content_width, row_width) + 2 * horz_margin;
     layout.client_height = content_height + button_height + vert_spacing + 2 * vert_margin;
 
-    if (has_icon) layout.icon = LayoutRect{horz_margin, vert_margin, kIconSize, kIconSize};
-    const int text_left = has_icon ? horz_margin + kIconSize + horz_spacing : horz_margin;
+    if (has_icon) layout.icon = LayoutRect{horz_margin, vert_margin, icon_size, icon_size};
+    const int text_left = has_icon ? horz_margin + icon_size + horz_spacing : horz_margin;
     layout.text = LayoutRect{text_left, vert_margin, text_width, text_height};
     // Half the margin: room for ink, too little for another word to fit and change the wrapping.
     const int ink_room = horz_margin / 2;

@@ -7,6 +7,7 @@
 
 #include "app/ui/DialogUnits.h"
 #include "app/ui/MessageBoxTypes.h"
+#include "platform/Dpi.h"
 #include "platform/Rounding.h"
 
 namespace tv {
@@ -36,8 +37,8 @@ inline constexpr int kVertSpacing = 10;
 inline constexpr int kButtonHeight = 14;
 inline constexpr int kButtonSpacing = 4;
 inline constexpr int kMinButtonWidth = 50;
-inline constexpr int kCaptionPadding = 8;  // pixels added to a caption's measured width
-inline constexpr int kIconSize = 32;       // pixels
+inline constexpr int kCaptionPadding = 8;  // pixels at 96 dpi added to a caption's measured width
+inline constexpr int kIconSize = 32;       // pixels at 96 dpi
 }  // namespace msgbox
 
 struct MsgButtonInfo {
@@ -65,8 +66,8 @@ const char* KindCaption(MsgKind kind);
 bool KindHasIcon(MsgKind kind);
 
 
-// One width for all buttons: 50 horizontal units, or the widest caption plus 8 pixels.
-int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths);
+// One width for all buttons: 50 horizontal units, or the widest caption plus 8 pixels (scaled).
+int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths, Dpi dpi = Dpi{});
 // The text is wrapped within at most half the screen width.
 int TextWrapWidth(int screen_width);
 
@@ -83,7 +84,10 @@ struct MessageBoxLayout {
 
 // text_width / text_height: the text as measured word-wrapped; caption_widths: each shown
 // button's caption on one line, in button order. right_to_left mirrors the text in the client area.
+// The units come from the font, which is made for the box's DPI; the measures given in pixels
+// (icon, caption padding) are scaled to dpi.
 MessageBoxLayout LayOutMessageBox(const DialogUnits& du, int text_width, int text_height, bool has_icon,
-                                  const std::vector<int>& caption_widths, bool right_to_left = false);
+                                  const std::vector<int>& caption_widths, bool right_to_left = false,
+                                  Dpi dpi = Dpi{});
 
 }  // namespace tv

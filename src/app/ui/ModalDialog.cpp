@@ -3,6 +3,7 @@
 #include <array>
 
 #include "app/ui/FormFont.h"
+#include "platform/WindowDpi.h"
 #include "platform/WindowProcedure.h"
 #include "widgets/button/FormButtons.h"
 
@@ -42,8 +43,8 @@ void CentreWindow(HWND wnd, HWND reference) {
 INT_PTR ModalDialog::ShowModal(HWND owner, const std::string& caption, int client_width, int client_height,
                                HWND centre_over) {
     caption_ = caption;
-    client_width_ = client_width;
-    client_height_ = client_height;
+    design_width_ = client_width;
+    design_height_ = client_height;
     centre_over_ = centre_over ? centre_over : owner;
     alignas(4) EmptyTemplate tmpl{};
     tmpl.header.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
@@ -54,15 +55,20 @@ INT_PTR ModalDialog::ShowModal(HWND owner, const std::string& caption, int clien
 
 void ModalDialog::Close(INT_PTR result) { EndDialog(wnd_, result); }
 
-void ModalDialog::SetClientSize(int width, int height) {
-    RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongPtrA(wnd_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(wnd_, GWL_EXSTYLE)));
-    SetWindowPos(wnd_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    CentreOver(centre_over_);
+void ModalDialog::OnInitDialog(HWND wnd) {
+    wnd_ = wnd;
+    // The DPI of the monitor the dialog has come up on: what it is laid out for.
+    dpi_ = DpiOfWindow(wnd_);
+    SetWindowTextA(wnd_, caption_.c_str());
 }
 
-void ModalDialog::CentreOver(HWND reference) { CentreWindow(wnd_, reference); }
+SIZE ModalDialog::LayOut(Dpi dpi) { return SIZE{dpi.Scale(design_width_), dpi.Scale(design_height_)}; }
+
+void ModalDialog::OnDpiChanged(WPARAM wp, LPARAM lp) {
+    dpi_ = DpiFromMessage(wp);
+    const SIZE client = LayOut(dpi_);
+    FinishDpiChange(wnd_, lp, client.cx, client.cy);
+}
 
 INT_PTR ModalDialog::OnMessage(UINT, WPARAM, LPARAM, bool& handled) {
     handled = false;
@@ -72,10 +78,12 @@ INT_PTR ModalDialog::OnMessage(UINT, WPARAM, LPARAM, bool& handled) {
 INT_PTR ModalDialog::HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_INITDIALOG: {
-            wnd_ = wnd;
-            SetWindowTextA(wnd_, caption_.c_str());
-            SetClientSize(client_width_, client_height_);
+            OnInitDialog(wnd);
             HWND focus = OnCreate();
+            KeepDialogScalingToItself(wnd_);
+            const SIZE client = LayOut(dpi_);
+            FitClientArea(wnd_, client.cx, client.cy);
+            CentreWindow(wnd_, centre_over_);
             if (focus) {
                 SetFocus(focus);
                 return FALSE;  // focus set by us
@@ -96,6 +104,10 @@ INT_PTR ModalDialog::HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM l
         }
         case WM_CLOSE:
             OnCancel();
+            return TRUE;
+        case WM_DPICHANGED:
+            OnDpiChanged(wp, lp);
+            SetWindowLongPtrA(wnd, DWLP_MSGRESULT, 0);
             return TRUE;
         case WM_CTLCOLORDLG:
             return reinterpret_cast<INT_PTR>(FormBrush());

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/Dpi.h"
+
 namespace tv {
 
 class ModalDialog {
@@ -15,22 +17,26 @@ public:
     ModalDialog& operator=(const ModalDialog&) = delete;
 
     // Shows the dialog modally (owner disabled meanwhile), centred over centre_over (or owner),
-    // with the given client size; returns the result passed to Close.
+    // laid out at the DPI of its monitor, with a client area of client_width x client_height at
+    // 96 dpi scaled to that DPI (unless LayOut says otherwise); returns the result passed to Close.
     INT_PTR ShowModal(HWND owner, const std::string& caption, int client_width, int client_height,
                       HWND centre_over = nullptr);
 
     HWND Handle() const { return wnd_; }
+    Dpi CurrentDpi() const { return dpi_; }
 
     // Every message of the dialog, through the program's one window-procedure boundary.
     INT_PTR HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
 
 protected:
     void Close(INT_PTR result);
-    // Resizes the window so that its client area has the given size, keeping it centred.
-    void SetClientSize(int width, int height);
 
     // Create the child controls here; return the control that gets the focus (or nullptr).
     virtual HWND OnCreate() = 0;
+    // Make the fonts for dpi and place every control in them; return the client size. Runs once
+    // the controls exist and again whenever the dialog moves to a monitor of another scale. By
+    // default: nothing placed, the client size given to ShowModal scaled.
+    virtual SIZE LayOut(Dpi dpi);
     // WM_COMMAND from a control, or IDOK / IDCANCEL from the dialog manager; true when handled.
     virtual bool OnCommand(int id, int code, HWND control) = 0;
     // Esc and the close box; by default closes with IDCANCEL.
@@ -40,13 +46,15 @@ protected:
     virtual void OnDestroy() {}
 
 private:
-    void CentreOver(HWND reference);
+    void OnInitDialog(HWND wnd);
+    void OnDpiChanged(WPARAM wp, LPARAM lp);
 
     HWND wnd_ = nullptr;
     HWND centre_over_ = nullptr;
     std::string caption_;
-    int client_width_ = 0;
-    int client_height_ = 0;
+    int design_width_ = 0;
+    int design_height_ = 0;
+    Dpi dpi_;
 };
 
 // Centres a top-level window over another window (or the screen), kept inside the work area.

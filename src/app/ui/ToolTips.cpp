@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "platform/CommonControls.h"
+#include "platform/WindowDpi.h"
 
 namespace tv {
 
@@ -24,6 +25,17 @@ void ToolTips::Add(HWND control, const std::string& text) {
     std::string copy = text;  // the control copies the text
     info.lpszText = copy.data();
     SendMessageA(wnd_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void ToolTips::FollowDpi(Dpi dpi) {
+    if (!wnd_) return;
+    // The system's tooltips use its status font: the same face, at the owner's DPI.
+    const NONCLIENTMETRICSW metrics = NonClientMetricsFor(dpi);
+    if (metrics.lfStatusFont.lfFaceName[0] == L'\0') return;
+    UniqueFont font(CreateFontIndirectW(&metrics.lfStatusFont));
+    if (!font) return;
+    SendMessageA(wnd_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    font_ = std::move(font);
 }
 
 }  // namespace tv

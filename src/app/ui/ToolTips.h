@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/Dpi.h"
 #include "platform/Handles.h"
 
 namespace tv {
@@ -13,11 +14,17 @@ public:
     void Create(HWND owner);
     // The control must receive mouse messages (a STATIC needs SS_NOTIFY).
     void Add(HWND control, const std::string& text);
-    void Destroy() { wnd_.reset(); }
+    // The tips in the system's tooltip font at the owner's DPI.
+    void FollowDpi(Dpi dpi);
+    void Destroy() {
+        wnd_.reset();
+        font_.reset();
+    }
     HWND Handle() const { return wnd_.get(); }
 
 private:
     HWND owner_ = nullptr;
+    UniqueFont font_;  // outlives the window that uses it
     UniqueWindow wnd_;
 };
 

@@ -137,6 +137,33 @@ TEST(MessageBoxLayout, RightToLeftMirrorsTheText) {
     EXPECT_EQ(l.text_area.left + l.text_area.width, l.text.left + l.text.width);
 }
 
+// The message font (8-point Tahoma) as Wine realises it at each scale: its dialog units carry the
+// margins, spacings and buttons; the icon and the caption padding are pixels at 96 dpi, scaled.
+TEST(MessageBoxLayout, ScalesWithTheFontAndTheDpi) {
+    struct Case {
+        int dpi;
+        DialogUnits du;  // from the 52 letters' width and the line height
+        int margin_x, margin_y, icon, button_width, button_height;
+    };
+    for (const Case& c : {Case{96, {6, 13}, 12, 13, 32, 75, 23}, Case{120, {8, 17}, 16, 17, 40, 100, 30},
+                          Case{144, {10, 21}, 20, 21, 48, 125, 37}, Case{192, {12, 27}, 24, 27, 64, 150, 47}}) {
+        const auto l = LayOutMessageBox(c.du, 200, c.du.char_height, true, {10, 10}, false, Dpi(c.dpi));
+        ASSERT_TRUE(l.icon) << c.dpi;
+        EXPECT_EQ(*l.icon, (LayoutRect{c.margin_x, c.margin_y, c.icon, c.icon})) << c.dpi;
+        EXPECT_EQ(l.button_width, c.button_width) << c.dpi;
+        EXPECT_EQ(l.buttons[0].height, c.button_height) << c.dpi;
+        EXPECT_EQ(l.text.left, c.margin_x + c.icon + HorzUnits(c.du, kHorzSpacing)) << c.dpi;
+        // The icon is taller than one line of text at every scale: it sets the content height.
+        EXPECT_EQ(l.client_height, c.icon + c.button_height + VertUnits(c.du, kVertSpacing) + 2 * c.margin_y) << c.dpi;
+    }
+}
+
+TEST(MessageBoxButtons, TheCaptionPaddingScales) {
+    // "N&o to All" wider than 50 units: 8 pixels at 96 dpi, 12 at 144.
+    EXPECT_EQ(ButtonWidth(kDu, {90}, Dpi(96)), 98);
+    EXPECT_EQ(ButtonWidth(DialogUnits{10, 21}, {140}, Dpi(144)), 152);
+}
+
 TEST(MessageBoxLayout, TextWrapsAtHalfTheScreen) {
     EXPECT_EQ(TextWrapWidth(1024), 512);
     EXPECT_EQ(TextWrapWidth(1279), 639);

@@ -8,8 +8,8 @@ namespace tv {
 namespace {
 
 TEST(FormFont, IsRealisedAsMsSansSerifInBothWeights) {
-    const UniqueFont regular = CreateFormFont(false);
-    const UniqueFont bold = CreateFormFont(true);
+    const UniqueFont regular = CreateFormFont(Dpi{}, false);
+    const UniqueFont bold = CreateFormFont(Dpi{}, true);
     EXPECT_EQ(test::RealisedFace(regular.get()), "MS Sans Serif");
     EXPECT_EQ(test::RealisedFace(bold.get()), "MS Sans Serif");
     UniqueMemDc dc(CreateCompatibleDC(nullptr));
