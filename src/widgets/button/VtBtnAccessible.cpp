@@ -196,7 +196,8 @@ LRESULT ButtonAccessibleResult(HWND button, WPARAM wp) {
     const UniqueCom<IAccessible> accessible = CreateButtonAccessible(button);
     if (!accessible) return 0;
     // The result holds a reference of its own; ours goes with the owner.
-    const LRESULT result = Oleacc<decltype(&LresultFromObject)>("LresultFromObject")(IID_IAccessible, wp, accessible.get());
+    const auto to_lresult = Oleacc<decltype(&LresultFromObject)>("LresultFromObject");
+    const LRESULT result = to_lresult(IID_IAccessible, wp, accessible.get());
     // A failure code would reach the client as its answer; the standard object is better than none.
     return result > 0 ? result : 0;
 }

@@ -15,17 +15,12 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "platform/WindowDpi.h"  // WM_DPICHANGED_AFTERPARENT
 #include "widgets/button/ButtonMetrics.h"
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/PullDownPlacement.h"
 #include "widgets/button/VtBtnCtl.h"
 #include "widgets/button/VtGlyphs.h"
-
-#ifndef WM_DPICHANGED_AFTERPARENT
-// Sent to the children of a per-monitor aware window after it handled WM_DPICHANGED; the headers
-// give it only to programs built for Windows 10 and later.
-#define WM_DPICHANGED_AFTERPARENT 0x02E3
-#endif
 
 namespace tv {
 
