@@ -2,12 +2,16 @@
 // opens one empty window; both started alternately in the same run, medians compared. Both count
 // as shown when their window is visible and its thread answers a message (WM_GETTEXT), that is,
 // once the first painting is done.
-//   startup_bench.exe [runs] [dpi]   dpi: the display scale (LogPixels) both programs start at
+//   startup_bench.exe [runs] [dpi] [other.exe ...]
+// dpi: the display scale (LogPixels) every program starts at; other.exe: further builds of the
+// program (an older one, say) timed in the same rotation, so a change is compared under the same load.
 #include <windows.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -135,21 +139,28 @@ int main(int argc, char** argv) {
     RegCloseKey(key);
 
     const std::string folder = Folder();
-    std::vector<double> app, base;
-    // Warm both once (first starts load DLLs into the page cache).
+    std::vector<std::string> programs{folder + "Tallyvane.exe"};
+    for (int i = 3; i < argc; ++i) programs.emplace_back(argv[i]);
     const auto empty_ready = [](HWND w) { return Text(w) == "Empty"; };
+    const auto figures_shown = [](HWND w) {
+        return Text(GetDlgItem(w, tv::mainfm::IdLblWon)) == "57" &&
+               Text(GetDlgItem(w, tv::mainfm::IdLblPercent)) == "57%";
+    };
+    // Warm each once (first starts load DLLs into the page cache).
     TimeStart(folder + "EmptyWindow.exe", "EmptyWindow", empty_ready);
-    TimeStart(folder + "Tallyvane.exe", "TMainForm",
-              [](HWND w) { return Text(GetDlgItem(w, tv::mainfm::IdLblWon)) == "57"; });
+    for (const auto& program : programs) TimeStart(program, "TMainForm", figures_shown);
+    std::vector<double> base;
+    std::vector<std::vector<double>> times(programs.size());
     for (int i = 0; i < runs; ++i) {
         base.push_back(TimeStart(folder + "EmptyWindow.exe", "EmptyWindow", empty_ready));
-        app.push_back(TimeStart(folder + "Tallyvane.exe", "TMainForm", [](HWND w) {
-            return Text(GetDlgItem(w, tv::mainfm::IdLblWon)) == "57" &&
-                   Text(GetDlgItem(w, tv::mainfm::IdLblPercent)) == "57%";
-        }));
+        for (std::size_t p = 0; p < programs.size(); ++p)
+            times[p].push_back(TimeStart(programs[p], "TMainForm", figures_shown));
     }
-    const double a = Median(app), b = Median(base);
-    std::printf("start-up to figures shown at %d dpi, median of %d: Tallyvane %.1f ms, empty window %.1f ms, ratio %.2f\n",
-                dpi, runs, a, b, b > 0 ? a / b : 0.0);
+    const double b = Median(base);
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        const double a = Median(times[p]);
+        std::printf("start-up to figures shown at %d dpi, median of %d: %s %.1f ms, empty window %.1f ms, ratio %.2f\n",
+                    dpi, runs, p == 0 ? "Tallyvane" : programs[p].c_str(), a, b, b > 0 ? a / b : 0.0);
+    }
     return 0;
 }

@@ -15,6 +15,7 @@
 #include "platform/GeneralError.h"
 #include "platform/LocaleText.h"
 #include "platform/TextFormat.h"
+#include "platform/VisualStyles.h"
 #include "stats/DerivedFigures.h"
 #include "stats/StatsStore.h"
 
@@ -64,7 +65,8 @@ void TFormRestore::CreateControls() {
     lblLosses = Label(GetDlgItem(wnd, IdLblLosses));
     lblStreak = Label(GetDlgItem(wnd, IdLblStreak));
     // Created in tab order: the list, Delete, OK, Cancel. The list's window text, which it never
-    // paints, is its accessible name: its label's.
+    // paints, is its accessible name: its label's. The list follows the visual style.
+    const VisualStyleScope visual_style;
     ListBoxFiles = CreateWindowExA(0, "LISTBOX", NameFromLabel(kLabel1Caption).c_str(),
                                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER | WS_VSCROLL | LBS_NOTIFY |
                                        LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT,

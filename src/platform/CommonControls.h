@@ -2,15 +2,20 @@
 // The common-controls library, bound when first needed: loading it registers all its window
 // classes, which costs a start of the program about half the time an empty window takes under Wine,
 // while the main window needs none of it (image lists, tooltips and subclassing serve rarer windows).
+// It is the version the visual-style scope gives (VisualStyles.h).
 #include <windows.h>
 #include <commctrl.h>
 
 #include "platform/RuntimeLibrary.h"
+#include "platform/VisualStyles.h"
 
 namespace tv::comctl {
 
 template <typename Fn>
-Fn Proc(const char* name) { return RuntimeProc<Fn>("comctl32.dll", name); }
+Fn Proc(const char* name) {
+    HMODULE module = CommonControlsModule();
+    return module ? ProcAddress<Fn>(module, name) : nullptr;
+}
 
 inline HIMAGELIST ImageListCreate(int cx, int cy, UINT flags, int initial, int grow) {
     const auto f = Proc<decltype(&ImageList_Create)>("ImageList_Create");

@@ -4,9 +4,12 @@
 
 #include <exception>
 
+#include "platform/VisualStyles.h"
+
 namespace tv {
 
 void ShowGeneralError(const std::string& message) {
+    const VisualStyleScope visual_style;
     MessageBoxA(GetActiveWindow(), GeneralErrorText(message).c_str(), kApplicationTitle,
                 MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }

@@ -72,6 +72,7 @@ using UniqueMemDc = UniqueResource<NullIsEmpty<HDC, DeleteDC>>;
 using UniqueIcon = UniqueResource<NullIsEmpty<HICON, DestroyIcon>>;
 using UniqueModule = UniqueResource<NullIsEmpty<HMODULE, FreeLibrary>>;
 using UniqueWindow = UniqueResource<NullIsEmpty<HWND, DestroyWindow>>;
+using UniqueActCtx = UniqueResource<InvalidIsEmpty<ReleaseActCtx>>;
 
 // A COM interface pointer, released once.
 template <typename T>

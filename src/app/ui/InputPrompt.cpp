@@ -11,6 +11,7 @@
 #include "app/ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/Subclass.h"
+#include "platform/VisualStyles.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
@@ -77,6 +78,7 @@ protected:
         HWND wnd = Handle();
         font_ = CreateFormFont(CurrentDpi());
         CreateLabel(wnd, IdPrompt, prompt_);
+        const VisualStyleScope visual_style;
         edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
                                 0, 0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)),
                                 GetModuleHandleA(nullptr), nullptr);

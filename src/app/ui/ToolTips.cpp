@@ -3,11 +3,13 @@
 #include <commctrl.h>
 
 #include "platform/CommonControls.h"
+#include "platform/VisualStyles.h"
 #include "platform/WindowDpi.h"
 
 namespace tv {
 
 void ToolTips::Create(HWND owner) {
+    const VisualStyleScope visual_style;
     comctl::InitCommonControls(ICC_WIN95_CLASSES);
     owner_ = owner;
     wnd_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,

@@ -1,11 +1,20 @@
 // The application manifest as the loader sees it: read back from the built program's resources,
-// and the running program's windows per-monitor DPI aware.
+// the running program's windows per-monitor DPI aware, and the common controls of version 6 loaded
+// for the windows that use them, not for the main window.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <tlhelp32.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
+#include "app/MainFMIds.h"
+#include "backup/RestoreFMIds.h"
 #include "e2e/driver/Driver.h"
+#include "support/system/Registry.h"
+#include "platform/Handles.h"
 
 namespace tv::e2e {
 namespace {
@@ -41,20 +50,21 @@ std::vector<ManifestResource> ManifestsOf(const std::string& path) {
 
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
 
-TEST(Manifest, TheProgramCarriesOneManifestWithEveryDeclaration) {
+TEST(Manifest, TheProgramCarriesItsManifestAndTheVisualStyleOne) {
     for (const char* program : {"Tallyvane.exe", "TallyvanePolling.exe"}) {
         SCOPED_TRACE(program);
-        const auto manifests = ManifestsOf(BuildFolder() + program);
-        // Resource 1 is the one the loader reads for a program; a second one would be ignored.
-        ASSERT_EQ(manifests.size(), 1u);
+        auto manifests = ManifestsOf(BuildFolder() + program);
+        std::sort(manifests.begin(), manifests.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+        // Resource 1 is the one the loader reads for a program; 2 is activated by the windows that
+        // want the visual style.
+        ASSERT_EQ(manifests.size(), 2u);
         EXPECT_EQ(manifests[0].id, 1);
+        EXPECT_EQ(manifests[1].id, 2);
         const std::string& m = manifests[0].text;
         EXPECT_TRUE(Has(m, "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
                            "PerMonitorV2, PerMonitor</dpiAwareness>"))
             << m;
         EXPECT_TRUE(Has(m, "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>"));
-        EXPECT_TRUE(Has(m, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
-        EXPECT_TRUE(Has(m, "publicKeyToken=\"6595b64144ccf1df\""));
         EXPECT_TRUE(Has(m, "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"));
         for (const char* os : {"{e2011457-1546-43c5-a5fe-008deee3d3f0}",    // Vista
                                "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",    // 7
@@ -63,7 +73,52 @@ TEST(Manifest, TheProgramCarriesOneManifestWithEveryDeclaration) {
                                "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {  // 10 and 11
             EXPECT_TRUE(Has(m, std::string("<supportedOS Id=\"") + os + "\"/>")) << os;
         }
+        // The process-wide one names no common controls: the main window's labels would load them.
+        EXPECT_FALSE(Has(m, "Common-Controls")) << m;
+        const std::string& style = manifests[1].text;
+        EXPECT_TRUE(Has(style, "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"")) << style;
+        EXPECT_TRUE(Has(style, "publicKeyToken=\"6595b64144ccf1df\""));
     }
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+// The paths of the process's loaded modules named comctl32.dll.
+std::vector<std::string> CommonControlsLoadedBy(DWORD pid) {
+    std::vector<std::string> found;
+    UniqueFile snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid));
+    if (!snapshot) return {"(no module snapshot)"};
+    MODULEENTRY32 entry{};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Module32First(snapshot.get(), &entry); more; more = Module32Next(snapshot.get(), &entry)) {
+        if (Lower(entry.szModule) == "comctl32.dll") found.emplace_back(entry.szExePath);
+    }
+    return found;
+}
+
+TEST(Manifest, TheMainWindowStartsWithoutTheCommonControlsAndTheRestoreListHasVersionSix) {
+    DeleteGameKey();
+    Program program(ScratchFolder("manifest-common-controls"));
+    ASSERT_TRUE(program.Start());
+    HWND main = program.MainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(CommonControlsLoadedBy(program.Pid()).empty())
+        << "first of them: " << CommonControlsLoadedBy(program.Pid()).front();
+
+    ClickButton(GetDlgItem(main, mainfm::IdBtnRestore));
+    HWND dialog = FindTopWindow(program.Pid(), restorefm::kCaption);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_NE(GetDlgItem(dialog, restorefm::IdListBoxFiles), nullptr);
+    // One library, the side-by-side version 6, not the system folder's version 5 beside it.
+    const auto loaded = CommonControlsLoadedBy(program.Pid());
+    ASSERT_EQ(loaded.size(), 1u);
+    EXPECT_NE(Lower(loaded[0]).find("microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos)
+        << loaded[0];
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    DeleteGameKey();
 }
 
 using GetWindowDpiAwarenessContextFn = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
