@@ -6,15 +6,15 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 #include <vector>
 
 #include "app/MainFMIds.h"
 #include "backup/RestoreFMIds.h"
 #include "e2e/driver/Driver.h"
-#include "support/system/Registry.h"
 #include "platform/Handles.h"
+#include "platform/TextCase.h"
+#include "support/system/Registry.h"
 
 namespace tv::e2e {
 namespace {
@@ -81,11 +81,6 @@ TEST(Manifest, TheProgramCarriesItsManifestAndTheVisualStyleOne) {
     }
 }
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 // The paths of the process's loaded modules named comctl32.dll.
 std::vector<std::string> CommonControlsLoadedBy(DWORD pid) {
     std::vector<std::string> found;
@@ -94,7 +89,7 @@ std::vector<std::string> CommonControlsLoadedBy(DWORD pid) {
     MODULEENTRY32 entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Module32First(snapshot.get(), &entry); more; more = Module32Next(snapshot.get(), &entry)) {
-        if (Lower(entry.szModule) == "comctl32.dll") found.emplace_back(entry.szExePath);
+        if (LowerAscii(entry.szModule) == "comctl32.dll") found.emplace_back(entry.szExePath);
     }
     return found;
 }
@@ -115,7 +110,7 @@ TEST(Manifest, TheMainWindowStartsWithoutTheCommonControlsAndTheRestoreListHasVe
     // One library, the side-by-side version 6, not the system folder's version 5 beside it.
     const auto loaded = CommonControlsLoadedBy(program.Pid());
     ASSERT_EQ(loaded.size(), 1u);
-    EXPECT_NE(Lower(loaded[0]).find("microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos)
+    EXPECT_NE(LowerAscii(loaded[0]).find("microsoft.windows.common-controls_6595b64144ccf1df_6."), std::string::npos)
         << loaded[0];
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     DeleteGameKey();

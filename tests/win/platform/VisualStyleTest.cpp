@@ -4,26 +4,20 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "platform/CommonControls.h"
 #include "platform/Handles.h"
+#include "platform/TextCase.h"
 #include "platform/VisualStyles.h"
 
 namespace tv {
 namespace {
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 std::string ModulePath(HMODULE module) {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(module, path, MAX_PATH);
-    return Lower(path);
+    return LowerAscii(path);
 }
 
 // The file of the module whose code answers a window's messages.
