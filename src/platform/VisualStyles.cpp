@@ -3,34 +3,21 @@
 #include <string>
 
 #include "platform/Handles.h"
+#include "platform/ProgramFolder.h"
 
 namespace tv {
 
 namespace {
 
-std::wstring ProgramPath(HMODULE module) {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 UniqueActCtx CreateVisualStyleContext() {
-    HMODULE program = GetModuleHandleW(nullptr);
-    const std::wstring source = ProgramPath(program);
-    ACTCTXW request{};
+    const std::string source = ExecutablePath();
+    ACTCTXA request{};
     request.cbSize = sizeof(request);
     request.dwFlags = ACTCTX_FLAG_HMODULE_VALID | ACTCTX_FLAG_RESOURCE_NAME_VALID;
-    request.hModule = program;
-    request.lpSource = source.empty() ? nullptr : source.c_str();
-    request.lpResourceName = MAKEINTRESOURCEW(kVisualStyleManifestId);
-    return UniqueActCtx(CreateActCtxW(&request));
+    request.hModule = GetModuleHandleA(nullptr);
+    request.lpSource = source.c_str();
+    request.lpResourceName = MAKEINTRESOURCEA(kVisualStyleManifestId);
+    return UniqueActCtx(CreateActCtxA(&request));
 }
 
 // Made once and kept: every scope activates the same context.
