@@ -133,7 +133,7 @@ void TMainForm::WMRegMonitorChangeMessage() {
 }
 
 void TMainForm::CreateControls() {
-    fonts_ = FormFonts::For(kFonts, dpi_);
+    fonts_ = FormFonts::For(kDesign.fonts, dpi_);
     CreateLabels(wnd_, kLabels);
     lblPercent = Label(GetDlgItem(wnd_, IdLblPercent));
     lblWon = Label(GetDlgItem(wnd_, IdLblWon));
@@ -144,7 +144,7 @@ void TMainForm::CreateControls() {
     lblNextUp = Label(GetDlgItem(wnd_, IdLblNextUp));
 
     // Created in tab order.
-    const HFONT f = fonts_[kFormFont];
+    const HFONT f = fonts_[kRegularFont];
     btnLaunch = CreatePushButton(wnd_, {.id = IdBtnLaunch, .caption = "&Launch FreeCell"}, f);
     btnKill = CreatePushButton(wnd_, {.id = IdBtnKill, .caption = "Cl&ose FreeCell"}, f);
     btnBackup = CreatePushButton(wnd_, {.id = IdBtnBackup, .caption = "&Backup Stats"}, f);

@@ -6,9 +6,6 @@
 
 namespace tv::mainfm {
 
-enum FontIndex : int { kFormFont, kBoldFont };
-inline constexpr FontDesign kFonts[] = {kFormFontDesign, kBoldFormFontDesign};
-
 inline constexpr LabelDesign kLabels[] = {
     {IdLabel14, 12, 12, "Totals", LabelAnchor::Left, kBoldFont},
     {IdLblPercent, 128, 12, "%", LabelAnchor::Right},
@@ -34,6 +31,6 @@ inline constexpr ControlDesign kButtons[] = {
     {IdBtnAbout, {276, 102, 97, 25}},
 };
 
-inline constexpr FormDesign kDesign{387, 168, kFonts, kLabels, kButtons};
+inline constexpr FormDesign kDesign{387, 168, kRegularAndBoldFonts, kLabels, kButtons};
 
 }  // namespace tv::mainfm

@@ -55,8 +55,8 @@ HWND TFormRestore::OnCreate() {
 
 void TFormRestore::CreateControls() {
     HWND wnd = Handle();
-    fonts_ = FormFonts::For(kFonts, CurrentDpi());
-    const HFONT f = fonts_[kFormFont];
+    fonts_ = FormFonts::For(kDesign.fonts, CurrentDpi());
+    const HFONT f = fonts_[kRegularFont];
     CreateLabels(wnd, kLabels);
     lblPercent = Label(GetDlgItem(wnd, IdLblPercent));
     lblWon = Label(GetDlgItem(wnd, IdLblWon));
@@ -80,7 +80,7 @@ void TFormRestore::CreateControls() {
 
 SIZE TFormRestore::LayOut(Dpi dpi) {
     const FormLayout layout = LayOutFormAt(Handle(), kDesign, dpi, fonts_);
-    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(fonts_[kFormFont], "").cy));
+    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(fonts_[kRegularFont], "").cy));
     return SIZE{layout.client_width, layout.client_height};
 }
 

@@ -8,9 +8,6 @@
 
 namespace tv::restorefm {
 
-enum FontIndex : int { kFormFont, kBoldFont };
-inline constexpr FontDesign kFonts[] = {kFormFontDesign, kBoldFormFontDesign};
-
 inline constexpr const char* kLabel1Caption = "Select backup to restore:";
 
 inline constexpr LabelDesign kLabels[] = {
@@ -38,7 +35,7 @@ inline constexpr ControlDesign kControls[] = {
     {IdBtnCancel, {300, 196, 75, 25}},
 };
 
-inline constexpr FormDesign kDesign{kClientWidth, kClientHeight, kFonts, kLabels, kControls};
+inline constexpr FormDesign kDesign{kClientWidth, kClientHeight, kRegularAndBoldFonts, kLabels, kControls};
 
 inline constexpr int kItemHeight = 13;
 

@@ -18,8 +18,6 @@ public:
 
     // A position or size given at 96 dpi, rounded as MulDiv rounds (145.5 gives 146).
     constexpr int Scale(int design) const { return MulDivRound(design, value_, kDesignDpi); }
-    // The inverse, for reading a scaled measure back in design pixels.
-    constexpr int Unscale(int pixels) const { return MulDivRound(pixels, kDesignDpi, value_); }
 
     // The font height for a size in points, as the platform turns points into pixels:
     // -MulDiv(points, dpi, 72), so 8 points is -11 at 96 dpi and -16 at 144 (not -11 scaled).

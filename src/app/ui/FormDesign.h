@@ -24,6 +24,10 @@ struct FontDesign {
 inline constexpr FontDesign kFormFontDesign{};
 inline constexpr FontDesign kBoldFormFontDesign{"MS Sans Serif", 8, true};
 
+// The fonts of a form that has the form font and its bold, in this order.
+enum RegularAndBoldFont : int { kRegularFont, kBoldFont };
+inline constexpr FontDesign kRegularAndBoldFonts[] = {kFormFontDesign, kBoldFormFontDesign};
+
 inline constexpr int kNoFont = -1;
 
 // An auto-sized label: x is its left edge, or its right edge when anchored right; its size comes

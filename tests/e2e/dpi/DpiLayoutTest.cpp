@@ -94,7 +94,7 @@ TEST_F(DpiLayout, TheRestoreDialogAndItsList) {
     ASSERT_NE(dialog, nullptr);
     ExpectFormLaidOut(dialog, restorefm::kDesign, dpi_, "restore dialog");
     HWND list = GetDlgItem(dialog, restorefm::IdListBoxFiles);
-    const UniqueFont font = DesignedFontAt(restorefm::kFonts[restorefm::kFormFont], dpi_);
+    const UniqueFont font = DesignedFontAt(kRegularAndBoldFonts[kRegularFont], dpi_);
     const SIZE line = LineExtent(font.get(), "");
     const auto item_height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     EXPECT_EQ(item_height, restorefm::ListItemHeight(dpi_, line.cy));

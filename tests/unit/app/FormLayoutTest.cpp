@@ -37,7 +37,7 @@ TEST(MainWindowLayout, At144DpiIsTheDesignTimesOneAndAHalfRoundedAsMulDiv) {
     EXPECT_EQ(LabelOf(l, mainfm::IdLabel3), (PlacedLabel{mainfm::IdLabel3, 261, 210, LabelAnchor::Left, 0}));
     // The percentage keeps growing to the left of its right edge.
     EXPECT_EQ(LabelOf(l, mainfm::IdLblPercent), (PlacedLabel{mainfm::IdLblPercent, 192, 18, LabelAnchor::Right, 0}));
-    EXPECT_EQ(LabelOf(l, mainfm::IdLabel14).font, mainfm::kBoldFont);
+    EXPECT_EQ(LabelOf(l, mainfm::IdLabel14).font, kBoldFont);
     EXPECT_EQ(l.font_heights, (std::vector<int>{-16, -16}));  // 8 points, not -11 scaled (-17)
 }
 

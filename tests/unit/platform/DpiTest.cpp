@@ -29,13 +29,5 @@ TEST(Dpi, AFailedQueryMeansTheDesignDpi) {
     EXPECT_EQ(Dpi{}.Value(), kDesignDpi);
 }
 
-TEST(Dpi, UnscaleReadsAScaledMeasureBack) {
-    for (int dpi : {96, 120, 144, 192}) {
-        for (int design : {0, 1, 12, 25, 97, 387}) {
-            EXPECT_EQ(Dpi(dpi).Unscale(Dpi(dpi).Scale(design)), design) << dpi << " " << design;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace tv
