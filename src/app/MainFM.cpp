@@ -37,6 +37,12 @@ constexpr UINT kTimerWin9xInterval = 1000;
 constexpr DWORD kMonitorStartTimeout = 2000;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
+// The outer size of the window laid out at dpi.
+SIZE WindowSizeAt(Dpi dpi) {
+    return WindowSizeForClient(dpi.Scale(kDesign.client_width), dpi.Scale(kDesign.client_height), kWindowStyle, 0,
+                               dpi);
+}
+
 }  // namespace
 
 TMainForm::TMainForm(HINSTANCE instance) : instance_(instance) {}
@@ -59,9 +65,7 @@ bool TMainForm::Create(int show_command) {
     RegisterClassExA(&wc);
 
     // Sized for the system's DPI: once on its monitor the window takes that one's (WM_CREATE).
-    const Dpi system = SystemDpi();
-    const SIZE size = WindowSizeForClient(system.Scale(kDesign.client_width), system.Scale(kDesign.client_height),
-                                          kWindowStyle, 0, system);
+    const SIZE size = WindowSizeAt(SystemDpi());
     wnd_ = CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                            nullptr, nullptr, instance_, this);
     if (!wnd_) return false;
@@ -87,6 +91,8 @@ LRESULT TMainForm::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
             OnCreateLayOut();
             FormCreate();
             return 0;
+        case WM_GETDPISCALEDSIZE:
+            return OnGetDpiScaledSize(wp, lp);
         case WM_DPICHANGED:
             OnDpiChanged(wp, lp);
             return 0;
@@ -164,6 +170,15 @@ void TMainForm::OnCreateLayOut() {
     // Sized for the system's DPI before it existed: the window takes its monitor's.
     const SIZE client = LayOut(dpi_);
     FitClientArea(wnd_, client.cx, client.cy);
+}
+
+bool TMainForm::OnGetDpiScaledSize(WPARAM wp, LPARAM lp) {
+    // Asked before a move to a monitor of another scale: the size the layout will have there, so
+    // that the suggested rectangle of the WM_DPICHANGED that follows needs no correction.
+    auto* size = reinterpret_cast<SIZE*>(lp);
+    if (!size) return false;
+    *size = WindowSizeAt(Dpi(static_cast<int>(wp)));
+    return true;
 }
 
 void TMainForm::OnDpiChanged(WPARAM wp, LPARAM lp) {

@@ -43,6 +43,7 @@ private:
     // the client size.
     SIZE LayOut(Dpi dpi);
     void OnCreateLayOut();
+    bool OnGetDpiScaledSize(WPARAM wp, LPARAM lp);
     void OnDpiChanged(WPARAM wp, LPARAM lp);
     void FormCreate();
     void FormDestroy();

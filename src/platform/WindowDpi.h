@@ -12,6 +12,12 @@
 #define WM_DPICHANGED_AFTERPARENT 0x02E3
 #endif
 
+// Sent to a per-monitor (version 2) window before WM_DPICHANGED: wParam the new DPI, lParam the
+// SIZE to fill with the window's outer size at that DPI; TRUE when filled.
+#ifndef WM_GETDPISCALEDSIZE
+#define WM_GETDPISCALEDSIZE 0x02E4
+#endif
+
 namespace tv {
 
 // The DPI of the monitor a window is on.

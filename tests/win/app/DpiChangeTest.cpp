@@ -213,6 +213,42 @@ TEST_F(MainWindowDpi, ASuggestionWithAFrameOfAnotherScaleStillGivesTheLayoutsCli
     EXPECT_EQ(client.cy, layout.client_height);
 }
 
+// The outer size the window answers for a DPI before the system moves it there.
+SIZE DpiScaledSize(HWND wnd, Dpi dpi) {
+    SIZE size{-1, -1};
+    EXPECT_TRUE(SendMessageA(wnd, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi.Value()), reinterpret_cast<LPARAM>(&size)));
+    return size;
+}
+
+TEST_F(MainWindowDpi, TellsTheSystemItsSizeAtANewDpiBeforeTheMove) {
+    TMainForm form(GetModuleHandleA(nullptr));
+    ASSERT_TRUE(form.Create(SW_SHOWNOACTIVATE));
+    HWND main = form.Handle();
+
+    // At its own DPI: the size it has.
+    RECT window{};
+    GetWindowRect(main, &window);
+    const SIZE own = DpiScaledSize(main, DpiOfWindow(main));
+    EXPECT_EQ(own.cx, window.right - window.left);
+    EXPECT_EQ(own.cy, window.bottom - window.top);
+
+    // At another: the layout's client area there inside the frame the system draws at that DPI.
+    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = reinterpret_cast<AdjustForDpiFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+    if (!adjust) GTEST_SKIP() << "this system has no frame per DPI";
+    const Dpi moved = OtherDpi(main);
+    const FormLayout layout = LayOutForm(mainfm::kDesign, moved);
+    RECT frame{0, 0, layout.client_width, layout.client_height};
+    ASSERT_TRUE(adjust(&frame, static_cast<DWORD>(GetWindowLongPtrA(main, GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(GetWindowLongPtrA(main, GWL_EXSTYLE)), static_cast<UINT>(moved.Value())));
+    const SIZE there = DpiScaledSize(main, moved);
+    EXPECT_EQ(there.cx, frame.right - frame.left);
+    EXPECT_EQ(there.cy, frame.bottom - frame.top);
+    // Asking changes nothing yet.
+    EXPECT_EQ(ClientSize(main).cx, LayOutForm(mainfm::kDesign, DpiOfWindow(main)).client_width);
+}
+
 // Runs a check inside a modal loop once the dialog with this caption shows, then closes it.
 struct ModalProbe {
     const char* caption;
