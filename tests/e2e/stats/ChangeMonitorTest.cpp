@@ -35,8 +35,11 @@ protected:
     // The program's other windows, for failure messages: an error box explains a stale display.
     std::string OtherWindows(HWND main) const {
         std::string texts;
-        for (HWND w : TopWindows(program_->Pid()))
-            if (w != main) texts += "[" + WindowText(w) + ": " + MessageText(w) + "] ";
+        for (HWND w : TopWindows(program_->Pid())) {
+            if (w == main) continue;
+            texts += '[';  // appended apart: GCC 12 warns falsely about "[" + a temporary
+            texts += WindowText(w) + ": " + MessageText(w) + "] ";
+        }
         return texts;
     }
 

@@ -9,11 +9,20 @@ namespace tv::test {
 
 namespace {
 
+// reg.exe with its arguments, as another program would run it.
+int RunRegExe(const std::string& arguments) {
+    // Begun from the folder, not from a literal: GCC 12 warns falsely about "..." + a temporary.
+    std::string command = SystemFolder();
+    command.insert(0, 1, '"');
+    command += "reg.exe\" ";
+    command += arguments;
+    return RunAndWait(command);
+}
+
 // reg.exe add of one value of the game's key, as another program would write it.
 bool RegExeAdd(const std::string& name, const char* type, const std::string& data) {
-    const std::string cmd = "\"" + SystemFolder() + "reg.exe\" add \"" + kGameKeyForReg + "\" /v " + name + " /t " +
-                            type + " /d " + data + " /f";
-    return RunAndWait(cmd) == 0;
+    return RunRegExe("add \"" + std::string(kGameKeyForReg) + "\" /v " + name + " /t " + type + " /d " + data +
+                     " /f") == 0;
 }
 
 }  // namespace
@@ -36,7 +45,7 @@ bool RegExeWriteFigures(const GameFigures& f) {
 }
 
 bool RegExeDeleteKey() {
-    return RunAndWait("\"" + SystemFolder() + "reg.exe\" delete \"" + kGameKeyForReg + "\" /f") == 0;
+    return RunRegExe("delete \"" + std::string(kGameKeyForReg) + "\" /f") == 0;
 }
 
 void DeleteGameKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kGameKey); }
