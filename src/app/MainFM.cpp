@@ -37,11 +37,8 @@ constexpr UINT kTimerWin9xInterval = 1000;
 constexpr DWORD kMonitorStartTimeout = 2000;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
-// The outer size of the window laid out at dpi.
-SIZE WindowSizeAt(Dpi dpi) {
-    return WindowSizeForClient(dpi.Scale(kDesign.client_width), dpi.Scale(kDesign.client_height), kWindowStyle, 0,
-                               dpi);
-}
+// The client size of the window laid out at dpi.
+SIZE ClientSizeAt(Dpi dpi) { return {dpi.Scale(kDesign.client_width), dpi.Scale(kDesign.client_height)}; }
 
 }  // namespace
 
@@ -65,7 +62,9 @@ bool TMainForm::Create(int show_command) {
     RegisterClassExA(&wc);
 
     // Sized for the system's DPI: once on its monitor the window takes that one's (WM_CREATE).
-    const SIZE size = WindowSizeAt(SystemDpi());
+    const Dpi system = SystemDpi();
+    const SIZE client = ClientSizeAt(system);
+    const SIZE size = WindowSizeForClient(client.cx, client.cy, kWindowStyle, 0, system);
     wnd_ = CreateWindowExA(0, kWindowClass, kCaption, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                            nullptr, nullptr, instance_, this);
     if (!wnd_) return false;
@@ -175,10 +174,8 @@ void TMainForm::OnCreateLayOut() {
 bool TMainForm::OnGetDpiScaledSize(WPARAM wp, LPARAM lp) {
     // Asked before a move to a monitor of another scale: the size the layout will have there, so
     // that the suggested rectangle of the WM_DPICHANGED that follows needs no correction.
-    auto* size = reinterpret_cast<SIZE*>(lp);
-    if (!size) return false;
-    *size = WindowSizeAt(Dpi(static_cast<int>(wp)));
-    return true;
+    const Dpi dpi(static_cast<int>(wp));
+    return AnswerDpiScaledSize(wnd_, lp, ClientSizeAt(dpi), dpi);
 }
 
 void TMainForm::OnDpiChanged(WPARAM wp, LPARAM lp) {

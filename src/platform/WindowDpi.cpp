@@ -67,6 +67,14 @@ SIZE WindowSizeForClient(int client_width, int client_height, DWORD style, DWORD
     return SIZE{r.right - r.left, r.bottom - r.top};
 }
 
+bool AnswerDpiScaledSize(HWND wnd, LPARAM lp, SIZE client, Dpi dpi) {
+    auto* size = reinterpret_cast<SIZE*>(lp);
+    if (!size) return false;
+    *size = WindowSizeForClient(client.cx, client.cy, static_cast<DWORD>(GetWindowLongPtrW(wnd, GWL_STYLE)),
+                                static_cast<DWORD>(GetWindowLongPtrW(wnd, GWL_EXSTYLE)), dpi);
+    return true;
+}
+
 void FitClientArea(HWND wnd, int width, int height) {
     // A window smaller than its own frame (a dialog from an empty template) shows no frame to
     // measure: the second pass measures the frame the first one made room for.

@@ -34,6 +34,10 @@ void TakeSuggestedRect(HWND wnd, LPARAM lp);
 // (the frame and caption of a per-monitor aware window scale with the monitor's DPI).
 SIZE WindowSizeForClient(int client_width, int client_height, DWORD style, DWORD ex_style, Dpi dpi);
 
+// The answer to WM_GETDPISCALEDSIZE: the window's outer size, by its own styles, around a client
+// area of client at dpi, written to the SIZE in lParam; false when there is none to write to.
+bool AnswerDpiScaledSize(HWND wnd, LPARAM lp, SIZE client, Dpi dpi);
+
 // Resizes a window, its top-left corner kept, so that its client area is width x height, by the
 // frame the window really has: where the system draws frames at one DPI only (Wine), a frame
 // computed for another DPI would leave the client area off by the difference.

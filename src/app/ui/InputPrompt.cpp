@@ -90,6 +90,12 @@ protected:
         return edit_;
     }
 
+    SIZE ClientSizeAt(Dpi dpi) const override {
+        const UniqueFont font = CreateFormFont(dpi);
+        const InputPromptLayout layout = LayOutInputPrompt(MeasureDialogUnits(font.get()), dpi);
+        return SIZE{layout.client_width, layout.client_height};
+    }
+
     SIZE LayOut(Dpi dpi) override {
         HWND wnd = Handle();
         UniqueFont font = CreateFormFont(dpi);

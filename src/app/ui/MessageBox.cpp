@@ -127,6 +127,12 @@ protected:
         return SIZE{layout.client_width, layout.client_height};
     }
 
+    SIZE ClientSizeAt(Dpi dpi) const override {
+        const UniqueFont font = CreateMessageFont(dpi);
+        const MessageBoxLayout layout = Measure(font.get(), dpi);
+        return SIZE{layout.client_width, layout.client_height};
+    }
+
     bool OnCommand(int id, int code, HWND) override {
         if (code != BN_CLICKED) return false;
         for (const auto& info : buttons_) {

@@ -62,7 +62,9 @@ void ModalDialog::OnInitDialog(HWND wnd) {
     SetWindowTextA(wnd_, caption_.c_str());
 }
 
-SIZE ModalDialog::LayOut(Dpi dpi) { return SIZE{dpi.Scale(design_width_), dpi.Scale(design_height_)}; }
+SIZE ModalDialog::LayOut(Dpi dpi) { return ClientSizeAt(dpi); }
+
+SIZE ModalDialog::ClientSizeAt(Dpi dpi) const { return SIZE{dpi.Scale(design_width_), dpi.Scale(design_height_)}; }
 
 void ModalDialog::OnDpiChanged(WPARAM wp, LPARAM lp) {
     dpi_ = DpiFromMessage(wp);
@@ -105,6 +107,13 @@ INT_PTR ModalDialog::HandleDialogMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM l
         case WM_CLOSE:
             OnCancel();
             return TRUE;
+        case WM_GETDPISCALEDSIZE: {
+            // The size the dialog will have at the new DPI: the system's suggestion then fits.
+            const Dpi dpi(static_cast<int>(wp));
+            const BOOL answered = AnswerDpiScaledSize(wnd_, lp, ClientSizeAt(dpi), dpi);
+            SetWindowLongPtrA(wnd, DWLP_MSGRESULT, answered);
+            return TRUE;
+        }
         case WM_DPICHANGED:
             OnDpiChanged(wp, lp);
             SetWindowLongPtrA(wnd, DWLP_MSGRESULT, 0);

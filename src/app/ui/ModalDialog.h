@@ -37,6 +37,9 @@ protected:
     // the controls exist and again whenever the dialog moves to a monitor of another scale. By
     // default: nothing placed, the client size given to ShowModal scaled.
     virtual SIZE LayOut(Dpi dpi);
+    // The client size LayOut would give at dpi, without placing anything: asked before a move to
+    // a monitor of another scale. By default the client size given to ShowModal scaled.
+    virtual SIZE ClientSizeAt(Dpi dpi) const;
     // WM_COMMAND from a control, or IDOK / IDCANCEL from the dialog manager; true when handled.
     virtual bool OnCommand(int id, int code, HWND control) = 0;
     // Esc and the close box; by default closes with IDCANCEL.

@@ -14,6 +14,7 @@
 #include "app/MainFM.h"
 #include "app/MainFMLayout.h"
 #include "app/ui/FormDesign.h"
+#include "app/ui/InputPrompt.h"
 #include "app/ui/MessageBox.h"
 #include "app/ui/MessageBoxLayout.h"
 #include "backup/RestoreFM.h"
@@ -159,6 +160,44 @@ void ExpectMovedTo(HWND form, const FormDesign& design, Dpi dpi) {
     ExpectLaidOut(form, design, dpi, &log);
 }
 
+// The outer size a window answers for a DPI before the system moves it there (WM_GETDPISCALEDSIZE).
+SIZE DpiScaledSize(HWND wnd, Dpi dpi) {
+    SIZE size{-1, -1};
+    EXPECT_TRUE(SendMessageA(wnd, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi.Value()), reinterpret_cast<LPARAM>(&size)));
+    return size;
+}
+
+// The frame the system draws at dpi around a client area, by the window's own styles.
+SIZE FrameAround(HWND wnd, SIZE client, Dpi dpi) {
+    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = reinterpret_cast<AdjustForDpiFn>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+    RECT r{0, 0, client.cx, client.cy};
+    if (!adjust || !adjust(&r, static_cast<DWORD>(GetWindowLongPtrA(wnd, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrA(wnd, GWL_EXSTYLE)), static_cast<UINT>(dpi.Value())))
+        return {-1, -1};
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// Asked at its own DPI, a window answers the size it has; asked at another, before it moves, the
+// frame of that DPI around the client area it then takes once move() has moved it there. Asking
+// changes nothing.
+void ExpectSizeAnswers(HWND wnd, Dpi moved, const std::function<void()>& move) {
+    RECT window{};
+    GetWindowRect(wnd, &window);
+    const SIZE own = DpiScaledSize(wnd, DpiOfWindow(wnd));
+    EXPECT_EQ(own.cx, window.right - window.left);
+    EXPECT_EQ(own.cy, window.bottom - window.top);
+    const SIZE before = ClientSize(wnd);
+    const SIZE there = DpiScaledSize(wnd, moved);
+    EXPECT_EQ(ClientSize(wnd).cx, before.cx);
+    EXPECT_EQ(ClientSize(wnd).cy, before.cy);
+    move();
+    const SIZE expected = FrameAround(wnd, ClientSize(wnd), moved);
+    EXPECT_EQ(there.cx, expected.cx) << moved.Value();
+    EXPECT_EQ(there.cy, expected.cy) << moved.Value();
+}
+
 class MainWindowDpi : public testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, StatisticsSubKey()); }
@@ -213,40 +252,12 @@ TEST_F(MainWindowDpi, ASuggestionWithAFrameOfAnotherScaleStillGivesTheLayoutsCli
     EXPECT_EQ(client.cy, layout.client_height);
 }
 
-// The outer size the window answers for a DPI before the system moves it there.
-SIZE DpiScaledSize(HWND wnd, Dpi dpi) {
-    SIZE size{-1, -1};
-    EXPECT_TRUE(SendMessageA(wnd, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi.Value()), reinterpret_cast<LPARAM>(&size)));
-    return size;
-}
-
 TEST_F(MainWindowDpi, TellsTheSystemItsSizeAtANewDpiBeforeTheMove) {
     TMainForm form(GetModuleHandleA(nullptr));
     ASSERT_TRUE(form.Create(SW_SHOWNOACTIVATE));
     HWND main = form.Handle();
-
-    // At its own DPI: the size it has.
-    RECT window{};
-    GetWindowRect(main, &window);
-    const SIZE own = DpiScaledSize(main, DpiOfWindow(main));
-    EXPECT_EQ(own.cx, window.right - window.left);
-    EXPECT_EQ(own.cy, window.bottom - window.top);
-
-    // At another: the layout's client area there inside the frame the system draws at that DPI.
-    using AdjustForDpiFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-    const auto adjust = reinterpret_cast<AdjustForDpiFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
-    if (!adjust) GTEST_SKIP() << "this system has no frame per DPI";
     const Dpi moved = OtherDpi(main);
-    const FormLayout layout = LayOutForm(mainfm::kDesign, moved);
-    RECT frame{0, 0, layout.client_width, layout.client_height};
-    ASSERT_TRUE(adjust(&frame, static_cast<DWORD>(GetWindowLongPtrA(main, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongPtrA(main, GWL_EXSTYLE)), static_cast<UINT>(moved.Value())));
-    const SIZE there = DpiScaledSize(main, moved);
-    EXPECT_EQ(there.cx, frame.right - frame.left);
-    EXPECT_EQ(there.cy, frame.bottom - frame.top);
-    // Asking changes nothing yet.
-    EXPECT_EQ(ClientSize(main).cx, LayOutForm(mainfm::kDesign, DpiOfWindow(main)).client_width);
+    ExpectSizeAnswers(main, moved, [&] { ExpectMovedTo(main, mainfm::kDesign, moved); });
 }
 
 // Runs a check inside a modal loop once the dialog with this caption shows, then closes it.
@@ -281,7 +292,7 @@ TEST(DialogDpi, TheAboutBoxScalesItsIconFontsAndTooltips) {
     WithModal(about::kCaption, [](HWND box) {
         ExpectLaidOut(box, aboutfm::kDesign, DpiOfWindow(box));
         const Dpi moved = OtherDpi(box);
-        ExpectMovedTo(box, aboutfm::kDesign, moved);
+        ExpectSizeAnswers(box, moved, [&] { ExpectMovedTo(box, aboutfm::kDesign, moved); });
         // The picture itself comes in the new size, not the old one stretched.
         HICON icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, aboutfm::IdImageIcon), STM_GETICON, 0, 0));
         ICONINFO info{};
@@ -313,7 +324,7 @@ TEST(DialogDpi, TheRestoreDialogScalesItsListAndItsItems) {
     TFormRestore form(raw, "C:\\no-such-folder\\");
     WithModal(restorefm::kCaption, [](HWND dialog) {
         const Dpi moved = OtherDpi(dialog);
-        ExpectMovedTo(dialog, restorefm::kDesign, moved);
+        ExpectSizeAnswers(dialog, moved, [&] { ExpectMovedTo(dialog, restorefm::kDesign, moved); });
         HWND list = GetDlgItem(dialog, restorefm::IdListBoxFiles);
         EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0),
                   restorefm::ListItemHeight(moved, ExtentInOwnFont(list).cy));
@@ -331,8 +342,10 @@ TEST(DialogDpi, TheMessageBoxTakesTheMessageFontOfTheNewDpi) {
         // The box knows its size only once it has measured in the new font: the suggestion's size
         // is the system's guess, its place is kept.
         RECT suggested{60, 40, 360, 240};
-        SendMessageA(box, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
-                     reinterpret_cast<LPARAM>(&suggested));
+        ExpectSizeAnswers(box, moved, [&] {
+            SendMessageA(box, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
+                         reinterpret_cast<LPARAM>(&suggested));
+        });
         RECT now{};
         GetWindowRect(box, &now);
         EXPECT_EQ(now.left, 60);
@@ -354,6 +367,23 @@ TEST(DialogDpi, TheMessageBoxTakesTheMessageFontOfTheNewDpi) {
         EXPECT_EQ(RectInParent(yes).bottom - RectInParent(yes).top, VertUnits(DialogUnits{0, tm.tmHeight}, 14));
         EXPECT_LE(RectInParent(yes).bottom, ClientSize(box).cy);
     }, [] { ShowMessageBox(nullptr, "Clear the statistics?", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No); });
+}
+
+TEST(DialogDpi, TheInputPromptLaysItselfOutInTheFormFontOfTheNewDpi) {
+    WithModal("Backup", [](HWND prompt) {
+        const Dpi moved = OtherDpi(prompt);
+        RECT suggested{50, 30, 450, 230};
+        ExpectSizeAnswers(prompt, moved, [&] {
+            SendMessageA(prompt, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
+                         reinterpret_cast<LPARAM>(&suggested));
+        });
+        HWND field = GetDlgItem(prompt, inputprompt::IdEdit);
+        EXPECT_EQ(FontOf(field).lfHeight, moved.FontHeight(8));
+        EXPECT_LE(RectInParent(GetDlgItem(prompt, IDOK)).bottom, ClientSize(prompt).cy);
+    }, [] {
+        std::string value = "Robin";
+        InputQuery(nullptr, "Backup", "Please enter your name:", value);
+    });
 }
 
 }  // namespace
