@@ -1,7 +1,8 @@
 #pragma once
 // The common-controls library, bound when first needed: loading it registers all its window
 // classes, which costs a start of the program about a sixth of the time an empty window takes
-// under Wine (9 to 10 ms of 55), while the main window needs none of it (image lists, tooltips and subclassing serve rarer windows).
+// under Wine (9 to 10 ms of 55), while the main window needs none of it (image lists, tooltips
+// and subclassing serve rarer windows).
 // It is the version the visual-style scope gives (VisualStyles.h).
 #include <windows.h>
 #include <commctrl.h>

@@ -11,9 +11,9 @@ namespace {
 
 // reg.exe with its arguments, as another program would run it.
 int RunRegExe(const std::string& arguments) {
-    // Begun from the folder, not from a literal: GCC 12 warns falsely about "..." + a temporary.
-    std::string command = SystemFolder();
-    command.insert(0, 1, '"');
+    // Appended piece by piece: GCC 12 warns falsely about "..." + a temporary.
+    std::string command = "\"";
+    command += SystemFolder();
     command += "reg.exe\" ";
     command += arguments;
     return RunAndWait(command);
