@@ -1,36 +1,35 @@
 # Fails when a source file includes from a folder it may not use. The folders of src/ form one
-# direction: platform, then stats, process and widgets/html, then widgets/button, then the window
-# kit app/ui, then backup, then the program app. A folder uses itself and the folders before it;
-# folders of one rank do not use each other.
+# direction, listed below from the bottom up; folders on one line share a rank and do not use each
+# other. A folder uses itself and the folders of the lines before its own.
 #   cmake -DTV_SRC_ROOT=<src> -P CheckIncludeDirection.cmake
-set(tv_rank_platform 0)
-set(tv_rank_stats 1)
-set(tv_rank_process 1)
-set(tv_rank_widgets/html 1)
-set(tv_rank_widgets/button 2)
-set(tv_rank_app/ui 3)
-set(tv_rank_backup 4)
-set(tv_rank_app 5)
-set(tv_folders widgets/html widgets/button app/ui platform stats process backup app)
+set(tv_layers
+  "platform"
+  "stats,process,widgets/html"
+  "widgets/button"
+  "ui"
+  "backup,history"
+  "app")
 
-# The folder a path below src/ belongs to: the longest of the known folders it starts with.
-function(tv_folder_of path out)
-  foreach(folder ${tv_folders})
-    string(LENGTH "${folder}/" n)
-    string(SUBSTRING "${path}" 0 ${n} head)
-    if(head STREQUAL "${folder}/")
-      set(${out} ${folder} PARENT_SCOPE)
-      return()
-    endif()
+set(rank 0)
+foreach(layer IN LISTS tv_layers)
+  string(REPLACE "," ";" folders "${layer}")
+  foreach(folder IN LISTS folders)
+    set(tv_rank_${folder} ${rank})
   endforeach()
-  set(${out} "" PARENT_SCOPE)
+  math(EXPR rank "${rank} + 1")
+endforeach()
+
+# A file's folder is the folder it sits in, below src/.
+function(tv_folder_of path out)
+  get_filename_component(folder "${path}" DIRECTORY)
+  set(${out} "${folder}" PARENT_SCOPE)
 endfunction()
 
 file(GLOB_RECURSE sources RELATIVE ${TV_SRC_ROOT} ${TV_SRC_ROOT}/*.h ${TV_SRC_ROOT}/*.cpp)
 set(violations 0)
 foreach(source ${sources})
   tv_folder_of(${source} from)
-  if(from STREQUAL "")
+  if(NOT DEFINED tv_rank_${from})
     message(SEND_ERROR "${source}: in no known folder")
     math(EXPR violations "${violations} + 1")
     continue()
@@ -39,13 +38,13 @@ foreach(source ${sources})
   foreach(line ${includes})
     string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" target "${line}")
     tv_folder_of(${target} to)
-    if(to STREQUAL "")
+    if(to STREQUAL "" OR to STREQUAL from)
       continue()  # a file beside it, or a system header in quotes
     endif()
-    if(to STREQUAL from)
-      continue()
-    endif()
-    if(NOT tv_rank_${to} LESS tv_rank_${from})
+    if(NOT DEFINED tv_rank_${to})
+      message(SEND_ERROR "${source}: includes \"${target}\" from no known folder")
+      math(EXPR violations "${violations} + 1")
+    elseif(NOT tv_rank_${to} LESS tv_rank_${from})
       message(SEND_ERROR "${source}: includes \"${target}\"; ${from} may not use ${to}")
       math(EXPR violations "${violations} + 1")
     endif()

@@ -6,10 +6,10 @@
 #include "app/AboutFMLayout.h"
 #include "app/AboutText.h"
 #include "app/Application.h"
-#include "app/ui/FormFont.h"
-#include "app/ui/FormPlacement.h"
-#include "app/ui/HandCursor.h"
-#include "app/ui/PushButton.h"
+#include "ui/FormFont.h"
+#include "ui/FormPlacement.h"
+#include "ui/HandCursor.h"
+#include "ui/PushButton.h"
 #include "platform/RuntimeLibrary.h"
 
 namespace tv {

@@ -2,10 +2,10 @@
 // The About box: name, icon, version and build date, and links to the homepage and support mail.
 #include <windows.h>
 
-#include "app/ui/FormFont.h"
-#include "app/ui/Label.h"
-#include "app/ui/ModalDialog.h"
-#include "app/ui/ToolTips.h"
+#include "ui/FormFont.h"
+#include "ui/Label.h"
+#include "ui/ModalDialog.h"
+#include "ui/ToolTips.h"
 #include "platform/Handles.h"
 
 namespace tv {

@@ -3,7 +3,7 @@
 // and the OK button.
 #include "app/AboutFMIds.h"
 #include "app/AboutText.h"
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 
 namespace tv::aboutfm {
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "app/ui/FormFont.h"
-#include "app/ui/Label.h"
+#include "ui/FormFont.h"
+#include "ui/Label.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
 #include "stats/StatsRecord.h"

@@ -2,7 +2,7 @@
 // The main window as designed at 96 pixels per inch: client area 387 by 168, the labels of the
 // figures and the seven buttons, 97 by 25 each.
 #include "app/MainFMIds.h"
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 
 namespace tv::mainfm {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/ui/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "backup/BackupFiles.h"
 #include "platform/Error.h"
 #include "platform/TextFormat.h"

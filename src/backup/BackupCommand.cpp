@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/ui/InputPrompt.h"
+#include "ui/InputPrompt.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/FormFont.h"
-#include "app/ui/Label.h"
-#include "app/ui/ModalDialog.h"
+#include "ui/FormFont.h"
+#include "ui/Label.h"
+#include "ui/ModalDialog.h"
 #include "backup/BackupFormat.h"
 #include "platform/Handles.h"
 #include "platform/Subclass.h"

@@ -3,7 +3,7 @@
 // backups, the preview's labels and three buttons.
 #include <algorithm>
 
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 #include "backup/RestoreFMIds.h"
 
 namespace tv::restorefm {

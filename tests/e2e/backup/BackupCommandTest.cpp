@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/MainFMIds.h"
-#include "app/ui/InputPrompt.h"
+#include "ui/InputPrompt.h"
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
 

@@ -9,8 +9,8 @@
 
 #include "app/AboutFMLayout.h"
 #include "app/MainFMLayout.h"
-#include "app/ui/InputPromptLayout.h"
-#include "app/ui/MessageBoxLayout.h"
+#include "ui/InputPromptLayout.h"
+#include "ui/MessageBoxLayout.h"
 #include "backup/RestoreFMLayout.h"
 #include "e2e/dpi/DpiLayoutChecks.h"
 #include "e2e/driver/Dialogs.h"

@@ -6,7 +6,7 @@
 
 #include "app/AboutFM.h"
 #include "app/AboutFMIds.h"
-#include "app/ui/HandCursor.h"
+#include "ui/HandCursor.h"
 
 namespace tv {
 namespace {

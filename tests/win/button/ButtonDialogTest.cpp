@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "app/ui/ModalDialog.h"
-#include "app/ui/PushButton.h"
+#include "ui/ModalDialog.h"
+#include "ui/PushButton.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtBtnActionLink.h"
 #include "win/button/ButtonHost.h"

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
-#include "app/ui/ModalDialog.h"
-#include "app/ui/PushButton.h"
+#include "ui/ModalDialog.h"
+#include "ui/PushButton.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "win/button/ButtonHost.h"
 #include "win/button/MessageLog.h"

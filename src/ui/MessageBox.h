@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/ui/MessageBoxTypes.h"
+#include "ui/MessageBoxTypes.h"
 
 namespace tv {
 

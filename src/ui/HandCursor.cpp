@@ -1,4 +1,4 @@
-#include "app/ui/HandCursor.h"
+#include "ui/HandCursor.h"
 
 namespace tv {
 

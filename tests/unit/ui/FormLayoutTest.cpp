@@ -4,7 +4,7 @@
 
 #include "app/AboutFMLayout.h"
 #include "app/MainFMLayout.h"
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 #include "backup/RestoreFMLayout.h"
 
 namespace tv {

@@ -1,6 +1,6 @@
-#include "app/ui/FormPlacement.h"
+#include "ui/FormPlacement.h"
 
-#include "app/ui/Label.h"
+#include "ui/Label.h"
 
 namespace tv {
 

@@ -1,4 +1,4 @@
-#include "app/ui/ToolTips.h"
+#include "ui/ToolTips.h"
 
 #include <commctrl.h>
 

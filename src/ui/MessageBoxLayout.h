@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/DialogUnits.h"
-#include "app/ui/MessageBoxTypes.h"
+#include "ui/DialogUnits.h"
+#include "ui/MessageBoxTypes.h"
 #include "platform/Dpi.h"
 #include "platform/Rounding.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 
 namespace tv {
 

@@ -1,14 +1,14 @@
-#include "app/ui/InputPrompt.h"
+#include "ui/InputPrompt.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "app/ui/FormFont.h"
-#include "app/ui/FormPlacement.h"
-#include "app/ui/InputPromptLayout.h"
-#include "app/ui/Label.h"
-#include "app/ui/ModalDialog.h"
-#include "app/ui/PushButton.h"
+#include "ui/FormFont.h"
+#include "ui/FormPlacement.h"
+#include "ui/InputPromptLayout.h"
+#include "ui/Label.h"
+#include "ui/ModalDialog.h"
+#include "ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/Subclass.h"
 #include "platform/VisualStyles.h"

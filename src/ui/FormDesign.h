@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "app/ui/DialogUnits.h"
+#include "ui/DialogUnits.h"
 #include "platform/Dpi.h"
 
 namespace tv {

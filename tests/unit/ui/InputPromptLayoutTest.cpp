@@ -1,8 +1,8 @@
 // The Input prompt's layout and the names the window kit gives its controls.
 #include <gtest/gtest.h>
 
-#include "app/ui/InputPromptLayout.h"
-#include "app/ui/LabelName.h"
+#include "ui/InputPromptLayout.h"
+#include "ui/LabelName.h"
 
 #include <utility>
 

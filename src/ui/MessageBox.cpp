@@ -1,13 +1,13 @@
-#include "app/ui/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <map>
 #include <utility>
 
-#include "app/ui/FormPlacement.h"
-#include "app/ui/Label.h"
-#include "app/ui/MessageBoxLayout.h"
-#include "app/ui/ModalDialog.h"
-#include "app/ui/PushButton.h"
+#include "ui/FormPlacement.h"
+#include "ui/Label.h"
+#include "ui/MessageBoxLayout.h"
+#include "ui/ModalDialog.h"
+#include "ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/WindowDpi.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/FormFont.h"
+#include "ui/FormFont.h"
 
 namespace tv {
 

@@ -1,7 +1,7 @@
 // The forms' font is the face the program names, not a substitute the prefix happens to have.
 #include <gtest/gtest.h>
 
-#include "app/ui/FormFont.h"
+#include "ui/FormFont.h"
 #include "support/guard/PrefixFonts.h"
 
 namespace tv {

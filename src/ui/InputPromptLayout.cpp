@@ -1,4 +1,4 @@
-#include "app/ui/InputPromptLayout.h"
+#include "ui/InputPromptLayout.h"
 
 namespace tv {
 

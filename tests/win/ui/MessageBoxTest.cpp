@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "app/ui/MessageBox.h"
-#include "app/ui/MessageBoxLayout.h"
+#include "ui/MessageBox.h"
+#include "ui/MessageBoxLayout.h"
 
 namespace tv {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/ui/MessageBoxLayout.h"
+#include "ui/MessageBoxLayout.h"
 
 #include <algorithm>
 #include <cstdint>

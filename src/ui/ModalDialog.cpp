@@ -1,8 +1,8 @@
-#include "app/ui/ModalDialog.h"
+#include "ui/ModalDialog.h"
 
 #include <array>
 
-#include "app/ui/FormFont.h"
+#include "ui/FormFont.h"
 #include "platform/WindowDpi.h"
 #include "platform/WindowProcedure.h"
 #include "widgets/button/FormButtons.h"

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "app/ui/FormDesign.h"
+#include "ui/FormDesign.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/PushButton.h"
+#include "ui/PushButton.h"
 
 #include "widgets/button/VtPopBtn.h"
 

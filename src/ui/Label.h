@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "app/ui/DialogUnits.h"
-#include "app/ui/FormDesign.h"
+#include "ui/DialogUnits.h"
+#include "ui/FormDesign.h"
 
 namespace tv {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/ui/MessageBoxLayout.h"
+#include "ui/MessageBoxLayout.h"
 
 namespace tv {
 namespace {

@@ -2,7 +2,7 @@
 // Where the Input prompt's parts go, in dialog units of its font: client area 180 by 63, the
 // prompt text at (8, 8), the field 19 units from the top and 164 wide, OK and Cancel 50 by 14 at
 // 41 units from the top, 38 and 92 units from the left.
-#include "app/ui/DialogUnits.h"
+#include "ui/DialogUnits.h"
 #include "platform/Dpi.h"
 
 namespace tv {

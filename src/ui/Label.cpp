@@ -1,6 +1,6 @@
-#include "app/ui/Label.h"
+#include "ui/Label.h"
 
-#include "app/ui/FormFont.h"
+#include "ui/FormFont.h"
 #include "platform/Handles.h"
 
 namespace tv {

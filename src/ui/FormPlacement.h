@@ -3,9 +3,9 @@
 // Creation and WM_DPICHANGED both go through here.
 #include <windows.h>
 
-#include "app/ui/DialogUnits.h"
-#include "app/ui/FormDesign.h"
-#include "app/ui/FormFont.h"
+#include "ui/DialogUnits.h"
+#include "ui/FormDesign.h"
+#include "ui/FormFont.h"
 
 namespace tv {
 
