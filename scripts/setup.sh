@@ -2,7 +2,7 @@
 # Installs what building and testing Tallyvane needs on Debian 12 (only what is missing).
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ gcc clang libclang-rt-14-dev googletest libbenchmark-dev
+  cmake ninja-build g++ gcc clang clang-format libclang-rt-14-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool imagemagick x11-utils
 )
 missing=()

@@ -6,9 +6,8 @@
 set -euo pipefail
 cmd=$1 state=$2
 root=$(cd "$(dirname "$0")/../.." && pwd)
-# Kept in step with tests/support/ThrowAwayPrefix.cpp.
-marker_name=tallyvane-test-prefix.txt
-marker_text="Throw-away Wine prefix of the Tallyvane tests"
+# shellcheck source=prefix-marker.sh
+. "$root/tests/harness/prefix-marker.sh"
 mkdir -p "$state"
 state=$(cd "$state" && pwd)
 

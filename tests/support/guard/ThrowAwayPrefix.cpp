@@ -8,9 +8,10 @@
 namespace tv::test {
 namespace {
 
-// Kept in step with tests/harness/wine-env.sh, the only writer of the marker.
-constexpr const char* kMarkerPath = "C:\\tallyvane-test-prefix.txt";
-constexpr const char* kMarkerText = "Throw-away Wine prefix of the Tallyvane tests";
+// The marker's name and text come from tests/harness/prefix-marker.sh, which the harness, its only
+// writer, reads too.
+constexpr const char* kMarkerPath = "C:\\" TV_PREFIX_MARKER_NAME;
+constexpr const char* kMarkerText = TV_PREFIX_MARKER_TEXT;
 
 }  // namespace
 
