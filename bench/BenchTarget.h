@@ -15,6 +15,12 @@ inline bool ReportTarget(const std::string& benchmark, const std::string& target
     return met;
 }
 
+// A figure printed in the table without a target of its own: "TARGET ... - ... figure only".
+inline void ReportFigure(const std::string& benchmark, const std::string& measured) {
+    std::printf("TARGET\t%s\t-\t%s\tfigure only\n", benchmark.c_str(), measured.c_str());
+    std::fflush(stdout);
+}
+
 // A figure with a fixed number of decimals and its unit: Figure(1.234, 2, " ms") is "1.23 ms".
 inline std::string Figure(double value, int decimals, const char* unit) {
     char text[64];

@@ -167,14 +167,19 @@ function(tv_fuzz_target name)
   set_tests_properties(${name} PROPERTIES LABELS fuzz TIMEOUT 600)
 endfunction()
 
-# tv_program(name update_source.cpp): the program's executable, entry and resources included, with
-# the one definition of ChooseUpdateSource it is built with. Resource scripts of any subsystem are
+# tv_program(name update_source.cpp [startup_trace.cpp]): the program's executable, entry and
+# resources included, with the one definition of ChooseUpdateSource it is built with, and of
+# MarkStartupPhase (by default the program's own, which traces nothing). Resource scripts of any subsystem are
 # collected with set_property(GLOBAL APPEND PROPERTY TV_APP_RESOURCES file.rc): they must be linked
 # into the executable itself (a static library would drop them).
 function(tv_program name update_source)
   get_property(entry GLOBAL PROPERTY TV_PROGRAM_ENTRY)
   get_property(resources GLOBAL PROPERTY TV_APP_RESOURCES)
-  add_executable(${name} WIN32 ${entry} ${update_source} ${resources})
+  set(startup_trace ${ARGN})
+  if(NOT startup_trace)
+    set(startup_trace ${CMAKE_SOURCE_DIR}/src/app/StartupTraceOff.cpp)
+  endif()
+  add_executable(${name} WIN32 ${entry} ${update_source} ${startup_trace} ${resources})
   target_link_libraries(${name} PRIVATE tv_app_main)
   if(NOT MSVC)
     target_link_options(${name} PRIVATE -mwindows)

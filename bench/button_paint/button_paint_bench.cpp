@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
+#include "BenchTarget.h"
 #include "widgets/button/VtPopBtn.h"
 #include "win/button/ThemeSwitch.h"
 
@@ -54,6 +56,8 @@ void Measure(const char* look, HWND ours, HWND standard, int rounds, int paints)
     const double ma = Median(a), mb = Median(b);
     std::printf("%-8s popup button %8.1f us/paint   standard button %8.1f us/paint   ratio %.2f (target <= 2.00)\n",
                 look, ma, mb, ma / mb);
+    tv::bench::ReportTarget(std::string("button paint, ") + look + ", against a standard button", "ratio <= 2.00",
+                            tv::bench::Figure(ma / mb, 2, ""), ma / mb <= 2.0);
     SelectObject(mem, old);
     DeleteObject(bitmap);
     DeleteDC(mem);

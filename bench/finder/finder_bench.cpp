@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchTarget.h"
 #include "process/Toolz.h"
 
 namespace {
@@ -47,5 +48,6 @@ int main(int argc, char** argv) {
     std::printf("GetProcessList (median):       %9.1f us  (%.1f x the bare enumeration)\n", full_list,
                 full_list / enumerate);
     std::printf("FindFreeCell (median):         %9.1f us\n", find);
+    tv::bench::ReportFigure("game finder: FindFreeCell, median", tv::bench::Figure(find, 1, " us"));
     return 0;
 }

@@ -1,6 +1,8 @@
 // The baseline: the least a Win32 program does to open one empty window.
 #include <windows.h>
 
+#include "app/StartupTrace.h"
+
 static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
@@ -10,6 +12,7 @@ static LRESULT CALLBACK Proc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    tv::MarkStartupPhase(tv::StartupPhase::Entry);
     WNDCLASSA wc{};
     wc.lpfnWndProc = Proc;
     wc.hInstance = instance;
@@ -18,10 +21,17 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     RegisterClassA(&wc);
     HWND wnd = CreateWindowA("EmptyWindow", "Empty", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT, 400, 200,
                              nullptr, nullptr, instance, nullptr);
+    tv::MarkStartupPhase(tv::StartupPhase::WindowCreated);
     ShowWindow(wnd, show);
     UpdateWindow(wnd);
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    bool idle_reached = false;
+    for (;;) {
+        if (!idle_reached && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            tv::MarkStartupPhase(tv::StartupPhase::FirstIdle);
+            idle_reached = true;
+        }
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -5,22 +5,41 @@
 //   startup_bench.exe [runs] [dpi] [other.exe ...]
 // dpi: the display scale (LogPixels) every program starts at; other.exe: further builds of the
 // program (an older one, say) timed in the same rotation, so a change is compared under the same load.
+// Traced copies of the program and of the empty window run in the same rotation too; their marks
+// tell where the time goes, from process start to the entry, the window created, the first refresh
+// and the first paints done.
 #include <windows.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstddef>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "BenchTarget.h"
+#include "StartupTraceMarks.h"
 #include "app/MainFMIds.h"
+#include "platform/Handles.h"
 #include "support/guard/ThrowAwayPrefix.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+constexpr int kPhases = static_cast<int>(tv::StartupPhase::Count);
+
+double Milliseconds(std::int64_t from, std::int64_t to) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(to - from) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+std::int64_t Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
 
 std::string Folder() {
     char path[MAX_PATH];
@@ -60,30 +79,51 @@ std::string Text(HWND w) {
     return buf;
 }
 
-// Milliseconds until `ready` holds for the program's window, or -1.
+struct Start {
+    double shown_ms = -1;           // until `ready` holds for the program's window
+    double phase_ms[kPhases] = {};  // of a traced program: each mark, or -1 when not reached
+};
+
+// Starts the program and waits until `ready` holds for its window. A traced program is started
+// suspended, so that the memory for its marks exists before its first instruction.
 template <typename Ready>
-double TimeStart(const std::string& exe, const char* window_class, Ready ready) {
+Start TimeStart(const std::string& exe, const char* window_class, Ready ready, bool traced = false) {
     STARTUPINFOA si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     std::string cmd = "\"" + exe + "\"";
-    const auto t0 = Clock::now();
-    if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-    double ms = -1;
+    Start result;
+    const std::int64_t t0 = Now();
+    if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, traced ? CREATE_SUSPENDED : 0, nullptr,
+                        nullptr, &si, &pi))
+        return result;
+    tv::UniqueHandle marks;
+    if (traced) {
+        marks.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(tv::bench::StartupMarks),
+                                       tv::bench::StartupMarksName(pi.dwProcessId).c_str()));
+        ResumeThread(pi.hThread);
+    }
     for (;;) {
         HWND w = FindVisible(pi.dwProcessId, window_class);
         if (w && ready(w)) {
-            ms = std::chrono::duration<double, std::milli>(Clock::now() - t0).count();
-            PostMessageA(w, WM_CLOSE, 0, 0);
+            result.shown_ms = Milliseconds(t0, Now());
             break;
         }
-        if (std::chrono::duration<double>(Clock::now() - t0).count() > 20) break;
+        if (Milliseconds(t0, Now()) > 20000) break;
         Sleep(1);
     }
+    if (marks) {
+        if (const void* view = MapViewOfFile(marks.get(), FILE_MAP_READ, 0, 0, sizeof(tv::bench::StartupMarks))) {
+            const auto* at = static_cast<const tv::bench::StartupMarks*>(view)->at;
+            for (int p = 0; p < kPhases; ++p) result.phase_ms[p] = at[p] ? Milliseconds(t0, at[p]) : -1;
+            UnmapViewOfFile(view);
+        }
+    }
+    if (HWND w = FindVisible(pi.dwProcessId, window_class)) PostMessageA(w, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);
-    return ms;
+    return result;
 }
 
 double Median(std::vector<double> v) {
@@ -146,21 +186,51 @@ int main(int argc, char** argv) {
         return Text(GetDlgItem(w, tv::mainfm::IdLblWon)) == "57" &&
                Text(GetDlgItem(w, tv::mainfm::IdLblPercent)) == "57%";
     };
+    const std::string tallyvane_traced = folder + "TallyvaneTraced.exe";
+    const std::string empty_traced = folder + "EmptyWindowTraced.exe";
     // Warm each once (first starts load DLLs into the page cache).
     TimeStart(folder + "EmptyWindow.exe", "EmptyWindow", empty_ready);
+    TimeStart(empty_traced, "EmptyWindow", empty_ready, true);
+    TimeStart(tallyvane_traced, "TMainForm", figures_shown, true);
     for (const auto& program : programs) TimeStart(program, "TMainForm", figures_shown);
     std::vector<double> base;
     std::vector<std::vector<double>> times(programs.size());
+    std::vector<Start> traced_program, traced_empty;
     for (int i = 0; i < runs; ++i) {
-        base.push_back(TimeStart(folder + "EmptyWindow.exe", "EmptyWindow", empty_ready));
+        base.push_back(TimeStart(folder + "EmptyWindow.exe", "EmptyWindow", empty_ready).shown_ms);
         for (std::size_t p = 0; p < programs.size(); ++p)
-            times[p].push_back(TimeStart(programs[p], "TMainForm", figures_shown));
+            times[p].push_back(TimeStart(programs[p], "TMainForm", figures_shown).shown_ms);
+        traced_empty.push_back(TimeStart(empty_traced, "EmptyWindow", empty_ready, true));
+        traced_program.push_back(TimeStart(tallyvane_traced, "TMainForm", figures_shown, true));
     }
     const double b = Median(base);
     for (std::size_t p = 0; p < programs.size(); ++p) {
         const double a = Median(times[p]);
         std::printf("start-up to figures shown at %d dpi, median of %d: %s %.1f ms, empty window %.1f ms, ratio %.2f\n",
                     dpi, runs, p == 0 ? "Tallyvane" : programs[p].c_str(), a, b, b > 0 ? a / b : 0.0);
+        if (p == 0)
+            tv::bench::ReportTarget("start-up at " + std::to_string(dpi) + " dpi, against an empty window",
+                                    "ratio <= 1.40", tv::bench::Figure(a / b, 2, ""), b > 0 && a / b <= 1.40);
+    }
+
+    std::printf("\nWhere the time goes (traced copies, medians in ms from process start):\n");
+    std::printf("%-14s %8s %16s %15s %18s %8s\n", "", "entry", "window created", "first refresh", "first paints done",
+                "shown");
+    for (const auto& [name, starts] : {std::pair{"Tallyvane", &traced_program}, std::pair{"empty window", &traced_empty}}) {
+        std::printf("%-14s", name);
+        const int widths[kPhases] = {8, 16, 15, 18};
+        for (int p = 0; p < kPhases; ++p) {
+            std::vector<double> at;
+            for (const Start& start : *starts)
+                if (start.phase_ms[p] >= 0) at.push_back(start.phase_ms[p]);
+            if (at.empty())
+                std::printf(" %*s", widths[p], "-");
+            else
+                std::printf(" %*.1f", widths[p], Median(at));
+        }
+        std::vector<double> shown;
+        for (const Start& start : *starts) shown.push_back(start.shown_ms);
+        std::printf(" %8.1f\n", Median(shown));
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "app/AboutFM.h"
 #include "app/MainFMIds.h"
 #include "app/MainFMLayout.h"
+#include "app/StartupTrace.h"
 #include "app/UpdateSource.h"
 #include "ui/FormFont.h"
 #include "ui/FormPlacement.h"
@@ -88,6 +89,7 @@ LRESULT TMainForm::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
             dpi_ = DpiOfWindow(wnd);
             CreateControls();
             OnCreateLayOut();
+            MarkStartupPhase(StartupPhase::WindowCreated);
             FormCreate();
             return 0;
         case WM_GETDPISCALEDSIZE:
@@ -192,6 +194,7 @@ void TMainForm::FormCreate() {
         timer_enabled_ = SetTimer(wnd_, kTimerWin9x, kTimerWin9xInterval, nullptr) != 0;
     try {
         RefreshDisplay();
+        MarkStartupPhase(StartupPhase::FirstRefresh);
         focused_control_ = btnLaunch;
     } catch (...) {
         ReportUnhandledException();

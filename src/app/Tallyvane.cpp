@@ -5,9 +5,11 @@
 #include "app/Application.h"
 #include "platform/GeneralError.h"
 #include "app/MainFM.h"
+#include "app/StartupTrace.h"
 #include "app/multinst.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
+    tv::MarkStartupPhase(tv::StartupPhase::Entry);
     tv::TApplication application(instance);
     const tv::TInstanceGuard guard(application);
     application.SetTitle(tv::kApplicationTitle);
@@ -18,7 +20,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     if (!main_form.Create(show_command)) return 1;
     application.SetMainWindow(main_form.Handle());
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    bool idle_reached = false;
+    for (;;) {
+        // PeekMessage makes the pending paints' WM_PAINT too: an empty queue means they are done.
+        if (!idle_reached && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            tv::MarkStartupPhase(tv::StartupPhase::FirstIdle);
+            idle_reached = true;
+        }
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         // The dialog manager gives the main window Tab, arrow and access-key navigation.
         if (main_form.Handle() && IsDialogMessageA(main_form.Handle(), &msg)) continue;
         TranslateMessage(&msg);
