@@ -16,35 +16,35 @@ void WaitDispatchingSentMessages(HANDLE handle) {
 }
 
 TRegMonitorThread::TRegMonitorThread()
-    : FWakeEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
-      FWatchingEvent(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
-    if (FWakeEvent && FWatchingEvent)
-        FThread.reset(CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, nullptr));
+    : wake_event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)),
+      watching_event_(CreateEventA(nullptr, TRUE, FALSE, nullptr)) {
+    if (wake_event_ && watching_event_)
+        thread_.reset(CreateThread(nullptr, 0, ThreadProc, this, CREATE_SUSPENDED, nullptr));
 }
 
 TRegMonitorThread::~TRegMonitorThread() {
-    if (!FThread) return;
+    if (!thread_) return;
     Terminate();
-    if (!FStarted) ResumeThread(FThread.get());
-    WaitDispatchingSentMessages(FThread.get());
+    if (!started_) ResumeThread(thread_.get());
+    WaitDispatchingSentMessages(thread_.get());
 }
 
 void TRegMonitorThread::Start() {
-    if (!FThread || FStarted) return;
-    FStarted = true;
-    ResumeThread(FThread.get());
+    if (!thread_ || started_) return;
+    started_ = true;
+    ResumeThread(thread_.get());
 }
 
 void TRegMonitorThread::Terminate() {
-    FTerminated = true;
+    terminated_ = true;
     // The worker may wait with no notification pending at all (its key deleted by another program
     // on a system that does not report that): wake it explicitly.
-    if (FWakeEvent) SetEvent(FWakeEvent.get());
+    if (wake_event_) SetEvent(wake_event_.get());
 }
 
 bool TRegMonitorThread::WaitUntilWatching(DWORD timeout_ms) const {
-    if (!FThread) return false;
-    const HANDLE handles[2] = {FWatchingEvent.get(), FThread.get()};
+    if (!thread_) return false;
+    const HANDLE handles[2] = {watching_event_.get(), thread_.get()};
     return WaitForMultipleObjects(2, handles, FALSE, timeout_ms) != WAIT_TIMEOUT;
 }
 
@@ -61,13 +61,13 @@ DWORD WINAPI TRegMonitorThread::ThreadProc(LPVOID self) {
         // Nothing may leave a thread procedure; the program goes on without live updates.
     }
     monitor->CloseWatches();
-    SetEvent(monitor->FWatchingEvent.get());
+    SetEvent(monitor->watching_event_.get());
     return 0;
 }
 
 void TRegMonitorThread::CloseWatches() {
     WatchedKey.reset();
-    FAncestorKey.reset();
+    ancestor_key_.reset();
 }
 
 bool TRegMonitorThread::WatchAncestor() {
@@ -76,13 +76,13 @@ bool TRegMonitorThread::WatchAncestor() {
     for (std::size_t end = path.find_last_of('\\'); end != std::string::npos && end > 0;
          end = path.find_last_of('\\', end - 1), parent = false) {
         const std::string ancestor = path.substr(0, end);
-        if (RegOpenKeyExA(RootKey, ancestor.c_str(), 0, KEY_NOTIFY, FAncestorKey.put()) != ERROR_SUCCESS) continue;
+        if (RegOpenKeyExA(RootKey, ancestor.c_str(), 0, KEY_NOTIFY, ancestor_key_.put()) != ERROR_SUCCESS) continue;
         // Sub-keys added or removed: directly below the parent, or anywhere below a key higher up,
         // where the missing keys in between have to appear first.
-        if (RegNotifyChangeKeyValue(FAncestorKey.get(), parent ? FALSE : TRUE, REG_NOTIFY_CHANGE_NAME,
+        if (RegNotifyChangeKeyValue(ancestor_key_.get(), parent ? FALSE : TRUE, REG_NOTIFY_CHANGE_NAME,
                                     ChangeEvent.get(), TRUE) == ERROR_SUCCESS)
             return true;
-        FAncestorKey.reset();
+        ancestor_key_.reset();
     }
     return false;
 }
@@ -103,18 +103,18 @@ bool TRegMonitorThread::OpenAndWatch() {
         watched = RegNotifyChangeKeyValue(WatchedKey.get(), TRUE, GetNotifyFilter(), ChangeEvent.get(), TRUE) ==
                   ERROR_SUCCESS;  // fails when the key was deleted in the meantime
     if (!watched) WatchedKey.reset();
-    FKeyWatched = watched;
+    key_watched_ = watched;
     return watched;
 }
 
 void TRegMonitorThread::Execute() {
-    if (FTerminated) return;
+    if (terminated_) return;
     bool watched = OpenAndWatch();
-    SetEvent(FWatchingEvent.get());
-    while (!FTerminated) {
-        const HANDLE handles[2] = {FWakeEvent.get(), ChangeEvent.get()};
+    SetEvent(watching_event_.get());
+    while (!terminated_) {
+        const HANDLE handles[2] = {wake_event_.get(), ChangeEvent.get()};
         const DWORD result = WaitForMultipleObjects(ChangeEvent ? 2 : 1, handles, FALSE, INFINITE);
-        if (FTerminated) break;
+        if (terminated_) break;
         if (result == WAIT_OBJECT_0 + 1) {
             const bool was_watched = watched;
             // Re-armed before the window reads the values: a change made while it refreshes is

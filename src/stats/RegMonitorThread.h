@@ -31,15 +31,15 @@ public:
     DWORD NotifyFilter = 0;  // 0: the default filter
     HWND TargetWindow = nullptr;
 
-    bool Created() const { return static_cast<bool>(FThread); }
+    bool Created() const { return static_cast<bool>(thread_); }
     void Start();
     // Sets the stop flag and wakes the worker, wherever it waits.
     void Terminate();
-    bool Terminated() const { return FTerminated.load(); }
+    bool Terminated() const { return terminated_.load(); }
     // Waits until the worker has set up its first watch (or ended); false on time-out.
     bool WaitUntilWatching(DWORD timeout_ms) const;
     // True while the key itself is watched; false while it is absent and only its creation is awaited.
-    bool KeyWatched() const { return FKeyWatched.load(); }
+    bool KeyWatched() const { return key_watched_.load(); }
 
     DWORD GetNotifyFilter();
 
@@ -56,13 +56,13 @@ private:
 
     UniqueHandle ChangeEvent;
     UniqueHKey WatchedKey;
-    UniqueHKey FAncestorKey;
-    UniqueHandle FWakeEvent;
-    UniqueHandle FWatchingEvent;
-    UniqueHandle FThread;
-    std::atomic<bool> FTerminated{false};
-    std::atomic<bool> FKeyWatched{false};
-    bool FStarted = false;
+    UniqueHKey ancestor_key_;
+    UniqueHandle wake_event_;
+    UniqueHandle watching_event_;
+    UniqueHandle thread_;
+    std::atomic<bool> terminated_{false};
+    std::atomic<bool> key_watched_{false};
+    bool started_ = false;
 };
 
 // Waits for a handle while delivering the messages sent to this thread's windows, so that a thread
