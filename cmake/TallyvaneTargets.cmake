@@ -176,7 +176,11 @@ function(tv_program name update_source)
   get_property(resources GLOBAL PROPERTY TV_APP_RESOURCES)
   add_executable(${name} WIN32 ${entry} ${update_source} ${resources})
   target_link_libraries(${name} PRIVATE tv_app_main)
+  # The version resource names the file it is linked into.
+  target_compile_definitions(${name} PRIVATE TV_PROGRAM_FILE=${name}.exe)
   if(NOT MSVC)
-    target_link_options(${name} PRIVATE -mwindows)
+    # No link time stamp, so that one commit links to the same bytes; the release build carries no
+    # symbol table (a player has no use for it, and it holds the builder's folder names).
+    target_link_options(${name} PRIVATE -mwindows -Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s>)
   endif()
 endfunction()
