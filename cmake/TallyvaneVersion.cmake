@@ -34,4 +34,6 @@ endif()
 # The file version's four parts: major.minor.patch.build.
 set(TV_FILE_VERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${TV_VERSION_PATCH}.${TV_BUILD_NUMBER})
 
-configure_file(${CMAKE_SOURCE_DIR}/src/app/Version.h.in ${CMAKE_BINARY_DIR}/generated/app/Version.h @ONLY)
+foreach(header Version BuildNumber)
+  configure_file(${CMAKE_SOURCE_DIR}/src/app/${header}.h.in ${CMAKE_BINARY_DIR}/generated/app/${header}.h @ONLY)
+endforeach()

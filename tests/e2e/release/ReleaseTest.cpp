@@ -8,9 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "app/BuildNumber.h"
+#include "app/MainFMIds.h"
 #include "app/Version.h"
 #include "app/ui/InputPrompt.h"
-#include "app/MainFMIds.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "platform/TextCase.h"
@@ -56,7 +57,8 @@ TEST(Release, TheProgramsCarryTheirVersionForExplorer) {
         ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
         EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(2, 1));
         EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(TV_VERSION_BUILD, 0));
-        EXPECT_EQ(fixed->dwProductVersionMS + fixed->dwProductVersionLS, fixed->dwFileVersionMS + fixed->dwFileVersionLS);
+        EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+        EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
         const std::pair<std::string, std::string> expected[] = {
             {"ProductName", "Tallyvane"}, {"CompanyName", "Tallyvane"}, {"FileDescription", "FreeCell statistics"},
             {"FileVersion", kFileVersion}, {"ProductVersion", kFileVersion}, {"OriginalFilename", program}};
@@ -98,9 +100,9 @@ protected:
     // of itself outside the folder and returns at once: wait for the copy to finish.
     static bool Uninstall() {
         const std::string command = Entry("QuietUninstallString");
-        return command == "(none)" || (RunAndWait(command) == 0 && WaitUntil([] {
-                                           return Entry("DisplayName") == "(none)" && !Exists(Folder() + "Uninstall.exe");
-                                       }, 60000));
+        if (command == "(none)") return true;
+        const auto done = [] { return Entry("DisplayName") == "(none)" && !Exists(Folder() + "Uninstall.exe"); };
+        return RunAndWait(command) == 0 && WaitUntil(done, 60000);
     }
     static void Clean() {
         Uninstall();
