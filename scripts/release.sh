@@ -11,8 +11,10 @@ if [ -n "$(git status --porcelain 2>/dev/null || true)" ]; then
 fi
 # Configured afresh each time, so the build number and date are the current commit's.
 cmake --fresh --preset release >/dev/null
-cmake --build --preset release
+# Only this release's files in the folder: none of an earlier version stays beside them.
 out=build/release
+rm -rf "$out"
+cmake --build --preset release
 echo "Release in $out/:"
 for f in "$out"/Tallyvane-*-win64.zip "$out"/Tallyvane-*-setup.exe "$out"/SHA256SUMS; do
   printf '  %-32s %9d bytes\n' "$(basename "$f")" "$(stat -c %s "$f")"
