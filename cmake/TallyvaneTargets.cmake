@@ -169,9 +169,10 @@ endfunction()
 
 # tv_program(name update_source.cpp [startup_trace.cpp]): the program's executable, entry and
 # resources included, with the one definition of ChooseUpdateSource it is built with, and of
-# MarkStartupPhase (by default the program's own, which traces nothing). Resource scripts of any subsystem are
-# collected with set_property(GLOBAL APPEND PROPERTY TV_APP_RESOURCES file.rc): they must be linked
-# into the executable itself (a static library would drop them).
+# MarkStartupPhase (by default the program's own, which traces nothing). Resource scripts of any
+# subsystem are collected with set_property(GLOBAL APPEND PROPERTY TV_APP_RESOURCES file.rc): they
+# must be linked into the executable itself (a static library would drop them). Its own objects are
+# the target name_objects, from which tv_link_program links it.
 function(tv_program name update_source)
   get_property(entry GLOBAL PROPERTY TV_PROGRAM_ENTRY)
   get_property(resources GLOBAL PROPERTY TV_APP_RESOURCES)
@@ -179,9 +180,21 @@ function(tv_program name update_source)
   if(NOT startup_trace)
     set(startup_trace ${CMAKE_SOURCE_DIR}/src/app/StartupTraceOff.cpp)
   endif()
-  add_executable(${name} WIN32 ${entry} ${update_source} ${startup_trace} ${resources})
-  target_link_libraries(${name} PRIVATE tv_app_main)
+  add_library(${name}_objects OBJECT ${entry} ${update_source} ${startup_trace} ${resources})
+  target_link_libraries(${name}_objects PUBLIC tv_app_main)
+  # The version resource names the file it is linked into.
+  target_compile_definitions(${name}_objects PRIVATE TV_PROGRAM_FILE=${name}.exe)
+  tv_link_program(${name} ${name}_objects)
+endfunction()
+
+# tv_link_program(target objects): links a program from the objects of tv_program; the tests link
+# Tallyvane.exe a second time into another folder to see the same bytes come out.
+function(tv_link_program target objects)
+  add_executable(${target} WIN32 $<TARGET_OBJECTS:${objects}>)
+  target_link_libraries(${target} PRIVATE tv_app_main)
   if(NOT MSVC)
-    target_link_options(${name} PRIVATE -mwindows)
+    # No link time stamp, so that one commit links to the same bytes; the release build carries no
+    # symbol table (a player has no use for it, and it holds the builder's folder names).
+    target_link_options(${target} PRIVATE -mwindows -Wl,--no-insert-timestamp $<$<CONFIG:Release>:-s>)
   endif()
 endfunction()

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ gcc clang clang-format libclang-rt-14-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool imagemagick x11-utils
+  g++-mingw-w64-x86-64 wine wine64 fonts-wine xvfb xdotool imagemagick x11-utils nsis python3
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,5 +1,7 @@
 #pragma once
 // Control identifiers of the main window; automation and the tests find the controls by them.
+#include "app/Version.h"
+
 namespace tv::mainfm {
 
 enum ControlId : int {
@@ -9,6 +11,6 @@ enum ControlId : int {
 };
 
 inline constexpr const char* kWindowClass = "TMainForm";
-inline constexpr const char* kCaption = "Tallyvane v1.2";
+inline constexpr const char* kCaption = "Tallyvane v" TV_VERSION_TEXT;
 
 }  // namespace tv::mainfm

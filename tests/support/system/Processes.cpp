@@ -22,7 +22,8 @@ ProgramCopy::ProgramCopy(const std::string& folder, const std::string& file_name
     : folder_(folder), path_(folder + file_name) {
     const std::string from = source.empty() ? BuildFolder() + "Tallyvane.exe" : source;
     CreateDirectoryA(folder.c_str(), nullptr);
-    CopyFileA(from.c_str(), path_.c_str(), FALSE);
+    // A program started where it lies (an installed or unpacked copy) is not copied onto itself.
+    if (lstrcmpiA(from.c_str(), path_.c_str()) != 0) CopyFileA(from.c_str(), path_.c_str(), FALSE);
 }
 
 ProgramCopy::~ProgramCopy() {

@@ -14,7 +14,8 @@ bool WaitUntil(const std::function<bool()>& condition, int timeout_ms = 5000);
 // A copy of Tallyvane.exe (or another program) in a folder of its own, started and ended by the test.
 class ProgramCopy {
 public:
-    // Copies source (default: the built Tallyvane.exe) to folder\file_name.
+    // Copies source (default: the built Tallyvane.exe) to folder\file_name; a source that is
+    // folder\file_name already is started where it lies.
     ProgramCopy(const std::string& folder, const std::string& file_name = "Tallyvane.exe",
                 const std::string& source = "");
     ~ProgramCopy();
