@@ -11,7 +11,7 @@
 #include "app/BuildNumber.h"
 #include "app/MainFMIds.h"
 #include "app/Version.h"
-#include "app/ui/InputPrompt.h"
+#include "ui/InputPrompt.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "platform/TextCase.h"
