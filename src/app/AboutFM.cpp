@@ -6,8 +6,6 @@
 #include "app/AboutFMLayout.h"
 #include "app/AboutText.h"
 #include "app/Application.h"
-#include "ui/FormFont.h"
-#include "ui/FormPlacement.h"
 #include "ui/HandCursor.h"
 #include "ui/PushButton.h"
 #include "platform/RuntimeLibrary.h"
@@ -45,18 +43,15 @@ void ShellOpen(const std::string& target) {
 
 }  // namespace
 
-INT_PTR TAboutForm::ShowModal(HWND main_window) {
-    return ModalDialog::ShowModal(main_window, about::kCaption, kDesign.client_width, kDesign.client_height,
-                                  main_window);
-}
+TAboutForm::TAboutForm() : Form(kDesign) {}
+
+INT_PTR TAboutForm::ShowModal(HWND main_window) { return Form::ShowModal(main_window, about::kCaption, main_window); }
 
 HWND TAboutForm::OnCreate() {
     const HWND wnd = Handle();
-    fonts_ = FormFonts::For(kFonts, CurrentDpi());
     ImageIcon = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 0, 0, wnd,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdImageIcon)), GetModuleHandleA(nullptr),
                                 nullptr);
-    CreateLabels(wnd, kLabels);
     lblAppName = Label(GetDlgItem(wnd, IdLblAppName));
     lblVersion = Label(GetDlgItem(wnd, IdLblVersion));
     lblURL = Label(GetDlgItem(wnd, IdLblURL));
@@ -66,7 +61,7 @@ HWND TAboutForm::OnCreate() {
     btnOK = CreatePushButton(
         wnd,
         {.id = IdBtnOK, .caption = "&OK", .role = ButtonRole::DefaultAndCancel, .spacing = 4, .modal_result = IDOK},
-        fonts_[kFormFont]);
+        Font(kFormFont));
 
     tips_.Create(wnd);
     tips_.Add(lblURL.Handle(), about::kUrlTip);
@@ -79,9 +74,9 @@ void TAboutForm::FormCreate() { ShowApplicationIcon(CurrentDpi()); }
 
 SIZE TAboutForm::LayOut(Dpi dpi) {
     if (dpi != icon_dpi_) ShowApplicationIcon(dpi);
-    const FormLayout layout = LayOutFormAt(Handle(), kDesign, dpi, fonts_);
+    const SIZE client = Form::LayOut(dpi);
     tips_.FollowDpi(dpi);
-    return SIZE{layout.client_width, layout.client_height};
+    return client;
 }
 
 void TAboutForm::ShowApplicationIcon(Dpi dpi) {
@@ -113,25 +108,15 @@ void TAboutForm::lblURLClick() { ShellOpen(about::UrlLinkTarget(lblURL.Caption()
 
 void TAboutForm::lblEmailClick() { ShellOpen(about::EmailLinkTarget(lblEmail.Caption())); }
 
-INT_PTR TAboutForm::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
-    switch (msg) {
-        case WM_CTLCOLORSTATIC:
-            handled = true;
-            return OnCtlColorStatic(reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
-        case WM_SETCURSOR:
-            handled = OnSetCursor(reinterpret_cast<HWND>(wp));
-            return TRUE;
-        default:
-            handled = false;
-            return 0;
-    }
+LRESULT TAboutForm::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
+    handled = msg == WM_SETCURSOR && OnSetCursor(reinterpret_cast<HWND>(wp));
+    return TRUE;
 }
 
-LRESULT TAboutForm::OnCtlColorStatic(HDC dc, HWND control) {
-    const LRESULT brush = LabelColors(dc);
-    if (control == lblAppName.Handle()) SetTextColor(dc, kNavy);
-    if (control == lblURL.Handle() || control == lblEmail.Handle()) SetTextColor(dc, kLinkBlue);
-    return brush;
+COLORREF TAboutForm::LabelTextColor(HWND label) const {
+    if (label == lblAppName.Handle()) return kNavy;
+    if (label == lblURL.Handle() || label == lblEmail.Handle()) return kLinkBlue;
+    return Form::LabelTextColor(label);
 }
 
 bool TAboutForm::OnSetCursor(HWND control) {

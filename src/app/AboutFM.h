@@ -2,16 +2,17 @@
 // The About box: name, icon, version and build date, and links to the homepage and support mail.
 #include <windows.h>
 
-#include "ui/FormFont.h"
+#include "ui/Form.h"
 #include "ui/Label.h"
-#include "ui/ModalDialog.h"
 #include "ui/ToolTips.h"
 #include "platform/Handles.h"
 
 namespace tv {
 
-class TAboutForm : public ModalDialog {
+class TAboutForm : public Form {
 public:
+    TAboutForm();
+
     // Shows the box modally, centred over the main window; returns when it is closed.
     INT_PTR ShowModal(HWND main_window);
 
@@ -20,8 +21,9 @@ protected:
     SIZE LayOut(Dpi dpi) override;
     bool OnCommand(int id, int code, HWND control) override;
     void OnCancel() override { Close(IDOK); }  // btnOK is the cancel button as well
-    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnDestroy() override { tips_.Destroy(); }
+    COLORREF LabelTextColor(HWND label) const override;
 
 private:
     // Puts the application's icon into ImageIcon.
@@ -31,10 +33,8 @@ private:
     void ShowApplicationIcon(Dpi dpi);
     void lblURLClick();
     void lblEmailClick();
-    LRESULT OnCtlColorStatic(HDC dc, HWND control);
     bool OnSetCursor(HWND control);
 
-    FormFonts fonts_;
     UniqueIcon icon_;  // loaded at the size of ImageIcon at icon_dpi_
     Dpi icon_dpi_;
     ToolTips tips_;

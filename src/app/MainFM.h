@@ -2,49 +2,39 @@
 // The main window: the game's statistics and the seven commands.
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
-#include "ui/FormFont.h"
+#include "ui/FiguresPanel.h"
+#include "ui/Form.h"
 #include "ui/Label.h"
-#include "platform/Dpi.h"
-#include "platform/Handles.h"
 #include "stats/StatsRecord.h"
 
 namespace tv {
 
 class TRegMonitorThread;
 
-class TMainForm {
+class TMainForm : public Form {
 public:
-    explicit TMainForm(HINSTANCE instance);
-    ~TMainForm();
-    TMainForm(const TMainForm&) = delete;
-    TMainForm& operator=(const TMainForm&) = delete;
+    TMainForm();
+    ~TMainForm() override;
 
     // Creates and shows the window; false when the window cannot be created.
     bool Create(int show_command);
-    HWND Handle() const { return wnd_; }
 
     // Re-reads and redisplays every figure.
     void RefreshDisplay();
 
-    std::string GetPercentText(std::int32_t won, std::int32_t lost) const;
-    std::string GetStreakText(std::int32_t stype, std::int32_t streak, std::int32_t lost) const;
-
-    // Every message of the window, through the program's one window-procedure boundary.
-    LRESULT HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+protected:
+    HWND OnCreate() override;
+    void OnCreated() override { FormCreate(); }
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnCancel() override {}  // Esc leaves the main window open
+    LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
+    void OnDestroy() override;
 
 private:
-    void WMRegMonitorChangeMessage();
-    void CreateControls();
-    // Fonts made and every control placed for dpi, at creation and on WM_DPICHANGED; returns
-    // the client size.
-    SIZE LayOut(Dpi dpi);
-    void OnCreateLayOut();
-    bool OnGetDpiScaledSize(WPARAM wp, LPARAM lp);
-    void OnDpiChanged(WPARAM wp, LPARAM lp);
+    void OnRegMonitorChange();
     void FormCreate();
     void FormDestroy();
     bool StartChangeMonitor();
@@ -52,8 +42,9 @@ private:
     void UpdateWinsNeeded();
     void WMRegMonitorChange();
     void TimerWin9xTimer();
-    void OnCommand(int id);
-    void OnActivate(bool active);
+    // The General error box for the failure being handled, unless one of a refresh is already
+    // open: a start-up's, a tick's or a change's box, one at a time.
+    void ReportRefreshError();
 
     void btnLaunchClick();
     void btnKillClick();
@@ -63,19 +54,13 @@ private:
     void btnExitClick();
     void btnAboutClick();
 
-    HINSTANCE instance_;
-    HWND wnd_ = nullptr;
-    Dpi dpi_;  // of the monitor the window is on
-    FormFonts fonts_;
-    HWND focused_control_ = nullptr;  // given back the focus when the window is activated again
-
-    // The labels the code writes; the fixed ones (Label14, Label1, ...) are only laid out.
-    Label lblPercent, lblWon, lblLost, lblWins, lblLosses, lblStreak, lblNextUp;
+    FiguresPanel figures_;
+    Label lblNextUp;
     HWND btnLaunch = nullptr, btnKill = nullptr, btnBackup = nullptr, btnRestore = nullptr, btnClear = nullptr,
          btnExit = nullptr, btnAbout = nullptr;
 
-    bool timer_enabled_ = false;  // TimerWin9x
-    bool tick_error_open_ = false;  // a tick's General error box is showing
+    bool timer_enabled_ = false;     // TimerWin9x
+    bool refresh_error_open_ = false;  // a refresh's General error box is showing
     std::unique_ptr<TRegMonitorThread> monitor_;  // the change monitor on the NT family
     int monitor_sends_ = 0;                       // WM_REGMONITORCHANGE handlings under way
     RawRecord raw_;

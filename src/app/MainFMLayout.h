@@ -1,28 +1,21 @@
 #pragma once
-// The main window as designed at 96 pixels per inch: client area 387 by 168, the labels of the
-// figures and the seven buttons, 97 by 25 each.
+// The main window as designed at 96 pixels per inch: client area 387 by 168, the figures, the
+// wins needed and the seven buttons, 97 by 25 each.
 #include "app/MainFMIds.h"
+#include "ui/FiguresPanelDesign.h"
 #include "ui/FormDesign.h"
 
 namespace tv::mainfm {
 
-inline constexpr LabelDesign kLabels[] = {
-    {IdLabel14, 12, 12, "Totals", LabelAnchor::Left, kBoldFont},
-    {IdLblPercent, 128, 12, "%", LabelAnchor::Right},
-    {IdLabel1, 36, 36, "Won"},
-    {IdLblWon, 84, 36, "0"},
-    {IdLabel2, 36, 52, "Lost"},
-    {IdLblLost, 84, 52, "0"},
-    {IdLabel5, 12, 84, "Streaks", LabelAnchor::Left, kBoldFont},
-    {IdLabel6, 36, 108, "Wins"},
-    {IdLblWins, 84, 108, "0"},
-    {IdLabel7, 36, 124, "Losses"},
-    {IdLblLosses, 84, 124, "0"},
-    {IdLabel8, 36, 140, "Current"},
-    {IdLblStreak, 84, 140, "0"},
-    {IdLabel3, 174, 140, "# of wins needed to increase %:"},
-    {IdLblNextUp, 336, 140, "0"},
-};
+static_assert(
+    figures::ValueIdsMatch(IdLabel14, IdLblPercent, IdLblWon, IdLblLost, IdLblWins, IdLblLosses, IdLblStreak));
+static_assert(IdLabel3 == figures::PartId(IdLabel14, figures::kPartCount));
+
+inline constexpr auto kLabels = figures::JoinLabels(figures::PanelLabels(12, 12, IdLabel14),
+                                                    std::array<LabelDesign, 2>{{
+                                                        {IdLabel3, 174, 140, "# of wins needed to increase %:"},
+                                                        {IdLblNextUp, 336, 140, "0"},
+                                                    }});
 
 // In tab order.
 inline constexpr ControlDesign kButtons[] = {

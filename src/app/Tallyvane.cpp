@@ -3,10 +3,11 @@
 #include <windows.h>
 
 #include "app/Application.h"
-#include "platform/GeneralError.h"
 #include "app/MainFM.h"
 #include "app/StartupTrace.h"
 #include "app/multinst.h"
+#include "ui/Form.h"
+#include "platform/ApplicationTitle.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     tv::MarkStartupPhase(tv::StartupPhase::Entry);
@@ -16,7 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     // A second copy has asked the first to come to the front: it ends quietly, without a window.
     if (application.Terminated()) return 0;
 
-    tv::TMainForm main_form(instance);
+    tv::TMainForm main_form;
     if (!main_form.Create(show_command)) return 1;
     application.SetMainWindow(main_form.Handle());
     MSG msg;
@@ -28,8 +29,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
             idle_reached = true;
         }
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
-        // The dialog manager gives the main window Tab, arrow and access-key navigation.
-        if (main_form.Handle() && IsDialogMessageA(main_form.Handle(), &msg)) continue;
+        // The dialog manager gives the program's windows Tab, arrow and access-key navigation.
+        if (tv::IsFormDialogMessage(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -73,8 +73,8 @@ std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_
     return TextToInteger(text);
 }
 
-BackupFigures ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name) {
-    BackupFigures f;
+DecodedRecord ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name) {
+    DecodedRecord f;
     f.Won = ReadBackupValue(lines, kQuotedWon, same_name);
     f.Lost = ReadBackupValue(lines, kQuotedLost, same_name);
     f.Wins = ReadBackupValue(lines, kQuotedWins, same_name);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/TextCase.h"
+#include "stats/StatsRecord.h"
 
 namespace tv {
 
@@ -29,9 +30,6 @@ std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_
                              TextEquality same_name);
 
 // The six figures of a backup file, read in the order Won, Lost, Wins, Losses, Streak, SType.
-struct BackupFigures {
-    std::int32_t Won = 0, Lost = 0, Wins = 0, Losses = 0, Streak = 0, SType = 0;
-};
-BackupFigures ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name);
+DecodedRecord ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name);
 
 }  // namespace tv

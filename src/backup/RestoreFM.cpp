@@ -1,7 +1,5 @@
 #include "backup/RestoreFM.h"
 
-#include "ui/FormFont.h"
-#include "ui/FormPlacement.h"
 #include "ui/LabelName.h"
 #include "ui/MessageBox.h"
 #include "ui/PushButton.h"
@@ -16,7 +14,6 @@
 #include "platform/LocaleText.h"
 #include "platform/TextFormat.h"
 #include "platform/VisualStyles.h"
-#include "stats/DerivedFigures.h"
 #include "stats/StatsStore.h"
 
 namespace tv {
@@ -36,34 +33,15 @@ std::string ListItemText(const BackupEntry& entry) {
 
 }  // namespace
 
-TFormRestore::TFormRestore(RawRecord& raw, std::string folder) : raw_(raw), folder_(std::move(folder)) {}
+TFormRestore::TFormRestore(RawRecord& raw, std::string folder)
+    : Form(kDesign), raw_(raw), folder_(std::move(folder)) {}
 
-INT_PTR TFormRestore::ShowModal(HWND owner) {
-    return ModalDialog::ShowModal(owner, kCaption, kDesign.client_width, kDesign.client_height);
-}
+INT_PTR TFormRestore::ShowModal(HWND owner) { return Form::ShowModal(owner, kCaption); }
 
 HWND TFormRestore::OnCreate() {
-    CreateControls();
-    try {
-        FormCreate();
-    } catch (...) {
-        // A name that does not decode ends the listing; the dialog still opens with what was listed.
-        ReportUnhandledException();
-    }
-    return btnCancel;
-}
-
-void TFormRestore::CreateControls() {
     HWND wnd = Handle();
-    fonts_ = FormFonts::For(kDesign.fonts, CurrentDpi());
-    const HFONT f = fonts_[kRegularFont];
-    CreateLabels(wnd, kLabels);
-    lblPercent = Label(GetDlgItem(wnd, IdLblPercent));
-    lblWon = Label(GetDlgItem(wnd, IdLblWon));
-    lblLost = Label(GetDlgItem(wnd, IdLblLost));
-    lblWins = Label(GetDlgItem(wnd, IdLblWins));
-    lblLosses = Label(GetDlgItem(wnd, IdLblLosses));
-    lblStreak = Label(GetDlgItem(wnd, IdLblStreak));
+    const HFONT f = Font(kRegularFont);
+    preview_ = FiguresPanel(wnd, IdLabel14);
     // Created in tab order: the list, Delete, OK, Cancel. The list's window text, which it never
     // paints, is its accessible name: its label's. The list follows the visual style.
     const VisualStyleScope visual_style;
@@ -76,12 +54,22 @@ void TFormRestore::CreateControls() {
     btnDelete = CreatePushButton(wnd, {.id = IdBtnDelete, .caption = "&Delete"}, f);
     btnOK = CreatePushButton(wnd, {.id = IdBtnOK, .caption = "&OK", .role = ButtonRole::Default}, f);
     btnCancel = CreatePushButton(wnd, {.id = IdBtnCancel, .caption = "&Cancel", .role = ButtonRole::Cancel}, f);
+    return btnCancel;
+}
+
+void TFormRestore::OnCreated() {
+    try {
+        FormCreate();
+    } catch (...) {
+        // A name that does not decode ends the listing; the dialog still opens with what was listed.
+        ReportUnhandledException();
+    }
 }
 
 SIZE TFormRestore::LayOut(Dpi dpi) {
-    const FormLayout layout = LayOutFormAt(Handle(), kDesign, dpi, fonts_);
-    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(fonts_[kRegularFont], "").cy));
-    return SIZE{layout.client_width, layout.client_height};
+    const SIZE client = Form::LayOut(dpi);
+    SendMessageA(ListBoxFiles, LB_SETITEMHEIGHT, 0, ListItemHeight(dpi, MeasureText(Font(kRegularFont), "").cy));
+    return client;
 }
 
 void TFormRestore::FormCreate() { ListBackupsAndSelect(); }
@@ -104,14 +92,6 @@ bool TFormRestore::OnCommand(int id, int code, HWND) {
     }
 }
 
-INT_PTR TFormRestore::OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) {
-    if (msg == WM_CTLCOLORSTATIC) {
-        handled = true;
-        return LabelColors(reinterpret_cast<HDC>(wp));
-    }
-    return ModalDialog::OnMessage(msg, wp, lp, handled);
-}
-
 LRESULT TFormRestore::HandleSubclassMessage(const Subclass<TFormRestore>& list_box, HWND wnd, UINT msg, WPARAM wp,
                                             LPARAM lp) {
     // With Alt held the key arrives as a system key: Delete counts with any shift state.
@@ -121,8 +101,6 @@ LRESULT TFormRestore::HandleSubclassMessage(const Subclass<TFormRestore>& list_b
     }
     return list_box.CallPrevious(wnd, msg, wp, lp);
 }
-
-void TFormRestore::ListBoxFilesClick() { ApplySelectionRule(); }
 
 void TFormRestore::ListBoxFilesKeyDown(WORD key) {
     if (key == VK_DELETE) btnDeleteClick();
@@ -148,47 +126,41 @@ void TFormRestore::ListBackups() {
 void TFormRestore::AddListItems(const std::vector<std::string>& texts) {
     // The list shows its items sorted by their text. They are sorted here and appended in that
     // order: a sorting list box compares and shifts its items for every one added, which takes
-    // seconds for thousands of backups.
-    SendMessageA(ListBoxFiles, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(ListBoxFiles, LB_INITSTORAGE, texts.size(), texts.size() * 40);
-    for (std::size_t index : ListOrder(texts, CompareIgnoringCaseInLocale)) {
-        const auto item = SendMessageA(ListBoxFiles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[index].c_str()));
-        if (item >= 0) SendMessageA(ListBoxFiles, LB_SETITEMDATA, static_cast<WPARAM>(item), index);
+    // seconds for thousands of backups. The items go past the list's key handler, which has
+    // nothing to do with them.
+    const auto send = [this](UINT msg, WPARAM wp, LPARAM lp) {
+        return list_box_keys_ ? list_box_keys_->SendPast(ListBoxFiles, msg, wp, lp)
+                              : SendMessageA(ListBoxFiles, msg, wp, lp);
+    };
+    send(WM_SETREDRAW, FALSE, 0);
+    send(LB_INITSTORAGE, texts.size(), static_cast<LPARAM>(texts.size() * 40));
+    for (std::size_t index : ListOrder(texts, SortKeyIgnoringCaseInLocale)) {
+        const auto item = send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(texts[index].c_str()));
+        if (item >= 0) send(LB_SETITEMDATA, static_cast<WPARAM>(item), static_cast<LPARAM>(index));
     }
-    SendMessageA(ListBoxFiles, WM_SETREDRAW, TRUE, 0);
+    send(WM_SETREDRAW, TRUE, 0);
     InvalidateRect(ListBoxFiles, nullptr, TRUE);
 }
 
 void TFormRestore::ListBackupsAndSelect() {
     ListBackups();
-    ApplySelectionRule();
+    ListBoxFilesClick();
 }
 
-void TFormRestore::ApplySelectionRule() {
+// The selection rule: also run at the end of every listing.
+void TFormRestore::ListBoxFilesClick() {
     const bool selected = SelectedEntry() >= 0;
     EnableWindow(btnOK, selected);
     EnableWindow(btnDelete, IsWindowEnabled(btnOK));
     UpdatePreview();
 }
 
-void TFormRestore::ShowPreview(const std::string& won, const std::string& lost, const std::string& wins,
-                               const std::string& losses, const std::string& streak, const std::string& percent) {
-    lblWon.SetCaption(won);
-    lblLost.SetCaption(lost);
-    lblWins.SetCaption(wins);
-    lblLosses.SetCaption(losses);
-    lblStreak.SetCaption(streak);
-    lblPercent.SetCaption(percent);
-}
-
 void TFormRestore::UpdatePreview() {
     if (SelectedEntry() < 0) {
-        ShowPreview("0", "0", "0", "0", "0", "0");
+        preview_.ShowZeros();
         return;
     }
-    const BackupFigures f = ReadBackupFigures(ReadBackupFile(SelectedFilePath()), EqualsIgnoringCaseInLocale);
-    ShowPreview(IntToText(f.Won), IntToText(f.Lost), IntToText(f.Wins), IntToText(f.Losses),
-                GetStreakText(f.SType, f.Streak, f.Lost), GetPercentText(f.Won, f.Lost));
+    preview_.Show(ReadBackupFigures(ReadBackupFile(SelectedFilePath()), EqualsIgnoringCaseInLocale));
 }
 
 int TFormRestore::SelectedEntry() const {
@@ -232,7 +204,7 @@ void TFormRestore::btnOKClick() {
     const std::string path = SelectedFilePath();
     if (!Confirm("Restore backup file dated \"%s\"?", "Restore backup file dated \"%s\" from %s?")) return;
     ClearRawRecord(raw_);
-    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
+    const DecodedRecord f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
     raw_[StatValue::Won] = IntegerToRawBytes(f.Won);
     raw_[StatValue::Lost] = IntegerToRawBytes(f.Lost);
     raw_[StatValue::Wins] = IntegerToRawBytes(f.Wins);
@@ -244,8 +216,8 @@ void TFormRestore::btnOKClick() {
     // All or nothing: a failure puts the values back and reaches the General error box; the
     // dialog stays open. So it does when the key cannot be opened or created, with its own words.
     if (!WriteStatisticsRecordAllOrNothing(raw_)) {
-        ShowMessageBox(Handle(), RestoreFailedText(FormatText("Cannot create key HKEY_CURRENT_USER%s", std::string(kStatisticsKeyPath))),
-                       MsgKind::Warning, Buttons(MsgButton::OK));
+        const std::string key = FormatText("Cannot create key HKEY_CURRENT_USER%s", std::string(kStatisticsKeyPath));
+        ShowMessageBox(Handle(), RestoreFailedText(key), MsgKind::Warning, Buttons(MsgButton::OK));
         return;
     }
     Close(IDOK);

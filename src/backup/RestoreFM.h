@@ -6,17 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "ui/FormFont.h"
-#include "ui/Label.h"
-#include "ui/ModalDialog.h"
+#include "ui/FiguresPanel.h"
+#include "ui/Form.h"
 #include "backup/BackupFormat.h"
-#include "platform/Handles.h"
 #include "platform/Subclass.h"
 #include "stats/StatsRecord.h"
 
 namespace tv {
 
-class TFormRestore : public ModalDialog {
+class TFormRestore : public Form {
 public:
     // raw: the main window's Raw record, where a restore stages the values; folder: the program's
     // folder with its trailing separator.
@@ -30,13 +28,12 @@ public:
 
 protected:
     HWND OnCreate() override;
+    void OnCreated() override;
     SIZE LayOut(Dpi dpi) override;
     bool OnCommand(int id, int code, HWND control) override;
-    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override;
     void OnDestroy() override { FormDestroy(); }
 
 private:
-    void CreateControls();
     void FormCreate();
     void FormDestroy();
     void ListBoxFilesClick();
@@ -49,10 +46,7 @@ private:
     void ListBackupsAndSelect();
     // Appends the item texts in list order, each carrying its index into FBackups.
     void AddListItems(const std::vector<std::string>& texts);
-    void ApplySelectionRule();
     void UpdatePreview();
-    void ShowPreview(const std::string& won, const std::string& lost, const std::string& wins,
-                     const std::string& losses, const std::string& streak, const std::string& percent);
     int SelectedEntry() const;  // index into FBackups, or -1 with nothing selected
     std::string SelectedFilePath() const;
     std::string SelectedDateText() const;
@@ -64,9 +58,7 @@ private:
     RawRecord& raw_;
     std::string folder_;
     std::vector<BackupEntry> FBackups;
-    FormFonts fonts_;
-    // The labels the code writes; the fixed ones (Label1, Label14, ...) are only laid out.
-    Label lblPercent, lblWon, lblLost, lblWins, lblLosses, lblStreak;
+    FiguresPanel preview_;
     HWND ListBoxFiles = nullptr;
     std::optional<Subclass<TFormRestore>> list_box_keys_;  // Delete in the list
     HWND btnDelete = nullptr, btnOK = nullptr, btnCancel = nullptr;

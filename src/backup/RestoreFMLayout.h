@@ -1,8 +1,9 @@
 #pragma once
 // The restore dialog as designed at 96 pixels per inch: client area 392 by 233, the list of
-// backups, the preview's labels and three buttons.
+// backups, the preview's figures and three buttons.
 #include <algorithm>
 
+#include "ui/FiguresPanelDesign.h"
 #include "ui/FormDesign.h"
 #include "backup/RestoreFMIds.h"
 
@@ -10,22 +11,11 @@ namespace tv::restorefm {
 
 inline constexpr const char* kLabel1Caption = "Select backup to restore:";
 
-inline constexpr LabelDesign kLabels[] = {
-    {IdLabel1, 12, 12, kLabel1Caption},
-    {IdLabel14, 246, 30, "Totals", LabelAnchor::Left, kBoldFont},
-    {IdLblPercent, 354 + 8, 30, "%", LabelAnchor::Right},  // 8 wide at 354: its right edge
-    {IdLabel2, 270, 54, "Won"},
-    {IdLblWon, 318, 54, "0"},
-    {IdLabel3, 270, 70, "Lost"},
-    {IdLblLost, 318, 70, "0"},
-    {IdLabel5, 246, 102, "Streaks", LabelAnchor::Left, kBoldFont},
-    {IdLabel6, 270, 126, "Wins"},
-    {IdLblWins, 318, 126, "0"},
-    {IdLabel7, 270, 142, "Losses"},
-    {IdLblLosses, 318, 142, "0"},
-    {IdLabel8, 270, 158, "Current"},
-    {IdLblStreak, 318, 158, "0"},
-};
+static_assert(
+    figures::ValueIdsMatch(IdLabel14, IdLblPercent, IdLblWon, IdLblLost, IdLblWins, IdLblLosses, IdLblStreak));
+
+inline constexpr auto kLabels = figures::JoinLabels(std::array<LabelDesign, 1>{{{IdLabel1, 12, 12, kLabel1Caption}}},
+                                                    figures::PanelLabels(246, 30, IdLabel14));
 
 // In tab order.
 inline constexpr ControlDesign kControls[] = {

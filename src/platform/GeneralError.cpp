@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "platform/ApplicationTitle.h"
 #include "platform/VisualStyles.h"
 
 namespace tv {

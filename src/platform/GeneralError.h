@@ -5,8 +5,6 @@
 
 namespace tv {
 
-inline constexpr const char* kApplicationTitle = "Tallyvane";
-
 // The text shown: the message, with a full stop added when the last character's code is above
 // that of ".".
 std::string GeneralErrorText(const std::string& message);

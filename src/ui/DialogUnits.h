@@ -14,13 +14,4 @@ int AverageCharWidth(int letters_width);
 int HorzUnits(const DialogUnits& du, int units);
 int VertUnits(const DialogUnits& du, int units);
 
-// A rectangle of a layout in client pixels.
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const LayoutRect&) const = default;
-};
-
 }  // namespace tv

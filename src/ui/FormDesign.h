@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "ui/DialogUnits.h"
+#include "ui/LayoutRect.h"
 #include "platform/Dpi.h"
 
 namespace tv {

@@ -9,10 +9,6 @@ UniqueFont CreateDesignedFont(const FontDesign& design, Dpi dpi) {
                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, design.face));
 }
 
-UniqueFont CreateFormFont(Dpi dpi, bool bold) {
-    return CreateDesignedFont(bold ? kBoldFormFontDesign : kFormFontDesign, dpi);
-}
-
 FormFonts FormFonts::For(std::span<const FontDesign> designs, Dpi dpi) {
     FormFonts fonts;
     fonts.dpi_ = dpi;

@@ -3,7 +3,7 @@
 // Creation and WM_DPICHANGED both go through here.
 #include <windows.h>
 
-#include "ui/DialogUnits.h"
+#include "ui/LayoutRect.h"
 #include "ui/FormDesign.h"
 #include "ui/FormFont.h"
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <optional>
 
+#include "ui/Form.h"
 #include "ui/FormFont.h"
 #include "ui/FormPlacement.h"
 #include "ui/InputPromptLayout.h"
 #include "ui/Label.h"
-#include "ui/ModalDialog.h"
 #include "ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/Subclass.h"
@@ -62,7 +62,7 @@ void FlattenClipboardText(HWND owner) {
     CloseClipboard();
 }
 
-class TInputPrompt : public ModalDialog {
+class TInputPrompt : public Form {
 public:
     TInputPrompt(std::string prompt, std::string value) : prompt_(std::move(prompt)), value_(std::move(value)) {}
     const std::string& Value() const { return value_; }
@@ -76,7 +76,7 @@ public:
 protected:
     HWND OnCreate() override {
         HWND wnd = Handle();
-        font_ = CreateFormFont(CurrentDpi());
+        font_ = CreateDesignedFont(kFormFontDesign, CurrentDpi());
         CreateLabel(wnd, IdPrompt, prompt_);
         const VisualStyleScope visual_style;
         edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
@@ -91,14 +91,14 @@ protected:
     }
 
     SIZE ClientSizeAt(Dpi dpi) const override {
-        const UniqueFont font = CreateFormFont(dpi);
+        const UniqueFont font = CreateDesignedFont(kFormFontDesign, dpi);
         const InputPromptLayout layout = LayOutInputPrompt(MeasureDialogUnits(font.get()), dpi);
         return SIZE{layout.client_width, layout.client_height};
     }
 
     SIZE LayOut(Dpi dpi) override {
         HWND wnd = Handle();
-        UniqueFont font = CreateFormFont(dpi);
+        UniqueFont font = CreateDesignedFont(kFormFontDesign, dpi);
         const InputPromptLayout layout = LayOutInputPrompt(MeasureDialogUnits(font.get()), dpi);
         SendMessageA(wnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
         HWND prompt = GetDlgItem(wnd, IdPrompt);
@@ -125,18 +125,10 @@ protected:
         return true;
     }
 
-    INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp, bool& handled) override {
-        switch (msg) {
-            case WM_PAINT:
-                Paint();
-                handled = true;
-                return 0;
-            case WM_CTLCOLORSTATIC:
-                handled = true;
-                return LabelColors(reinterpret_cast<HDC>(wp));
-            default:
-                return ModalDialog::OnMessage(msg, wp, lp, handled);
-        }
+    LRESULT OnMessage(UINT msg, WPARAM, LPARAM, bool& handled) override {
+        handled = msg == WM_PAINT;
+        if (handled) Paint();
+        return 0;
     }
 
 private:
@@ -177,7 +169,7 @@ std::string RemoveLineBreaks(const std::string& text) {
 
 bool InputQuery(HWND owner, const std::string& caption, const std::string& prompt, std::string& value) {
     TInputPrompt dialog(prompt, value);
-    if (dialog.ShowModal(owner, caption, 0, 0) != IDOK) return false;
+    if (dialog.ShowModal(owner, caption) != IDOK) return false;
     value = dialog.Value();
     return true;
 }

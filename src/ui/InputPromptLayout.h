@@ -3,6 +3,7 @@
 // prompt text at (8, 8), the field 19 units from the top and 164 wide, OK and Cancel 50 by 14 at
 // 41 units from the top, 38 and 92 units from the left.
 #include "ui/DialogUnits.h"
+#include "ui/LayoutRect.h"
 #include "platform/Dpi.h"
 
 namespace tv {

@@ -6,7 +6,7 @@
 #include "ui/FormPlacement.h"
 #include "ui/Label.h"
 #include "ui/MessageBoxLayout.h"
-#include "ui/ModalDialog.h"
+#include "ui/Form.h"
 #include "ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/WindowDpi.h"
@@ -62,7 +62,7 @@ bool ReadsRightToLeft(HWND owner) {
     return owner && (GetWindowLongA(owner, GWL_EXSTYLE) & (WS_EX_RTLREADING | WS_EX_LAYOUTRTL)) != 0;
 }
 
-class TMessageForm : public ModalDialog {
+class TMessageForm : public Form {
 public:
     TMessageForm(const std::string& text, MsgKind kind, MsgButtons buttons, std::optional<MsgButton> default_button,
                  bool right_to_left)
@@ -72,7 +72,7 @@ public:
     }
 
     MsgResult Show(HWND owner) {
-        const INT_PTR id = ShowModal(owner, KindCaption(kind_), 0, 0);
+        const INT_PTR id = ShowModal(owner, KindCaption(kind_));
         return ResultOfControlId(static_cast<int>(id));
     }
 
@@ -145,7 +145,7 @@ protected:
 
     void OnCancel() override { Close(cancel_id_ ? cancel_id_ : kIdCancel); }
 
-    INT_PTR OnMessage(UINT msg, WPARAM, LPARAM, bool& handled) override {
+    LRESULT OnMessage(UINT msg, WPARAM, LPARAM, bool& handled) override {
         if (msg == DM_GETDEFID && default_id_) {
             handled = true;
             return MAKELRESULT(default_id_, DC_HASDEFID);

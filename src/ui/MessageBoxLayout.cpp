@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/GeneralError.h"
+#include "platform/ApplicationTitle.h"
 
 namespace tv {
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ui/DialogUnits.h"
+#include "ui/LayoutRect.h"
 #include "ui/MessageBoxTypes.h"
 #include "platform/Dpi.h"
 #include "platform/Rounding.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/Color.h"
+#include "platform/ScopedFlag.h"
 #include "widgets/button/VtTextDrawType.h"
 #include "widgets/button/VtXPThemedControl.h"
 
@@ -14,20 +15,6 @@ namespace tv {
 
 class TVtAction;
 class TVtButtonActionLink;
-
-// Sets a flag for the guard's lifetime and puts back what it was, also when the guarded code
-// raises: the flags that keep an action's checked state from counting as a user's click.
-class ScopedFlag {
-public:
-    explicit ScopedFlag(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
-    ~ScopedFlag() { flag_ = old_; }
-    ScopedFlag(const ScopedFlag&) = delete;
-    ScopedFlag& operator=(const ScopedFlag&) = delete;
-
-private:
-    bool& flag_;
-    bool old_;
-};
 
 class TVtButtonControl : public TVtXPThemedControl {
 public:

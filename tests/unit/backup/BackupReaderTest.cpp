@@ -32,7 +32,7 @@ std::string Utf16(const std::string& text, bool bom) {
 }
 
 TEST(BackupReader, ReadsTheWorkedExample) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(kExample), EqualsIgnoringAsciiCase);
+    const DecodedRecord f = ReadBackupFigures(SplitBackupText(kExample), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);
@@ -89,7 +89,7 @@ TEST(BackupReader, StopsAtTheFirstNul) {
 }
 
 TEST(BackupReader, Utf16WithoutByteOrderMarkReadsAsZeros) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(kExample, false)), EqualsIgnoringAsciiCase);
+    const DecodedRecord f = ReadBackupFigures(SplitBackupText(Utf16(kExample, false)), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 0);
     EXPECT_EQ(f.Lost, 0);
     EXPECT_EQ(f.SType, 0);
@@ -107,7 +107,7 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
         "\"Streak\"=hex:03,00,00,00\r\n"
         "\"SType\"=hex:01,00,00,00\r\n"
         "\r\n";
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(Utf16(exported, true)), EqualsIgnoringAsciiCase);
+    const DecodedRecord f = ReadBackupFigures(SplitBackupText(Utf16(exported, true)), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);
@@ -123,7 +123,7 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
 }
 
 TEST(BackupReader, EmptyFileReadsAsZeros) {
-    const BackupFigures f = ReadBackupFigures(SplitBackupText(""), EqualsIgnoringAsciiCase);
+    const DecodedRecord f = ReadBackupFigures(SplitBackupText(""), EqualsIgnoringAsciiCase);
     EXPECT_EQ(f.Won, 0);
     EXPECT_EQ(f.SType, 0);
 }

@@ -211,7 +211,7 @@ protected:
 };
 
 TEST_F(MainWindowDpi, ReLaysItselfOutAtTheNewDpiAndTakesTheSuggestedRectangle) {
-    TMainForm form(GetModuleHandleA(nullptr));
+    TMainForm form;
     ASSERT_TRUE(form.Create(SW_SHOWNOACTIVATE));
     HWND main = form.Handle();
     const Dpi first = DpiOfWindow(main);
@@ -236,7 +236,7 @@ TEST_F(MainWindowDpi, ReLaysItselfOutAtTheNewDpiAndTakesTheSuggestedRectangle) {
 TEST_F(MainWindowDpi, ASuggestionWithAFrameOfAnotherScaleStillGivesTheLayoutsClientArea) {
     // The system computes the suggestion with the frame of the new DPI; where it draws frames at
     // one DPI only, the window keeps the suggested place and makes its client area the layout's.
-    TMainForm form(GetModuleHandleA(nullptr));
+    TMainForm form;
     ASSERT_TRUE(form.Create(SW_SHOWNOACTIVATE));
     HWND main = form.Handle();
     const Dpi moved = OtherDpi(main);
@@ -253,7 +253,7 @@ TEST_F(MainWindowDpi, ASuggestionWithAFrameOfAnotherScaleStillGivesTheLayoutsCli
 }
 
 TEST_F(MainWindowDpi, TellsTheSystemItsSizeAtANewDpiBeforeTheMove) {
-    TMainForm form(GetModuleHandleA(nullptr));
+    TMainForm form;
     ASSERT_TRUE(form.Create(SW_SHOWNOACTIVATE));
     HWND main = form.Handle();
     const Dpi moved = OtherDpi(main);

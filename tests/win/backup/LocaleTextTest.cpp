@@ -34,7 +34,7 @@ TEST(LocaleText, TheRestoreListSortsAsTheListBoxDoesAccentedNamesIncluded) {
     const std::vector<std::string> texts{"3/2/2005 - Zoe", "3/2/2005 - \xC9mile", "3/2/2005 - ann", "3/2/2005 - Bob",
                                          "3/2/2005 - \xD6sten", "3/2/2005 - Eve", "10/1/2005", "3/2/2005"};
     std::vector<std::string> ours;
-    for (std::size_t i : ListOrder(texts, CompareIgnoringCaseInLocale)) ours.push_back(texts[i]);
+    for (std::size_t i : ListOrder(texts, SortKeyIgnoringCaseInLocale)) ours.push_back(texts[i]);
     EXPECT_EQ(ours, SortedByListBox(texts));
     // An accented capital sorts with its letter, not after "Z" as its code would have it.
     EXPECT_LT(CompareIgnoringCaseInLocale("\xC9mile", "Zoe"), 0);

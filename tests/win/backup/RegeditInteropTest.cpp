@@ -59,7 +59,7 @@ TEST_F(RegeditInterop, AnExportOfTheRegistryEditorReadsAndRestoresTheSameValues)
     const std::string bytes = ReadBackupFileBytes(path);
     ASSERT_GE(bytes.size(), 2u);
     ASSERT_EQ(bytes.substr(0, 2), "\xFF\xFE") << "expected a UTF-16 export";
-    const BackupFigures f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
+    const DecodedRecord f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
     EXPECT_EQ(f.Won, 57);
     EXPECT_EQ(f.Lost, 43);
     EXPECT_EQ(f.Wins, 9);

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/ModalDialog.h"
+#include "ui/Form.h"
 #include "ui/PushButton.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "widgets/button/VtBtnActionLink.h"
@@ -32,10 +32,10 @@ std::vector<PushButtonSpec> ButtonsOf(Layout layout) {
 
 // A dialog whose script runs once it shows, posting input as the user's keyboard would deliver it.
 // The buttons are made as the program makes its own; an edit field comes first when asked for.
-class ScriptedDialog : public ModalDialog {
+class ScriptedDialog : public Form {
 public:
     ScriptedDialog(std::vector<PushButtonSpec> buttons, bool with_edit, std::function<void(ScriptedDialog&)> script)
-        : specs_(std::move(buttons)), with_edit_(with_edit), script_(std::move(script)) {}
+        : Form(FormDesign{260, 80}), specs_(std::move(buttons)), with_edit_(with_edit), script_(std::move(script)) {}
     ScriptedDialog(Layout layout, std::function<void(ScriptedDialog&)> script)
         : ScriptedDialog(ButtonsOf(layout), layout == Layout::ThreeButtons, std::move(script)) {}
 
@@ -97,7 +97,7 @@ private:
     std::function<void(ScriptedDialog&)> script_;
 };
 
-INT_PTR ShowScripted(ScriptedDialog& dialog) { return dialog.ShowModal(nullptr, "Buttons", 260, 80); }
+INT_PTR ShowScripted(ScriptedDialog& dialog) { return dialog.ShowModal(nullptr, "Buttons"); }
 
 TEST(ButtonInDialog, EscapeClicksTheCancelButtonWhileAnotherButtonHasTheFocus) {
     ScriptedDialog d(Layout::ThreeButtons, [](ScriptedDialog& s) { s.PostKey(s.first, WM_KEYDOWN, VK_ESCAPE); });

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <oleacc.h>
 
-#include "ui/ModalDialog.h"
+#include "ui/Form.h"
 #include "ui/PushButton.h"
 #include "widgets/button/VtBtnAccessible.h"
 #include "win/button/ButtonHost.h"
@@ -145,8 +145,9 @@ TEST_F(MessageOrder, TheArrowPartOpensItsMenuWithoutHoldingTheMouse) {
 }
 
 // Restore-dialog-like: Delete, OK (default), Cancel (cancel), the focus starting on Cancel.
-class DefaultDialog : public ModalDialog {
+class DefaultDialog : public Form {
 public:
+    DefaultDialog() : Form(FormDesign{260, 50}) {}
     std::function<void(DefaultDialog&)> script;
     HWND del = nullptr, ok = nullptr, cancel = nullptr;
 
@@ -208,7 +209,7 @@ TEST(DefaultButton, ExactlyOneButtonIsTheDefaultAsTheFocusMoves) {
             record();
         }
     };
-    d.ShowModal(nullptr, "Default", 260, 50);
+    d.ShowModal(nullptr, "Default");
     CoUninitialize();
     // The focused button is the default one, from the start.
     EXPECT_EQ(defaults, (std::vector<std::string>{"2", "12", "1", "2"}));

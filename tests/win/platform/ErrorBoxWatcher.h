@@ -9,6 +9,7 @@
 #include <string>
 #include <thread>
 
+#include "platform/ApplicationTitle.h"
 #include "platform/GeneralError.h"
 
 namespace tv::test {

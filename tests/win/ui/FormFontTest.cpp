@@ -8,8 +8,8 @@ namespace tv {
 namespace {
 
 TEST(FormFont, IsRealisedAsMsSansSerifInBothWeights) {
-    const UniqueFont regular = CreateFormFont(Dpi{}, false);
-    const UniqueFont bold = CreateFormFont(Dpi{}, true);
+    const UniqueFont regular = CreateDesignedFont(kFormFontDesign, Dpi{});
+    const UniqueFont bold = CreateDesignedFont(kBoldFormFontDesign, Dpi{});
     EXPECT_EQ(test::RealisedFace(regular.get()), "MS Sans Serif");
     EXPECT_EQ(test::RealisedFace(bold.get()), "MS Sans Serif");
     UniqueMemDc dc(CreateCompatibleDC(nullptr));
