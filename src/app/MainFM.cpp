@@ -12,6 +12,7 @@
 #include "backup/AutomaticBackup.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
+#include "history/JournalFile.h"
 #include "platform/GeneralError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/WindowDpi.h"
@@ -34,6 +35,7 @@ namespace {
 
 constexpr UINT_PTR kTimerWin9x = 1;
 constexpr UINT kTimerWin9xInterval = 1000;
+constexpr UINT_PTR kTimerJournal = 2;
 constexpr DWORD kMonitorStartTimeout = 2000;
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 
@@ -42,7 +44,8 @@ SIZE ClientSizeAt(Dpi dpi) { return {dpi.Scale(kDesign.client_width), dpi.Scale(
 
 }  // namespace
 
-TMainForm::TMainForm(HINSTANCE instance) : instance_(instance) {}
+TMainForm::TMainForm(HINSTANCE instance)
+    : instance_(instance), journal_(ProgramFolder() + kJournalFileName, kTimerJournal) {}
 
 TMainForm::~TMainForm() {
     if (wnd_) DestroyWindow(wnd_);
@@ -110,6 +113,7 @@ LRESULT TMainForm::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_TIMER:
             if (wp == kTimerWin9x) TimerWin9xTimer();
+            if (wp == journal_.TimerId()) journal_.OnTimer();
             return 0;
         case WM_CTLCOLORSTATIC:
             return LabelColors(reinterpret_cast<HDC>(wp));
@@ -186,6 +190,7 @@ void TMainForm::OnDpiChanged(WPARAM wp, LPARAM lp) {
 
 void TMainForm::FormCreate() {
     InstallSystemHandCursor();
+    journal_.Attach(wnd_);
     // Live updates start before the first read, so that no change between the two goes unseen,
     // and whatever that read finds: bad data fixed later must still reach the display.
     if (ChooseUpdateSource() != UpdateSource::ChangeMonitor || !StartChangeMonitor())
@@ -211,6 +216,7 @@ bool TMainForm::StartChangeMonitor() {
 }
 
 void TMainForm::FormDestroy() {
+    journal_.Flush();
     if (monitor_) {
         monitor_->Terminate();
         // Waiting for the worker delivers its last WM_REGMONITORCHANGE (the labels still exist).
@@ -242,6 +248,8 @@ void TMainForm::RefreshDisplay() {
     ReadStatistics();
     lblPercent.SetCaption(GetPercentText(decoded_.Won, decoded_.Lost));
     UpdateWinsNeeded();
+    // After the labels: the journal's write adds nothing to the time a change takes to show.
+    journal_.Refreshed();
 }
 
 void TMainForm::WMRegMonitorChange() { RefreshDisplay(); }
@@ -304,7 +312,7 @@ void TMainForm::btnBackupClick() {
 
 void TMainForm::btnRestoreClick() {
     TFormRestore form(raw_, ProgramFolder());
-    form.ShowModal(wnd_);
+    if (form.ShowModal(wnd_) == IDOK) journal_.RestoreDone(form.RestoredFileName());
 }
 
 void TMainForm::btnClearClick() {
@@ -314,6 +322,7 @@ void TMainForm::btnClearClick() {
     if (!BackUpBeforeOverwriting(wnd_, ProgramFolder(), OverwritingCommand::Clear)) return;
     // No refresh here: the deletions reach the display through the monitor or the timer.
     DeleteStatisticsValues();
+    journal_.ClearDone();
 }
 
 void TMainForm::btnExitClick() { DestroyWindow(wnd_); }

@@ -8,6 +8,7 @@
 
 #include "ui/FormFont.h"
 #include "ui/Label.h"
+#include "history/JournalRecorder.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
 #include "stats/StatsRecord.h"
@@ -81,6 +82,7 @@ private:
     RawRecord raw_;
     DecodedRecord decoded_;
     std::string FBackupName;
+    JournalRecorder journal_;  // the history file beside the program, fed by every refresh
 };
 
 }  // namespace tv

@@ -248,6 +248,7 @@ void TFormRestore::btnOKClick() {
                        MsgKind::Warning, Buttons(MsgButton::OK));
         return;
     }
+    restored_file_ = FBackups[SelectedEntry()].FileName;
     Close(IDOK);
 }
 

@@ -24,6 +24,8 @@ public:
 
     // IDOK after a restore, IDCANCEL otherwise.
     INT_PTR ShowModal(HWND owner);
+    // After IDOK: the name of the backup file that was restored.
+    const std::string& RestoredFileName() const { return restored_file_; }
 
     // ListBoxFiles' messages, before the list box's own procedure gets them.
     LRESULT HandleSubclassMessage(const Subclass<TFormRestore>& list_box, HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -64,6 +66,7 @@ private:
     RawRecord& raw_;
     std::string folder_;
     std::vector<BackupEntry> FBackups;
+    std::string restored_file_;
     FormFonts fonts_;
     // The labels the code writes; the fixed ones (Label1, Label14, ...) are only laid out.
     Label lblPercent, lblWon, lblLost, lblWins, lblLosses, lblStreak;
