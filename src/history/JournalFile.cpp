@@ -49,6 +49,7 @@ AppendResult AppendToJournal(const std::string& path, const MakeJournalEntry& ma
     UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ | FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return Failed(SystemErrorText(GetLastError()));
+    const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return Failed(SystemErrorText(GetLastError()));
 
@@ -76,11 +77,18 @@ AppendResult AppendToJournal(const std::string& path, const MakeJournalEntry& ma
     // One write, so that a crash leaves at most one line cut short, and a flush, so that what the
     // program believes written is on disk.
     DWORD written = 0;
-    if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||
-        written != text.size())
-        return Failed(SystemErrorText(written != text.size() && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL
-                                                                                                   : GetLastError()));
-    if (!FlushFileBuffers(file.get())) return Failed(SystemErrorText(GetLastError()));
+    const bool whole = WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
+                       written == text.size() && FlushFileBuffers(file.get());
+    if (!whole) {
+        const DWORD error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_DISK_FULL;
+        // A file made by this very write holds nothing but a part of its header, which would make
+        // it look like someone else's file for ever: it goes again.
+        if (created) {
+            file.reset();
+            DeleteFileA(path.c_str());
+        }
+        return Failed(SystemErrorText(error));
+    }
     return {AppendOutcome::Written, {}, std::move(entry)};
 }
 
