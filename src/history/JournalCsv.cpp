@@ -105,17 +105,34 @@ std::string FormatJournalLine(const JournalEntry& entry) {
 }
 
 std::optional<JournalEntry> ParseJournalLine(std::string_view line) {
-    const auto fields = SplitCsvLine(line);
-    if (!fields || fields->size() != kFieldCount) return std::nullopt;
+    // Most lines hold no quote: their fields are read in place, without a copy each.
+    std::array<std::string_view, kFieldCount> fields;
+    std::optional<std::vector<std::string>> unquoted;
+    if (line.find('"') == std::string_view::npos) {
+        std::size_t count = 0;
+        for (std::size_t start = 0;; ++count) {
+            const std::size_t comma = line.find(',', start);
+            if (count == kFieldCount) return std::nullopt;
+            fields[count] = line.substr(start, comma == std::string_view::npos ? comma : comma - start);
+            if (comma == std::string_view::npos) break;
+            start = comma + 1;
+        }
+        if (count + 1 != kFieldCount) return std::nullopt;
+    } else {
+        unquoted = SplitCsvLine(line);
+        if (!unquoted || unquoted->size() != kFieldCount) return std::nullopt;
+        for (std::size_t i = 0; i < kFieldCount; ++i) fields[i] = (*unquoted)[i];
+    }
     JournalEntry entry;
-    entry.time.assign(TrimSpaces((*fields)[0]));
-    if (!ParseJournalTime(entry.time)) return std::nullopt;
-    const auto event = JournalEventFromName(TrimSpaces((*fields)[1]));
+    const std::string_view time = TrimSpaces(fields[0]);
+    if (!ParseJournalTime(time)) return std::nullopt;
+    const auto event = JournalEventFromName(TrimSpaces(fields[1]));
     if (!event) return std::nullopt;
     entry.event = *event;
     for (std::size_t i = 0; i < kJournalValueCount; ++i)
-        if (!ParseValue((*fields)[2 + i], entry.values.values[i])) return std::nullopt;
-    entry.detail = (*fields)[kFieldCount - 1];
+        if (!ParseValue(fields[2 + i], entry.values.values[i])) return std::nullopt;
+    entry.time.assign(time);
+    entry.detail.assign(fields[kFieldCount - 1]);
     return entry;
 }
 
