@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "e2e/backup/BackupSupport.h"
 #include "history/JournalEntry.h"
 #include "support/system/Registry.h"
 
 namespace tv::e2e {
 
-inline constexpr const char* kJournal = "FreeCell history.csv";
+inline constexpr const char* kJournal = kHistoryFileName;
 
 // The six values written one after the other from this process, as the game writes them.
 void WriteGameAsTheGameDoes(const test::GameFigures& f);
