@@ -74,11 +74,13 @@ AppendResult AppendToJournal(const std::string& path, const MakeJournalEntry& ma
         text.append(kJournalLineEnd);  // the last line was cut short: ours starts on a line of its own
     }
     text += FormatJournalLine(*entry);
-    // One write, so that a crash leaves at most one line cut short, and a flush, so that what the
-    // program believes written is on disk.
+    // One write on a handle the program buffers nothing for: the whole line is the system's when the
+    // call returns, and a crash of the program cannot lose it. No FlushFileBuffers: it would wait for
+    // the disk at every game (several milliseconds on the GUI thread) and save nothing the registry
+    // itself keeps after a power loss; a line that loss cuts short is skipped when reading.
     DWORD written = 0;
     const bool whole = WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                       written == text.size() && FlushFileBuffers(file.get());
+                       written == text.size();
     if (!whole) {
         const DWORD error = GetLastError() != ERROR_SUCCESS ? GetLastError() : ERROR_DISK_FULL;
         // A file made by this very write holds nothing but a part of its header, which would make

@@ -23,8 +23,8 @@ struct AppendResult {
 using MakeJournalEntry = std::function<std::optional<JournalEntry>(const std::optional<JournalEntry>& last)>;
 
 // Opens (creating it with its header line) the journal at path for appending, finds its last
-// entry and appends the entry make gives, on a line of its own when the last line was cut short,
-// then flushes. A file whose first line is not the header is not written to.
+// entry and appends the entry make gives in one write, on a line of its own when the last line was
+// cut short. A file whose first line is not the header is not written to.
 AppendResult AppendToJournal(const std::string& path, const MakeJournalEntry& make);
 
 }  // namespace tv
