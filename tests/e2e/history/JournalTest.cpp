@@ -29,8 +29,9 @@ protected:
         DeleteGameKey();
     }
 
-    void Start(const std::string& folder) {
-        if (!program_ || program_->Folder() != folder) program_ = std::make_unique<Program>(folder);
+    void Start(const std::string& folder, const char* build = "Tallyvane.exe") {
+        if (!program_ || program_->Folder() != folder)
+            program_ = std::make_unique<Program>(folder, "Tallyvane.exe", BuildFolder() + build);
         ASSERT_TRUE(program_->Start());
         main_ = program_->MainWindow();
         ASSERT_NE(main_, nullptr);
@@ -75,6 +76,26 @@ TEST_F(Journal, EachGameMakesOneEntry) {
     }
     // Still showing every change: the journal comes after the labels.
     EXPECT_EQ(DlgItemText(main_, IdLblLost), "46");
+}
+
+TEST_F(Journal, ThePollingBuildMakesOneEntryOfAGameWrittenAcrossItsTicks) {
+    ASSERT_TRUE(RegExeWriteFigures(kBefore));
+    ASSERT_NO_FATAL_FAILURE(Start(ScratchFolder("journal-polling"), "TallyvanePolling.exe"));
+    ASSERT_TRUE(JournalSettlesAt(Folder(), 1));
+    // A slow writer: a tick may see the first values only; the journal looks again before writing.
+    const std::pair<const char*, std::uint8_t> values[] = {{"Wins", 10}, {"Losses", 6}, {"Won", 58},
+                                                            {"Lost", 43}, {"Streak", 4}, {"SType", 1}};
+    for (int round = 0; round < 3; ++round) {
+        const auto r = static_cast<std::uint8_t>(round);
+        for (const auto& [name, value] : values) {
+            WriteGameValue(name, REG_BINARY, {static_cast<std::uint8_t>(value + r), 0, 0, 0});
+            Sleep(150);  // six writes over most of a second: a tick lands among them
+        }
+        ASSERT_TRUE(JournalSettlesAt(Folder(), 2 + round)) << round;
+        const JournalEntry entry = JournalEntries(Folder()).back();
+        EXPECT_EQ(entry.event, round == 0 ? JournalEvent::Won : JournalEvent::Change) << round;
+        EXPECT_EQ(entry.values, JournalValuesOf({58 + round, 43 + round, 10 + round, 6 + round, 4 + round, 1 + round}));
+    }
 }
 
 TEST_F(Journal, ClearAndRestoreAreNamedAndARestartFindsWhatChanged) {
