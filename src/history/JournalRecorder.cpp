@@ -95,8 +95,10 @@ void JournalRecorder::Write(const SettledValues& settled, bool may_report) {
         path_, [&](const std::optional<JournalEntry>& last) { return EntryToAppend(last, settled, time); });
     if (result.outcome != AppendOutcome::Failed) {
         status_.failing = false;
+        status_.failing_since.clear();
         return;
     }
+    if (!status_.failing) status_.failing_since = time;
     status_.failing = true;
     status_.reason = result.reason;
     if (status_.first_failure.empty()) status_.first_failure = time;

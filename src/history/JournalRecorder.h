@@ -11,9 +11,10 @@ namespace tv {
 
 // Whether the journal is being recorded; kept for the window that shows the history.
 struct JournalStatus {
-    bool failing = false;      // the last write failed
-    std::string first_failure;  // when the run's first write failed (a journal time stamp), empty if none did
-    std::string reason;        // why it did, in the system's words
+    bool failing = false;       // the last write failed
+    std::string failing_since;  // when the writes began to fail (a journal time stamp), while failing
+    std::string reason;         // why the last failed write did, in the system's words
+    std::string first_failure;  // when the run's first write failed, empty if none did
 };
 
 class JournalRecorder {
