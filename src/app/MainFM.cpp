@@ -216,7 +216,6 @@ bool TMainForm::StartChangeMonitor() {
 }
 
 void TMainForm::FormDestroy() {
-    journal_.Flush();
     if (monitor_) {
         monitor_->Terminate();
         // Waiting for the worker delivers its last WM_REGMONITORCHANGE (the labels still exist).
@@ -228,6 +227,8 @@ void TMainForm::FormDestroy() {
         KillTimer(wnd_, kTimerWin9x);
         timer_enabled_ = false;
     }
+    // Last, after the monitor's last notification: what waits to settle is written now.
+    journal_.Flush();
 }
 
 void TMainForm::ReadStatistics() {

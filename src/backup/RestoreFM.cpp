@@ -230,6 +230,7 @@ void TFormRestore::btnDeleteClick() {
 void TFormRestore::btnOKClick() {
     if (SelectedEntry() < 0) return;
     const std::string path = SelectedFilePath();
+    const std::string file_name = FBackups[SelectedEntry()].FileName;
     if (!Confirm("Restore backup file dated \"%s\"?", "Restore backup file dated \"%s\" from %s?")) return;
     ClearRawRecord(raw_);
     const BackupFigures f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
@@ -248,7 +249,7 @@ void TFormRestore::btnOKClick() {
                        MsgKind::Warning, Buttons(MsgButton::OK));
         return;
     }
-    restored_file_ = FBackups[SelectedEntry()].FileName;
+    restored_file_ = file_name;
     Close(IDOK);
 }
 

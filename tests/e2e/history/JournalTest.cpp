@@ -1,6 +1,6 @@
-// The journal beside the program, seen from outside: each game one entry, the program's own Clear
-// and restore named, games played while it was not running found at its start, and a file of that
-// name that it did not write left alone.
+// The journal beside the program, seen from outside: each game one entry (also in the polling
+// build), the program's own Clear and restore named, games played while it was not running found
+// at its start. A file of that name that it did not write: tests/win/history.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -146,27 +146,6 @@ TEST_F(Journal, ClearAndRestoreAreNamedAndARestartFindsWhatChanged) {
     entries = JournalEntries(Folder());
     EXPECT_EQ(entries[3].event, JournalEvent::Start);
     EXPECT_EQ(entries[3].values, JournalValuesOf({60, 45, 10, 6, 1, 1}));
-}
-
-TEST_F(Journal, AFileItDidNotWriteIsLeftAloneAndReportedOnce) {
-    const std::string folder = ScratchFolder("journal-foreign");
-    const std::string foreign = "Name,Score\r\nRobin,12\r\n";
-    WriteWholeFile(folder + kJournal, foreign);
-    ASSERT_TRUE(RegExeWriteFigures(kBefore));
-    ASSERT_NO_FATAL_FAILURE(Start(folder));
-    HWND box = FindDialog(program_->Pid(), "Warning");
-    ASSERT_NE(box, nullptr);
-    EXPECT_NE(MessageText(box).find("could not be recorded"), std::string::npos) << MessageText(box);
-    EXPECT_NE(MessageText(box).find("not a history that Tallyvane wrote"), std::string::npos) << MessageText(box);
-    ASSERT_TRUE(Answer(box, "OK"));
-    for (const auto& g : {GameFigures{58, 43, 10, 6, 4, 1}, GameFigures{59, 43, 11, 6, 5, 1}}) {
-        WriteGameAsTheGameDoes(g);
-        ASSERT_TRUE(WaitUntil([&] { return DlgItemText(main_, IdLblWon) == std::to_string(g.Won); }));
-        Sleep(600);
-    }
-    EXPECT_EQ(FindDialog(program_->Pid(), "Warning", 500), nullptr);  // once a run
-    ASSERT_NO_FATAL_FAILURE(Close());
-    EXPECT_EQ(ReadWholeFile(folder + kJournal), foreign);
 }
 
 }  // namespace
