@@ -1,7 +1,10 @@
 // Live display benchmark, run under Wine (see bench/README.md):
 //  1. latency from a registry write by this (another) process to the main window's label showing it,
 //     for the change monitor and, over fewer writes, for the one-second polling alternative;
-//  2. idle cost over 10 s with nothing changing: CPU time and thread wake-ups of the program, the
+//  2. the same latency with the journal on and off, two copies of the program watching the same
+//     writes in one run: the journal is off in a folder that holds a file of its name that the
+//     program did not write (it leaves such a file alone);
+//  3. idle cost over 10 s with nothing changing: CPU time and thread wake-ups of the program, the
 //     change monitor beside the polling alternative.
 #include <windows.h>
 
@@ -15,6 +18,7 @@
 
 #include "BenchTarget.h"
 #include "app/MainFMIds.h"
+#include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "support/guard/ThrowAwayPrefix.h"
 
@@ -86,6 +90,62 @@ double Percentile(std::vector<double> v, double p) {
 void PrintLatency(const char* what, const Latency& l) {
     std::printf("%-34s writes %4zu  median %8.2f ms  p99 %8.2f ms  max %8.2f ms  timeouts %d\n", what, l.ms.size(),
                 Percentile(l.ms, 0.5), Percentile(l.ms, 0.99), Percentile(l.ms, 1.0), l.timeouts);
+}
+
+// The journal on and off, in one run: both copies see every write, one at a time, spaced so that
+// the journal writes its entry before the next one.
+void MeasureJournalOnOff(int writes) {
+    // Named apart: the single-instance guard goes by the executable's name.
+    Program on(ScratchFolder("bench-journal-on"), "TallyvaneOn.exe", BuildFolder() + "Tallyvane.exe");
+    Program off(ScratchFolder("bench-journal-off"), "TallyvaneOff.exe", BuildFolder() + "Tallyvane.exe");
+    WriteWholeFile(off.Folder() + "FreeCell history.csv", "Not,the,history\r\n");
+    HWND main_on = on.Start() ? on.MainWindow() : nullptr;
+    HWND main_off = off.Start() ? off.MainWindow() : nullptr;
+    if (!main_on || !main_off) {
+        std::printf("could not start both copies\n");
+        return;
+    }
+    // The copy without a journal says so once; the box is closed before measuring.
+    if (HWND box = FindDialog(off.Pid(), "Warning")) Answer(box, "OK");
+    HWND won_on = GetDlgItem(main_on, tv::mainfm::IdLblWon), won_off = GetDlgItem(main_off, tv::mainfm::IdLblWon);
+    Sleep(500);
+    Latency l_on, l_off;
+    for (int i = 0; i < writes; ++i) {
+        const std::string expected = std::to_string(5000 + i);
+        const auto start = Clock::now();
+        WriteValue("Won", 5000 + i);
+        bool seen_on = false, seen_off = false;
+        const auto look = [&](HWND label, bool& seen, Latency& l) {
+            if (seen || Text(label) != expected) return;
+            seen = true;
+            l.ms.push_back(Ms(Clock::now() - start));
+        };
+        while ((!seen_on || !seen_off) && Clock::now() - start < std::chrono::seconds(5)) {
+            // Each copy looked at first every other write: neither gains from the order.
+            if (i % 2 == 0) {
+                look(won_on, seen_on, l_on);
+                look(won_off, seen_off, l_off);
+            } else {
+                look(won_off, seen_off, l_off);
+                look(won_on, seen_on, l_on);
+            }
+            Sleep(1);
+        }
+        l_on.timeouts += seen_on ? 0 : 1;
+        l_off.timeouts += seen_off ? 0 : 1;
+        Sleep(400);
+    }
+    PostMessageA(main_on, WM_CLOSE, 0, 0);
+    PostMessageA(main_off, WM_CLOSE, 0, 0);
+    on.WaitForExit(5000);
+    off.WaitForExit(5000);
+    PrintLatency("journal on", l_on);
+    PrintLatency("journal off (a file it leaves alone)", l_off);
+    const std::string journal = ReadWholeFile(on.Folder() + "FreeCell history.csv");
+    const double ratio = Percentile(l_on.ms, 0.5) / Percentile(l_off.ms, 0.5);
+    std::printf("entries the journal wrote: %lld; median on / off %.2f (target at most 1.10: %s)\n",
+                static_cast<long long>(std::count(journal.begin(), journal.end(), '\n')) - 1, ratio,
+                ratio <= 1.10 ? "met" : "NOT met");
 }
 
 // Wine runs each Windows process as a Linux process; its threads' wake-ups are counted there.
@@ -185,6 +245,9 @@ int main(int argc, char** argv) {
                             tv::bench::Figure(median, 2, " ms"), !monitor.ms.empty() && median < 20.0);
     PrintLatency("polling alternative (1 s timer)",
                  MeasureLatency("TallyvanePolling.exe", "bench-latency-polling", std::max(1, writes / 12)));
+
+    std::printf("\nLatency with the journal on and off, the same writes seen by both\n");
+    MeasureJournalOnOff(std::max(1, writes / 4));
 
     std::printf("\nIdle cost, nothing changes\n");
     MeasureIdle("Tallyvane.exe", "bench-idle-monitor", "change monitor");

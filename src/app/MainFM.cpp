@@ -11,6 +11,7 @@
 #include "backup/AutomaticBackup.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
+#include "history/JournalFile.h"
 #include "platform/GeneralError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/ScopedFlag.h"
@@ -31,13 +32,14 @@ namespace {
 
 constexpr UINT_PTR kTimerWin9x = 1;
 constexpr UINT kTimerWin9xInterval = 1000;
+constexpr UINT_PTR kTimerJournal = 2;
 constexpr DWORD kMonitorStartTimeout = 2000;
 constexpr FormFrame kFrame{kWindowClass, kCaption, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
                            "MAINICON"};
 
 }  // namespace
 
-TMainForm::TMainForm() : Form(kDesign) {}
+TMainForm::TMainForm() : Form(kDesign), journal_(ProgramFolder() + kJournalFileName, kTimerJournal) {}
 
 // Destroyed here, while FormDestroy can still stop the monitor.
 TMainForm::~TMainForm() { Destroy(); }
@@ -49,6 +51,7 @@ LRESULT TMainForm::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     switch (msg) {
         case WM_TIMER:
             if (wp == kTimerWin9x) TimerWin9xTimer();
+            if (wp == journal_.TimerId()) journal_.OnTimer();
             return 0;
         case WM_REGMONITORCHANGE:
             OnRegMonitorChange();
@@ -96,6 +99,7 @@ void TMainForm::OnDestroy() {
 void TMainForm::FormCreate() {
     MarkStartupPhase(StartupPhase::WindowCreated);
     InstallSystemHandCursor();
+    journal_.Attach(Handle());
     // Live updates start before the first read, so that no change between the two goes unseen,
     // and whatever that read finds: bad data fixed later must still reach the display.
     if (ChooseUpdateSource() != UpdateSource::ChangeMonitor || !StartChangeMonitor())
@@ -133,6 +137,8 @@ void TMainForm::FormDestroy() {
         KillTimer(Handle(), kTimerWin9x);
         timer_enabled_ = false;
     }
+    // Last, after the monitor's last notification: what waits to settle is written now.
+    journal_.Flush();
 }
 
 void TMainForm::ReadStatistics() {
@@ -149,6 +155,8 @@ void TMainForm::RefreshDisplay() {
     ReadStatistics();
     figures_.ShowPercent(decoded_);
     UpdateWinsNeeded();
+    // After the labels: the journal's write adds nothing to the time a change takes to show.
+    journal_.Refreshed();
 }
 
 void TMainForm::WMRegMonitorChange() { RefreshDisplay(); }
@@ -203,7 +211,7 @@ void TMainForm::btnBackupClick() {
 
 void TMainForm::btnRestoreClick() {
     TFormRestore form(raw_, ProgramFolder());
-    form.ShowModal(Handle());
+    if (form.ShowModal(Handle()) == IDOK) journal_.RestoreDone(form.RestoredFileName());
 }
 
 void TMainForm::btnClearClick() {
@@ -214,6 +222,7 @@ void TMainForm::btnClearClick() {
     if (!BackUpBeforeOverwriting(Handle(), ProgramFolder(), OverwritingCommand::Clear)) return;
     // No refresh here: the deletions reach the display through the monitor or the timer.
     DeleteStatisticsValues();
+    journal_.ClearDone();
 }
 
 void TMainForm::btnExitClick() { DestroyWindow(Handle()); }

@@ -8,6 +8,7 @@
 #include "ui/FiguresPanel.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "history/JournalRecorder.h"
 #include "stats/StatsRecord.h"
 
 namespace tv {
@@ -66,6 +67,7 @@ private:
     RawRecord raw_;
     DecodedRecord decoded_;
     std::string FBackupName;
+    JournalRecorder journal_;  // the history file beside the program, fed by every refresh
 };
 
 }  // namespace tv

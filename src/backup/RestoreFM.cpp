@@ -202,6 +202,7 @@ void TFormRestore::btnDeleteClick() {
 void TFormRestore::btnOKClick() {
     if (SelectedEntry() < 0) return;
     const std::string path = SelectedFilePath();
+    const std::string file_name = FBackups[SelectedEntry()].FileName;
     if (!Confirm("Restore backup file dated \"%s\"?", "Restore backup file dated \"%s\" from %s?")) return;
     ClearRawRecord(raw_);
     const DecodedRecord f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
@@ -220,6 +221,7 @@ void TFormRestore::btnOKClick() {
         ShowMessageBox(Handle(), RestoreFailedText(key), MsgKind::Warning, Buttons(MsgButton::OK));
         return;
     }
+    restored_file_ = file_name;
     Close(IDOK);
 }
 

@@ -22,6 +22,8 @@ public:
 
     // IDOK after a restore, IDCANCEL otherwise.
     INT_PTR ShowModal(HWND owner);
+    // After IDOK: the name of the backup file that was restored.
+    const std::string& RestoredFileName() const { return restored_file_; }
 
     // ListBoxFiles' messages, before the list box's own procedure gets them.
     LRESULT HandleSubclassMessage(const Subclass<TFormRestore>& list_box, HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -59,6 +61,7 @@ private:
     std::string folder_;
     std::vector<BackupEntry> FBackups;
     FiguresPanel preview_;
+    std::string restored_file_;
     HWND ListBoxFiles = nullptr;
     std::optional<Subclass<TFormRestore>> list_box_keys_;  // Delete in the list
     HWND btnDelete = nullptr, btnOK = nullptr, btnCancel = nullptr;

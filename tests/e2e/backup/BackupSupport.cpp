@@ -62,3 +62,22 @@ SYSTEMTIME LocalTimeIn(int seconds) {
 }
 
 }  // namespace tv::e2e
+
+namespace tv::e2e {
+
+bool WaitForTheHistoryStart(const std::string& folder) {
+    // The header line and one entry, each ended by CR LF.
+    return WaitUntil([&] {
+        const std::string path = folder + kHistoryFileName;
+        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) return false;
+        const std::string text = ReadWholeFile(path);
+        return text.find("\r\n") != text.rfind("\r\n");
+    });
+}
+
+test::FolderContents WithoutTheHistory(test::FolderContents files) {
+    files.erase(kHistoryFileName);
+    return files;
+}
+
+}  // namespace tv::e2e

@@ -77,6 +77,7 @@ TEST_F(FullDisk, AWriteThatFailsPartWayReportsStreamWriteErrorAndKeepsEveryEarli
     ASSERT_TRUE(program_->Start());
     HWND main = program_->MainWindow();
     ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(WaitForTheHistoryStart(folder_));
     ASSERT_NO_FATAL_FAILURE(FillUp(folder_ + "filler.bin"));
     const std::vector<std::string> before = FilesIn(folder_);
 

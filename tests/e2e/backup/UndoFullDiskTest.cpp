@@ -47,10 +47,11 @@ protected:
         main_ = program_->MainWindow();
         ASSERT_NE(main_, nullptr);
         MoveToTheMiddleOfTheScreen(main_);
+        ASSERT_TRUE(WaitForTheHistoryStart(folder));
         ASSERT_NO_FATAL_FAILURE(test::FillUp(Filler()));
     }
     std::string Filler() const { return disk_ + "filler.bin"; }
-    FolderContents Files() const { return ReadFolder(program_->Folder()); }
+    FolderContents Files() const { return WithoutTheHistory(ReadFolder(program_->Folder())); }
     // The confirmation that follows a click (the command's own question, then the backup's).
     HWND NextQuestion() const { return FindDialog(program_->Pid(), "Confirm"); }
 

@@ -46,7 +46,7 @@ protected:
         ASSERT_NE(main_, nullptr);
     }
     std::string Folder() const { return program_->Folder(); }
-    FolderContents Files() const { return ReadFolder(Folder()); }
+    FolderContents Files() const { return WithoutTheHistory(ReadFolder(Folder())); }
 
     // Clear, answered with the given button; the confirmation has gone when this returns.
     void ClearAnswering(const char* answer) {
