@@ -198,15 +198,13 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
 LRESULT TCustomVtPopupButton::WMCreate() {
     TakeDpi(false);
     ThemedWindowCreated();
-    FIsActive = FDefault;
-    FMultiLine = !FIsHTML && Caption().find("\r\n") != std::string::npos;
+    logic_.WindowCreated(FDefault);
     return 0;
 }
 
 void TCustomVtPopupButton::WMDestroy() {
     destroying_ = true;  // the system takes back a capture the window still holds
-    ThemedWindowDestroyed();
-    CloseThemeHandle();
+    ThemedWindowDestroyed();  // closes the arrow's theme handle with the button's
 }
 
 LRESULT TCustomVtPopupButton::WMNcDestroy(WPARAM wp, LPARAM lp) {

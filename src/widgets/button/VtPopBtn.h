@@ -153,8 +153,9 @@ public:
     PressState GetPressState() const { return logic_.State(); }
     bool MouseInControl() const { return logic_.MouseInControl(); }
     bool ArrowHot() const { return logic_.ArrowHot(); }
-    bool IsActive() const { return FIsActive; }
-    bool MultiLine() const { return FMultiLine; }
+    bool IsActive() const { return logic_.IsActive(); }
+    // The caption is drawn on several lines: it holds a line break and is no markup.
+    bool MultiLine() const;
     RECT TextRect() const { return FTextRect; }
     HTHEME ArrowThemeHandle() const { return FArrowThemeHandle.get(); }
     TVtButtonGlyph& Glyph() { return glyph_; }
@@ -234,9 +235,12 @@ private:
     void AnnounceState();
     void MouseEnter();
     void MouseLeave();
+    bool HoverRepaints() const;
     void ReevaluateHover();
     void AnnounceGroup();
     ClientSize Size() const;
+    // Where the pointer is, in the button's client coordinates.
+    POINT CursorInClient() const;
     bool Enabled() const { return wnd_ && IsWindowEnabled(wnd_); }
     bool Focused() const { return wnd_ && GetFocus() == wnd_; }
     bool LinkAtClientPoint(POINT p, std::string& href) const;
@@ -262,10 +266,10 @@ private:
         Invalidate();
     }
 
-    // Painting steps (VtPopBtnPaint.cpp), numbered as the paint runs.
+    // Painting steps (VtPopBtnPaint.cpp), in the order Paint runs them.
     bool PrepareBitmap(HDC target, PaintContext& p);
     void PaintParentBackground(PaintContext& p);
-    void ReconcileState(PaintContext& p);
+    void TakeLook(PaintContext& p) const;
     void SelectFontAndFace(PaintContext& p);
     void PaintBackground(HDC target, PaintContext& p);
     void PaintDefaultOrFocusFrame(PaintContext& p);
@@ -273,18 +277,20 @@ private:
     void PaintClassicBody(PaintContext& p);
     void PaintFlatBody(PaintContext& p);
     void PaintClassicArrow(PaintContext& p);
-    POINT ContentOffset() const;
+    POINT ContentOffset(const PaintContext& p) const;
+    HIMAGELIST ShownImages(const PaintContext& p) const;
     void SetMarkupDefaults(const PaintContext& p);
     void PaintContent(PaintContext& p);
     void PaintFocusRectangle(const PaintContext& p);
     void TakeArrowWidth(PaintContext& p) const;
     void FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f, COLORREF& s) const;
     void DrawButtonFrame(HDC dc, RECT r, bool raised, bool down, COLORREF face, bool thin) const;
-    COLORREF MoneyFlatFrameColour() const;
+    COLORREF MoneyFlatFrameColour(const PaintContext& p) const;
     COLORREF FaceColour() const;
     bool LooksDown() const { return logic_.LooksDown(); }
     bool Hot() const { return logic_.Hot(); }
-    int ThemedState() const;
+    int ThemedState(const PaintContext& p) const;
+    static bool MultiLineCaption(const std::string& caption, bool is_html);
 
     PopupButtonLogic logic_;
     TVtButtonGlyph glyph_;
@@ -319,10 +325,6 @@ private:
     // The font drawn with until a window sets one: the stock GUI font at the button's DPI.
     UniqueFont FDefaultFont;
     HCURSOR FCursor = nullptr;
-    bool FIsActive = false;
-    bool FMultiLine = false;
-    bool FIgnoreNextMouseDown = false;
-    bool FTracking = false;
     bool FPopupClicksDisabled = false;
     bool FNotifying = false;
     RECT FTextRect{};

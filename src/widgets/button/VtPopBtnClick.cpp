@@ -78,11 +78,10 @@ void TCustomVtPopupButton::ApplyDefaultStyle(bool on) {
 }
 
 void TCustomVtPopupButton::FocusMovedTo(HWND focus) {
-    const bool was_active = FIsActive;
-    FIsActive = focus == wnd_;
+    const PressOutcome out = logic_.FocusMoved(focus == wnd_);
     const bool focus_on_button = FromHandle(focus) != nullptr;
-    ApplyDefaultStyle(FIsActive || (FDefault && !focus_on_button));
-    if (FIsActive != was_active) Invalidate();
+    ApplyDefaultStyle(logic_.IsActive() || (FDefault && !focus_on_button));
+    Apply(out);
 }
 
 void TCustomVtPopupButton::TellDialogDefault(bool is_default) {

@@ -14,19 +14,19 @@ bool ModifierDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 bool NoModifier() { return !ModifierDown(VK_SHIFT) && !ModifierDown(VK_CONTROL) && !ModifierDown(VK_MENU); }
 bool AltOnly() { return ModifierDown(VK_MENU) && !ModifierDown(VK_SHIFT) && !ModifierDown(VK_CONTROL); }
 
-POINT CursorIn(HWND wnd) {
-    POINT p{};
-    GetCursorPos(&p);
-    ScreenToClient(wnd, &p);
-    return p;
-}
-
 }  // namespace
 
 ClientSize TCustomVtPopupButton::Size() const {
     RECT r{};
     GetClientRect(wnd_, &r);
     return {r.right, r.bottom};
+}
+
+POINT TCustomVtPopupButton::CursorInClient() const {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(wnd_, &p);
+    return p;
 }
 
 void TCustomVtPopupButton::Apply(const PressOutcome& out) {
@@ -77,12 +77,9 @@ void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
     if (!Focused() && CanFocus() && (GetWindowLongPtrA(wnd_, GWL_STYLE) & WS_TABSTOP)) {
         SetFocus(wnd_);
         if (WindowGone()) return;
-        if (!Focused()) FIgnoreNextMouseDown = true;
+        if (!Focused()) logic_.FocusRefused();
     }
-    if (FIgnoreNextMouseDown) {
-        FIgnoreNextMouseDown = false;
-        return;
-    }
+    if (logic_.TakeIgnoredPress()) return;
     std::string href;
     if (LinkAtClientPoint({x, y}, href)) return;  // the link acts on release
     const PressOutcome out = logic_.LeftPress(x, y, Size(), Enabled());
@@ -104,9 +101,9 @@ void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
 }
 
 void TCustomVtPopupButton::WMMouseMove(int x, int y) {
-    if (!FTracking) {
+    if (!logic_.Tracking()) {
         TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, wnd_, 0};
-        FTracking = TrackMouseEvent(&tme) != FALSE;
+        logic_.TrackingAsked(TrackMouseEvent(&tme) != FALSE);
         if (!logic_.Pressing()) MouseEnter();
     }
     Apply(logic_.MouseMove(x, y, Size()));
@@ -131,30 +128,21 @@ void TCustomVtPopupButton::WMCaptureChanged() {
     if (GetCapture() != wnd_) Apply(logic_.CaptureLost());
 }
 
-void TCustomVtPopupButton::WMMouseLeave() {
-    FTracking = false;
-    if (!logic_.Pressing()) MouseLeave();
-}
+void TCustomVtPopupButton::WMMouseLeave() { Apply(logic_.LeaveReported()); }
+
+// Entering and leaving repaint the button unless its look has no hover (the old style without a
+// theme) and no hot pictures of its own.
+bool TCustomVtPopupButton::HoverRepaints() const { return !(FOldStyled && !IsThemed()) || FHotImages; }
 
 void TCustomVtPopupButton::MouseEnter() {
     if (!Enabled()) return;
-    bool want = !(FOldStyled && !IsThemed());
-    const PressOutcome hover = logic_.PointerEntered(CursorIn(wnd_).x, Size(), true);
-    if (FHotImages && glyph_.ImageList() != FHotImages) {
-        glyph_.SetImageList(FHotImages);
-        want = true;
-    }
-    Apply(want ? hover.And(PressOutcome::RepaintLater()) : hover);
+    const PressOutcome hover = logic_.PointerEntered(CursorInClient().x, Size(), true);
+    Apply(HoverRepaints() ? hover.And(PressOutcome::RepaintLater()) : hover);
 }
 
 void TCustomVtPopupButton::MouseLeave() {
-    bool want = !(FOldStyled && !IsThemed());
-    if (Enabled() && !logic_.Pressing() && FHotImages && glyph_.ImageList() != FImages) {
-        glyph_.SetImageList(FImages);
-        want = true;
-    }
     const PressOutcome hover = logic_.PointerLeft();
-    Apply(want ? hover.And(PressOutcome::RepaintLater()) : hover);
+    Apply(HoverRepaints() ? hover.And(PressOutcome::RepaintLater()) : hover);
 }
 
 void TCustomVtPopupButton::ReevaluateHover() {
@@ -220,16 +208,12 @@ void TCustomVtPopupButton::WMKillFocus(HWND next) {
 
 void TCustomVtPopupButton::WMEnable() {
     glyph_.Invalidate();
-    if (FImages) glyph_.SetImageList((!Enabled() && FDisabledImages) ? FDisabledImages : FImages);
+    // Disabled, the button holds nothing; a press it held gives the mouse back.
+    Apply(logic_.Reconcile(Enabled()).And(PressOutcome::RepaintLater()));
     ReevaluateHover();
-    Invalidate();
-    AnnounceState();
 }
 
-void TCustomVtPopupButton::WMSetText() {
-    FMultiLine = !FIsHTML && Caption().find("\r\n") != std::string::npos;
-    Invalidate();
-}
+void TCustomVtPopupButton::WMSetText() { Invalidate(); }
 
 bool TCustomVtPopupButton::LinkAtClientPoint(POINT p, std::string& href) const {
     if (!FIsHTML || !FHTMLRender) return false;
@@ -239,7 +223,7 @@ bool TCustomVtPopupButton::LinkAtClientPoint(POINT p, std::string& href) const {
 
 bool TCustomVtPopupButton::PointerOverLink() const {
     std::string href;
-    return wnd_ && LinkAtClientPoint(CursorIn(wnd_), href);
+    return wnd_ && LinkAtClientPoint(CursorInClient(), href);
 }
 
 bool TCustomVtPopupButton::WMSetCursor(HWND target, int hit) {

@@ -19,14 +19,8 @@ void TCustomVtPopupButton::ShowPullDownMenu(bool arrow) {
 }
 
 void TCustomVtPopupButton::WMExitMenuLoop() {
-    const POINT p = [this] {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(wnd_, &cursor);
-        return cursor;
-    }();
-    const int width = Size().width;
-    Apply(logic_.MenuLoopLeft(p.x >= width - ArrowWidth() && p.x <= width));
+    const POINT p = CursorInClient();
+    Apply(logic_.MenuLoopLeft(p.x, p.y, Size()));
     PostMessageA(wnd_, CancelPulldownMessage(), 0, 0);
 }
 

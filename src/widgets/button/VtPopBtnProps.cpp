@@ -14,6 +14,12 @@ void TCustomVtPopupButton::Loaded() {
     Invalidate();
 }
 
+bool TCustomVtPopupButton::MultiLineCaption(const std::string& caption, bool is_html) {
+    return !is_html && caption.find("\r\n") != std::string::npos;
+}
+
+bool TCustomVtPopupButton::MultiLine() const { return MultiLineCaption(Caption(), FIsHTML); }
+
 // Setters.
 
 void TCustomVtPopupButton::SetAlignment(TAlignment value) { SetAndInvalidate(FAlignment, value); }
@@ -96,7 +102,6 @@ void TCustomVtPopupButton::SetImages(HIMAGELIST list) {
     if (list == FImages) return;
     const bool first = FImages == nullptr;
     FImages = list;
-    glyph_.SetImageList(list);
     if (!list) {
         glyph_.SetUseImageList(false);
     } else if (first) {
@@ -105,18 +110,23 @@ void TCustomVtPopupButton::SetImages(HIMAGELIST list) {
     Invalidate();
 }
 
+// Painting chooses among the lists by the state; a new list shows at once where the state shows it.
 void TCustomVtPopupButton::SetHotImages(HIMAGELIST list) {
     if (list == FHotImages) return;
     FHotImages = list;
-    if (Hot()) glyph_.SetImageList(list ? list : FImages);
+    if (Hot()) Invalidate();
 }
 
-void TCustomVtPopupButton::SetDownImages(HIMAGELIST list) { FDownImages = list; }
+void TCustomVtPopupButton::SetDownImages(HIMAGELIST list) {
+    if (list == FDownImages) return;
+    FDownImages = list;
+    if (LooksDown()) Invalidate();
+}
 
 void TCustomVtPopupButton::SetDisabledImages(HIMAGELIST list) {
     if (list == FDisabledImages) return;
     FDisabledImages = list;
-    if (wnd_ && !IsWindowEnabled(wnd_)) glyph_.SetImageList(list ? list : FImages);
+    if (!Enabled()) Invalidate();
 }
 
 void TCustomVtPopupButton::SetLayout(TButtonLayout value) { SetAndInvalidate(FLayout, value); }
@@ -199,7 +209,6 @@ void TCustomVtPopupButton::SetIsHTML(bool value) {
     } else {
         FHTMLRender.reset();
     }
-    FMultiLine = !FIsHTML && wnd_ && Caption().find("\r\n") != std::string::npos;
     Invalidate();
 }
 

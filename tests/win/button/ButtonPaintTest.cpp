@@ -158,6 +158,78 @@ TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {
     EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psUp);
 }
 
+// Captured from inside a message box owned by the host, while the box has the host disabled.
+struct UnderMessageBox {
+    static HWND& Target() {
+        static HWND target = nullptr;
+        return target;
+    }
+    static Capture& Seen() {
+        static Capture seen;
+        return seen;
+    }
+    static void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR, DWORD) {
+        Seen() = CaptureButton(Target());
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM owner) {
+                char name[16] = {};
+                GetClassNameA(w, name, sizeof(name));
+                if (GetWindow(w, GW_OWNER) == reinterpret_cast<HWND>(owner) && lstrcmpA(name, "#32770") == 0) {
+                    EndDialog(w, IDOK);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(GetAncestor(Target(), GA_ROOT)));
+    }
+    static Capture Take(HWND host, HWND button) {
+        Target() = button;
+        Seen() = Capture{};
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &TakeAndClose);
+        MessageBoxA(host, "Delete the backup?", "Tallyvane", MB_YESNO);
+        KillTimer(nullptr, timer);
+        return Seen();
+    }
+};
+
+// Disabled by the program (the button's own window, a panel between it and the form, the form
+// itself) the button shows the disabled look; a modal box disabling its owner leaves the look alone,
+// as it does the system's buttons.
+TEST_F(ButtonPaint, OnlyTheProgramsDisablingShowsTheDisabledLook) {
+    HWND panel = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 50, 200, 60, host.Handle(), nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    HWND on_form = host.Add("&Delete", 10, 10);
+    HWND on_panel = CreateWindowExA(0, kVtPopupButtonClass, "&Launch", WS_CHILD | WS_VISIBLE, 10, 10, 97, 25, panel,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(on_panel, WM_SETFONT, SendMessageA(on_form, WM_GETFONT, 0, 0), FALSE);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    auto normal = [&](const Capture& img) { return BoxOf(img, text).right >= 0; };
+    struct Case {
+        const char* name;
+        HWND disabled;  // by the program, none: no window
+        bool under_box;
+        bool on_form_normal, on_panel_normal;
+    };
+    const Case cases[] = {
+        {"nothing disabled", nullptr, false, true, true},
+        {"a message box open", nullptr, true, true, true},
+        {"the panel disabled", panel, false, true, false},
+        {"the panel disabled, a message box open", panel, true, true, false},
+        {"the form disabled", host.Handle(), false, false, false},
+    };
+    for (const Case& c : cases) {
+        if (c.disabled) EnableWindow(c.disabled, FALSE);
+        auto take = [&](HWND b) { return c.under_box ? UnderMessageBox::Take(host.Handle(), b) : CaptureButton(b); };
+        const Capture form_img = take(on_form), panel_img = take(on_panel);
+        if (c.disabled) EnableWindow(c.disabled, TRUE);
+        ASSERT_GT(form_img.width, 0) << c.name;
+        ASSERT_GT(panel_img.width, 0) << c.name;
+        EXPECT_EQ(normal(form_img), c.on_form_normal) << c.name << ": button on the form";
+        EXPECT_EQ(normal(panel_img), c.on_panel_normal) << c.name << ": button on the panel";
+    }
+    DestroyWindow(panel);
+}
+
 TEST_F(ButtonPaint, ArrowPartHasRowsOfSevenFiveThreeOne) {
     HWND b = host.Add("Menu", 10, 10, 97, 25);
     auto* button = TCustomVtPopupButton::FromHandle(b);

@@ -1,0 +1,44 @@
+#include "widgets/button/DisabledLook.h"
+
+namespace tv {
+
+namespace {
+
+// A window that can take the user's input in its owner's place: shown, enabled, and no tooltip
+// or other window that never becomes active.
+bool TakesInput(HWND wnd) {
+    const LONG_PTR ex_style = GetWindowLongPtrA(wnd, GWL_EXSTYLE);
+    return IsWindowVisible(wnd) && IsWindowEnabled(wnd) && !(ex_style & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE));
+}
+
+// The form is held by a modal window it owns: the system disabled the form while that window, or
+// one it owns in turn (a box over a dialog), takes the input.
+bool HeldByModalWindow(HWND form) {
+    struct Search {
+        HWND owner;
+        bool found = false;
+    } search{form};
+    EnumThreadWindows(
+        GetWindowThreadProcessId(form, nullptr),
+        [](HWND wnd, LPARAM lp) {
+            auto& s = *reinterpret_cast<Search*>(lp);
+            if (GetWindow(wnd, GW_OWNER) != s.owner || !IsWindowVisible(wnd)) return TRUE;
+            s.found = TakesInput(wnd) || (!IsWindowEnabled(wnd) && HeldByModalWindow(wnd));
+            return s.found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+bool ShowsDisabledLook(HWND control) {
+    HWND wnd = control;
+    for (; wnd && (GetWindowLongPtrA(wnd, GWL_STYLE) & WS_CHILD); wnd = GetParent(wnd)) {
+        if (!IsWindowEnabled(wnd)) return true;
+    }
+    // The form: disabled by the program, or only while a modal window of its own is open.
+    return wnd && !IsWindowEnabled(wnd) && !HeldByModalWindow(wnd);
+}
+
+}  // namespace tv
