@@ -81,17 +81,17 @@ struct TCustomVtPopupButton::PaintContext {
 };
 
 COLORREF TCustomVtPopupButton::FaceColour() const {
-    return ResolveColor(FShadowFollowsColor ? FColor : clBtnFace);
+    return ResolveColor(shadow_follows_color_ ? color_ : clBtnFace);
 }
 
 void TCustomVtPopupButton::FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f,
                                         COLORREF& s) const {
-    const TColor face_value = FShadowFollowsColor ? FColor : clBtnFace;
-    if (FShadowsUseCustom) {
-        h = ResolveColor(FShadowBtnHighlight);
-        d = ResolveColor(FShadowBtnDkShadow);
-        f = ResolveColor(FColor);
-        s = ResolveColor(FShadowBtnShadow);
+    const TColor face_value = shadow_follows_color_ ? color_ : clBtnFace;
+    if (shadows_use_custom_) {
+        h = ResolveColor(shadow_btn_highlight_);
+        d = ResolveColor(shadow_btn_dk_shadow_);
+        f = ResolveColor(color_);
+        s = ResolveColor(shadow_btn_shadow_);
         return;
     }
     h = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -135,7 +135,7 @@ int TCustomVtPopupButton::ThemedState(const PaintContext& p) const {
     if (p.disabled) return PBS_DISABLED;
     if (p.looks_down) return PBS_PRESSED;
     if (Hot()) return PBS_HOT;
-    if ((FDefault && FDrawDefaultFrame) || Focused()) return PBS_DEFAULTED;
+    if ((default_ && draw_default_frame_) || Focused()) return PBS_DEFAULTED;
     return PBS_NORMAL;
 }
 
@@ -212,8 +212,8 @@ void TCustomVtPopupButton::PaintBackground(HDC target, PaintContext& p) {
         BitBlt(p.dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, window_dc.get(), clip.left,
                clip.top, SRCCOPY);
     } else {
-        FillSolid(p.dc, p.client, ResolveColor(FColor));
-        HBITMAP picture = p.looks_down ? FDownBackground.get() : FBackground.get();
+        FillSolid(p.dc, p.client, ResolveColor(color_));
+        HBITMAP picture = p.looks_down ? down_background_.get() : background_.get();
         if (picture) {
             BITMAP info{};
             GetObjectA(picture, sizeof(info), &info);
@@ -227,12 +227,12 @@ void TCustomVtPopupButton::PaintBackground(HDC target, PaintContext& p) {
 
 // The classic looks' default or focus frame, one pixel outside the button's own frame.
 void TCustomVtPopupButton::PaintDefaultOrFocusFrame(PaintContext& p) {
-    if (p.themed || !((FDefault && FDrawDefaultFrame) || (p.focused && FDrawFocusFrame))) return;
+    if (p.themed || !((default_ && draw_default_frame_) || (p.focused && draw_focus_frame_))) return;
     TakeArrowWidth(p);
     Outline(p.dc, p.r,
-            MoneyFlat() ? MoneyFlatFrameColour(p) : GetSysColor(FOldStyled ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
+            MoneyFlat() ? MoneyFlatFrameColour(p) : GetSysColor(old_styled_ ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
     p.r = p.client;
-    if (!UseArrow()) InflateRect(&p.r, -FMetrics.frame_line, -FMetrics.frame_line);
+    if (!UseArrow()) InflateRect(&p.r, -metrics_.frame_line, -metrics_.frame_line);
 }
 
 // Themed: the push button in its state, and the drop-down part of the combo box class.
@@ -247,25 +247,25 @@ void TCustomVtPopupButton::PaintThemedBody(PaintContext& p) {
     t.DrawThemeBackground(ThemeHandle(), p.dc, BP_PUSHBUTTON, p.themed_state, &p.r, &clip);
     if (!UseArrow()) return;
     if (p.w == 0 && t.GetThemeSysSize) {
-        p.w = t.GetThemeSysSize(FArrowThemeHandle.get(), SM_CXVSCROLL);
+        p.w = t.GetThemeSysSize(arrow_theme_handle_.get(), SM_CXVSCROLL);
         p.r.right -= p.w;
     }
     const RECT arrow{p.r.right, p.r.top, p.r.right + p.w, p.r.bottom};
-    t.DrawThemeBackground(FArrowThemeHandle.get(), p.dc, CP_DROPDOWNBUTTON, DropDownState(p.state, Hot()), &arrow,
+    t.DrawThemeBackground(arrow_theme_handle_.get(), p.dc, CP_DROPDOWNBUTTON, DropDownState(p.state, Hot()), &arrow,
                           nullptr);
 }
 
 // Classic: the three-dimensional frame (or the money-flat outline).
 void TCustomVtPopupButton::PaintClassicBody(PaintContext& p) {
     TakeArrowWidth(p);
-    const bool border_allowed = !FBackground || FBackgroundDrawBorder;
-    if (!border_allowed || !FShowBorder) return;
+    const bool border_allowed = !background_ || background_draw_border_;
+    if (!border_allowed || !show_border_) return;
     if (MoneyFlat()) {
         Outline(p.dc, p.r, MoneyFlatFrameColour(p));
-    } else if (FOldStyled || ((logic_.MouseInControl() || p.focused) && !p.looks_down)) {
-        DrawButtonFrame(p.dc, p.r, !FThinFrame, p.looks_down, p.face, FThinFrame);
+    } else if (old_styled_ || ((logic_.MouseInControl() || p.focused) && !p.looks_down)) {
+        DrawButtonFrame(p.dc, p.r, !thin_frame_, p.looks_down, p.face, thin_frame_);
     } else {
-        DrawButtonFrame(p.dc, p.r, FOldStyled, p.looks_down, p.face, FThinFrame);
+        DrawButtonFrame(p.dc, p.r, old_styled_, p.looks_down, p.face, thin_frame_);
     }
 }
 
@@ -274,8 +274,8 @@ void TCustomVtPopupButton::PaintFlatBody(PaintContext& p) {
     TakeArrowWidth(p);
     if (MoneyFlat()) {
         Outline(p.dc, p.r, MoneyFlatFrameColour(p));
-    } else if ((p.looks_down || (Hot() && !p.disabled) || p.focused) && (!FBackground || FBackgroundDrawBorder) &&
-               FShowBorder) {
+    } else if ((p.looks_down || (Hot() && !p.disabled) || p.focused) && (!background_ || background_draw_border_) &&
+               show_border_) {
         DrawButtonFrame(p.dc, p.r, false, p.looks_down, p.face, true);
     }
 }
@@ -285,9 +285,9 @@ void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
     if (p.themed || !UseArrow()) return;
     if (p.w == 0) TakeArrowWidth(p);
     RECT a{p.r.right, 0, p.r.right + p.w, p.client.bottom};
-    if (FDefault && FDrawDefaultFrame) InflateRect(&a, 0, -FMetrics.frame_line);
+    if (default_ && draw_default_frame_) InflateRect(&a, 0, -metrics_.frame_line);
     const bool arrow_held = p.state == psPressed || p.state == psArrowPressed;
-    if ((!FBackground || FBackgroundDrawBorder) && FShowBorder) {
+    if ((!background_ || background_draw_border_) && show_border_) {
         if (MoneyFlat()) {
             COLORREF c = ResolveColor(MoneyFlatInactiveColor());
             if (arrow_held) {
@@ -297,47 +297,47 @@ void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
             }
             Outline(p.dc, a, c);
         } else if (!Flat() || Hot() || p.state == psLatched || p.state == psArrowPressed) {
-            DrawButtonFrame(p.dc, a, (logic_.ArrowHot() || FOldStyled) && !FThinFrame && !Down(), arrow_held, p.face,
-                            FThinFrame);
+            DrawButtonFrame(p.dc, a, (logic_.ArrowHot() || old_styled_) && !thin_frame_ && !Down(), arrow_held, p.face,
+                            thin_frame_);
         }
     }
-    DrawArrow(p.dc, a, !p.disabled, ResolveColor(FFontColor), FMetrics);
+    DrawArrow(p.dc, a, !p.disabled, ResolveColor(font_color_), metrics_);
 }
 
 // Only a latched look (or pictures of their own) moves the content, by one line as the frame's
 // lines move in.
 POINT TCustomVtPopupButton::ContentOffset(const PaintContext& p) const {
-    if (p.looks_down && (p.state == psLatched || (glyph_.UseImageList() && (!FDownImages || FDownImages == FImages)) ||
-                        glyph_.UseIcon())) {
-        return {FMetrics.pressed_offset, FMetrics.pressed_offset};
+    const bool own_pictures = (glyph_.UseImageList() && (!down_images_ || down_images_ == images_)) || glyph_.UseIcon();
+    if (p.looks_down && (p.state == psLatched || own_pictures)) {
+        return {metrics_.pressed_offset, metrics_.pressed_offset};
     }
     return {0, 0};
 }
 
 // The markup caption's defaults come from the button.
 void TCustomVtPopupButton::SetMarkupDefaults(const PaintContext& p) {
-    if (!FIsHTML || !FHTMLRender) return;
-    TVtHTMLData& data = FHTMLRender->Data;
+    if (!is_html_ || !html_render_) return;
+    TVtHTMLData& data = html_render_->Data;
     LOGFONTA lf{};
     GetObjectA(p.font, sizeof(lf), &lf);
-    data.DefaultColor = FFontColor;
+    data.DefaultColor = font_color_;
     data.DefaultBgColor = clNone;
     data.DefaultStyle = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) |
                                                   (lf.lfUnderline ? 4 : 0) | (lf.lfStrikeOut ? 8 : 0));
     data.DefaultHeight = lf.lfHeight;
     data.DefaultFont = lf.lfFaceName;
     data.Charset = lf.lfCharSet;
-    data.LinkColor = FLinkColor;
-    data.LinkStyle = static_cast<std::uint8_t>(FLinkStyle);
+    data.LinkColor = link_color_;
+    data.LinkStyle = static_cast<std::uint8_t>(link_style_);
 }
 
 // The image list whose picture the look shows: the disabled, down or hot pictures where the button
 // has them, else the normal ones.
 HIMAGELIST TCustomVtPopupButton::ShownImages(const PaintContext& p) const {
-    if (p.disabled && FDisabledImages) return FDisabledImages;
-    if (p.looks_down && FDownImages) return FDownImages;
-    if (!p.disabled && Hot() && FHotImages) return FHotImages;
-    return FImages;
+    if (p.disabled && disabled_images_) return disabled_images_;
+    if (p.looks_down && down_images_) return down_images_;
+    if (!p.disabled && Hot() && hot_images_) return hot_images_;
+    return images_;
 }
 
 // Picture and caption through the glyph object, in the rectangle left by the frame.
@@ -347,40 +347,40 @@ void TCustomVtPopupButton::PaintContent(PaintContext& p) {
     const HIMAGELIST images = ShownImages(p);
     glyph_.ShowImageList(images);
     // A disabled list's picture is drawn as it is, not embossed.
-    const PressState glyph_state = (p.disabled && images && images == FDisabledImages) ? psUp : p.state;
+    const PressState glyph_state = (p.disabled && images && images == disabled_images_) ? psUp : p.state;
     // Space for the frame, one line or two.
-    if (FAdjustSpaceForGlyph) {
-        const int frame = FMetrics.frame_line * (FThinFrame ? 1 : 2);
+    if (adjust_space_for_glyph_) {
+        const int frame = metrics_.frame_line * (thin_frame_ ? 1 : 2);
         InflateRect(&p.r, -frame, -frame);
     }
     SetMarkupDefaults(p);
     const std::string caption = Caption();
     CaptionStyle style;
-    style.multi_line = MultiLineCaption(caption, FIsHTML);
-    style.alignment = FAlignment;
+    style.multi_line = MultiLineCaption(caption, is_html_);
+    style.alignment = alignment_;
     style.effect = TextDrawType();
-    style.font_colour = ResolveColor(FFontColor);
+    style.font_colour = ResolveColor(font_color_);
     style.theme = ThemeHandle();
     style.part = BP_PUSHBUTTON;
     style.state = p.themed ? p.themed_state : PBS_NORMAL;
     style.through_theme = p.themed;  // the buttons keep their parent's font
-    style.markup = FIsHTML ? FHTMLRender.get() : nullptr;
+    style.markup = is_html_ ? html_render_.get() : nullptr;
     style.dpi = dpi_;
-    style.metrics = FMetrics;
+    style.metrics = metrics_;
     POINT picture_at{};
-    RECT text_rect = glyph_.ArrangeContent(p.dc, p.r, p.w, caption, FLayout, FMargin, FSpacing, FShowGlyph, FShowText,
+    RECT text_rect = glyph_.ArrangeContent(p.dc, p.r, p.w, caption, layout_, margin_, spacing_, show_glyph_, show_text_,
                                            style, offset, picture_at);
-    if (FShowGlyph) glyph_.DrawPicture(p.dc, picture_at, glyph_state);
-    if (FShowText && !caption.empty()) glyph_.DrawCaption(p.dc, caption, text_rect, p.state, style);
-    FTextRect = text_rect;
+    if (show_glyph_) glyph_.DrawPicture(p.dc, picture_at, glyph_state);
+    if (show_text_ && !caption.empty()) glyph_.DrawCaption(p.dc, caption, text_rect, p.state, style);
+    text_rect_ = text_rect;
 }
 
 // The dotted focus rectangle two pixels (at 96 dpi) inside R; its dots stay one pixel.
 void TCustomVtPopupButton::PaintFocusRectangle(const PaintContext& p) {
-    if (!p.focused || !FShowFocus) return;
+    if (!p.focused || !show_focus_) return;
     RECT f = p.r;
     f.right -= p.w;
-    InflateRect(&f, -FMetrics.focus_inset, -FMetrics.focus_inset);
+    InflateRect(&f, -metrics_.focus_inset, -metrics_.focus_inset);
     SetTextColor(p.dc, GetSysColor(COLOR_WINDOWFRAME));
     SetBkColor(p.dc, GetSysColor(COLOR_BTNFACE));
     DrawFocusRect(p.dc, &f);
@@ -395,7 +395,7 @@ void TCustomVtPopupButton::Paint(HDC target) {
     SelectFontAndFace(p);
     PaintBackground(target, p);
     PaintDefaultOrFocusFrame(p);
-    if (p.themed && FArrowThemeHandle) {
+    if (p.themed && arrow_theme_handle_) {
         PaintThemedBody(p);
     } else if (!Flat()) {
         PaintClassicBody(p);
