@@ -53,7 +53,6 @@ public:
     bool IsActive() const { return is_active_; }
     // The system was asked to report the pointer leaving; asked again on the next entry.
     bool Tracking() const { return tracking_; }
-    bool IgnoreNextMouseDown() const { return ignore_next_mouse_down_; }
     // A switch that is down, or held or latched.
     bool LooksDown() const { return LooksDownIn(state_); }
     bool LooksDownIn(PressState look) const { return (down_ && is_switch_) || look == psPressed || look == psLatched; }

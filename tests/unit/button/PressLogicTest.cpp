@@ -346,7 +346,7 @@ TEST(Arrow, TheClickThatClosesTheMenuIsSwallowedAndHoldsNothing) {
 
 TEST(Arrow, LeavingTheMenuOffTheArrowSkipsNothing) {
     // Over the body, and in the arrow's column above and below the button (a menu placed there).
-    for (const auto [x, y] : {std::pair{10, 10}, std::pair{70, 40}, std::pair{70, -3}}) {
+    for (const auto& [x, y] : {std::pair{10, 10}, std::pair{70, 40}, std::pair{70, -3}}) {
         auto b = ArrowButton();
         b.LeftPress(70, 10, kSize, kEnabled);
         b.MenuOpening();
