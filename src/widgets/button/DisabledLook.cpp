@@ -11,19 +11,25 @@ bool TakesInput(HWND wnd) {
     return IsWindowVisible(wnd) && IsWindowEnabled(wnd) && !(ex_style & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE));
 }
 
-// The form is held by a modal window it owns: the system disabled the form while that window, or
-// one it owns in turn (a box over a dialog), takes the input.
+// The form is held by a modal window: the system disabled the form while that window takes the
+// input. It is one the form owns, or one that window owns in turn (a box over a dialog), or a
+// task-modal box of no owner, which disables every window of its thread.
 bool HeldByModalWindow(HWND form) {
     struct Search {
-        HWND owner;
+        HWND form;
         bool found = false;
     } search{form};
     EnumThreadWindows(
         GetWindowThreadProcessId(form, nullptr),
         [](HWND wnd, LPARAM lp) {
             auto& s = *reinterpret_cast<Search*>(lp);
-            if (GetWindow(wnd, GW_OWNER) != s.owner || !IsWindowVisible(wnd)) return TRUE;
-            s.found = TakesInput(wnd) || (!IsWindowEnabled(wnd) && HeldByModalWindow(wnd));
+            const HWND owner = GetWindow(wnd, GW_OWNER);
+            if (wnd == s.form || !IsWindowVisible(wnd)) return TRUE;
+            if (owner == s.form) {
+                s.found = TakesInput(wnd) || (!IsWindowEnabled(wnd) && HeldByModalWindow(wnd));
+            } else if (!owner) {
+                s.found = TakesInput(wnd);
+            }
             return s.found ? FALSE : TRUE;
         },
         reinterpret_cast<LPARAM>(&search));

@@ -158,7 +158,10 @@ TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {
     EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psUp);
 }
 
-// Captured from inside a message box owned by the host, while the box has the host disabled.
+enum class ModalBox { None, OfTheForm, OfNoWindow };
+
+// Captured from inside a message box, while the box has the host disabled: one the host owns, or
+// a task-modal one of no owner (which disables every window of the thread).
 struct UnderMessageBox {
     static HWND& Target() {
         static HWND target = nullptr;
@@ -169,24 +172,32 @@ struct UnderMessageBox {
         return seen;
     }
     static void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR, DWORD) {
+        HWND form = GetAncestor(Target(), GA_ROOT);
+        EXPECT_FALSE(IsWindowEnabled(form)) << "the box disables the form";
         Seen() = CaptureButton(Target());
         EnumThreadWindows(
             GetCurrentThreadId(),
-            [](HWND w, LPARAM owner) {
+            [](HWND w, LPARAM form) {
                 char name[16] = {};
                 GetClassNameA(w, name, sizeof(name));
-                if (GetWindow(w, GW_OWNER) == reinterpret_cast<HWND>(owner) && lstrcmpA(name, "#32770") == 0) {
+                HWND owner = GetWindow(w, GW_OWNER);
+                if ((!owner || owner == reinterpret_cast<HWND>(form)) && lstrcmpA(name, "#32770") == 0) {
                     EndDialog(w, IDOK);
                 }
                 return TRUE;
             },
-            reinterpret_cast<LPARAM>(GetAncestor(Target(), GA_ROOT)));
+            reinterpret_cast<LPARAM>(form));
     }
-    static Capture Take(HWND host, HWND button) {
+    static Capture Take(HWND host, HWND button, ModalBox box) {
+        if (box == ModalBox::None) return CaptureButton(button);
         Target() = button;
         Seen() = Capture{};
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, &TakeAndClose);
-        MessageBoxA(host, "Delete the backup?", "Tallyvane", MB_YESNO);
+        if (box == ModalBox::OfTheForm) {
+            MessageBoxA(host, "Delete the backup?", "Tallyvane", MB_YESNO);
+        } else {
+            MessageBoxA(nullptr, "The statistics could not be read.", "Tallyvane", MB_OK | MB_TASKMODAL);
+        }
         KillTimer(nullptr, timer);
         return Seen();
     }
@@ -207,20 +218,21 @@ TEST_F(ButtonPaint, OnlyTheProgramsDisablingShowsTheDisabledLook) {
     struct Case {
         const char* name;
         HWND disabled;  // by the program, none: no window
-        bool under_box;
+        ModalBox box;
         bool on_form_normal, on_panel_normal;
     };
     const Case cases[] = {
-        {"nothing disabled", nullptr, false, true, true},
-        {"a message box open", nullptr, true, true, true},
-        {"the panel disabled", panel, false, true, false},
-        {"the panel disabled, a message box open", panel, true, true, false},
-        {"the form disabled", host.Handle(), false, false, false},
+        {"nothing disabled", nullptr, ModalBox::None, true, true},
+        {"a message box of the form open", nullptr, ModalBox::OfTheForm, true, true},
+        {"a task-modal box of no window open", nullptr, ModalBox::OfNoWindow, true, true},
+        {"the panel disabled", panel, ModalBox::None, true, false},
+        {"the panel disabled, a message box open", panel, ModalBox::OfTheForm, true, false},
+        {"the form disabled", host.Handle(), ModalBox::None, false, false},
     };
     for (const Case& c : cases) {
         if (c.disabled) EnableWindow(c.disabled, FALSE);
-        auto take = [&](HWND b) { return c.under_box ? UnderMessageBox::Take(host.Handle(), b) : CaptureButton(b); };
-        const Capture form_img = take(on_form), panel_img = take(on_panel);
+        const Capture form_img = UnderMessageBox::Take(host.Handle(), on_form, c.box);
+        const Capture panel_img = UnderMessageBox::Take(host.Handle(), on_panel, c.box);
         if (c.disabled) EnableWindow(c.disabled, TRUE);
         ASSERT_GT(form_img.width, 0) << c.name;
         ASSERT_GT(panel_img.width, 0) << c.name;
