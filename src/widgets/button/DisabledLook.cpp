@@ -4,11 +4,16 @@ namespace tv {
 
 namespace {
 
-// A window that can take the user's input in its owner's place: shown, enabled, and no tooltip
-// or other window that never becomes active.
+// The dialog manager's window class.
+constexpr ULONG_PTR kDialogClassAtom = 32770;
+
+// A window that takes (or is about to take) the user's input in the form's place: enabled, no
+// tooltip or other window that never becomes active, and shown, or a dialog, which the dialog
+// manager shows only when its modal loop first goes idle, after the form's pending paints.
 bool TakesInput(HWND wnd) {
     const LONG_PTR ex_style = GetWindowLongPtrA(wnd, GWL_EXSTYLE);
-    return IsWindowVisible(wnd) && IsWindowEnabled(wnd) && !(ex_style & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE));
+    if (!IsWindowEnabled(wnd) || (ex_style & (WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE))) return false;
+    return IsWindowVisible(wnd) || GetClassLongPtrA(wnd, GCW_ATOM) == kDialogClassAtom;
 }
 
 // The form is held by a modal window: the system disabled the form while that window takes the
@@ -24,9 +29,9 @@ bool HeldByModalWindow(HWND form) {
         [](HWND wnd, LPARAM lp) {
             auto& s = *reinterpret_cast<Search*>(lp);
             const HWND owner = GetWindow(wnd, GW_OWNER);
-            if (wnd == s.form || !IsWindowVisible(wnd)) return TRUE;
+            if (wnd == s.form) return TRUE;
             if (owner == s.form) {
-                s.found = TakesInput(wnd) || (!IsWindowEnabled(wnd) && HeldByModalWindow(wnd));
+                s.found = TakesInput(wnd) || (IsWindowVisible(wnd) && !IsWindowEnabled(wnd) && HeldByModalWindow(wnd));
             } else if (!owner) {
                 s.found = TakesInput(wnd);
             }

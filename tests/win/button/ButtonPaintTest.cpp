@@ -158,7 +158,7 @@ TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {
     EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psUp);
 }
 
-enum class ModalBox { None, OfTheForm, OfNoWindow };
+enum class ModalBox { None, OfTheForm, OfNoWindow, NotYetShown };
 
 // Captured from inside a message box, while the box has the host disabled: one the host owns, or
 // a task-modal one of no owner (which disables every window of the thread).
@@ -188,8 +188,26 @@ struct UnderMessageBox {
             },
             reinterpret_cast<LPARAM>(form));
     }
+    // A dialog without WS_VISIBLE is shown when its modal loop first goes idle: the owner's
+    // pending paints come before that, under a dialog that is there but not yet visible.
+    static INT_PTR CALLBACK TakeBeforeShown(HWND dialog, UINT msg, WPARAM, LPARAM) {
+        if (msg != WM_INITDIALOG) return FALSE;
+        EXPECT_FALSE(IsWindowVisible(dialog));
+        TakeAndClose(nullptr, 0, 0, 0);
+        return TRUE;
+    }
     static Capture Take(HWND host, HWND button, ModalBox box) {
         if (box == ModalBox::None) return CaptureButton(button);
+        if (box == ModalBox::NotYetShown) {
+            Target() = button;
+            Seen() = Capture{};
+            struct {
+                DLGTEMPLATE header{WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 0, 0, 0, 200, 80};
+                WORD menu = 0, window_class = 0, title = 0;
+            } tmpl;
+            DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.header, host, &TakeBeforeShown, 0);
+            return Seen();
+        }
         Target() = button;
         Seen() = Capture{};
         const UINT_PTR timer = SetTimer(nullptr, 0, 50, &TakeAndClose);
@@ -225,6 +243,7 @@ TEST_F(ButtonPaint, OnlyTheProgramsDisablingShowsTheDisabledLook) {
         {"nothing disabled", nullptr, ModalBox::None, true, true},
         {"a message box of the form open", nullptr, ModalBox::OfTheForm, true, true},
         {"a task-modal box of no window open", nullptr, ModalBox::OfNoWindow, true, true},
+        {"a dialog of the form not yet shown", nullptr, ModalBox::NotYetShown, true, true},
         {"the panel disabled", panel, ModalBox::None, true, false},
         {"the panel disabled, a message box open", panel, ModalBox::OfTheForm, true, false},
         {"the form disabled", host.Handle(), ModalBox::None, false, false},
