@@ -178,7 +178,8 @@ public:
     // is the active one and carries the default look; with the focus on no button, the Default
     // button carries it.
     void FocusMovedTo(HWND focus);
-    // After a window set its buttons' properties: the steps a form file's loading ends with.
+    // After a window has set the button's properties all at once: the glyph is built for them, and
+    // a button set down goes down again through the setter, so that its group hears of it.
     void Loaded();
 
     // Paints the button into a device context of its client size.
@@ -337,7 +338,7 @@ private:
     SIZE paint_size_{};
 };
 
-// The published button; all behaviour is in the base.
+// The button the windows create; all its behaviour is in the base, which a test may derive from.
 class TVtPopupButton : public TCustomVtPopupButton {};
 
 }  // namespace tv

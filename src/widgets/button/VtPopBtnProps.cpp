@@ -1,4 +1,4 @@
-// The popup button's properties: the steps that end a form's loading, and the setters.
+// The popup button's properties: the steps that end a window's setting of them, and the setters.
 #include <algorithm>
 
 #include "widgets/button/FormButtons.h"
