@@ -1,5 +1,6 @@
 // The program's buttons worked from outside its process: what they are, mouse presses dragged off
-// and back, keyboard clicks, and screenshots of the windows in the classic and the themed look.
+// and back, keyboard clicks, their look under a box, and screenshots of the windows in the classic
+// and the themed look.
 #include <gtest/gtest.h>
 
 #include <cstdio>
