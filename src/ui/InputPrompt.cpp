@@ -11,6 +11,7 @@
 #include "ui/PushButton.h"
 #include "platform/Handles.h"
 #include "platform/Subclass.h"
+#include "platform/WindowText.h"
 #include "platform/VisualStyles.h"
 #include "widgets/button/VtUxTheme.h"
 
@@ -118,9 +119,7 @@ protected:
 
     bool OnCommand(int id, int, HWND) override {
         if (id != IDOK) return false;
-        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(edit_)) + 1, '\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextA(edit_, text.data(), static_cast<int>(text.size()))));
-        value_ = text;
+        value_ = WindowText(edit_);
         Close(IDOK);
         return true;
     }

@@ -2,6 +2,7 @@
 
 #include "ui/FormFont.h"
 #include "platform/Handles.h"
+#include "platform/WindowText.h"
 
 namespace tv {
 
@@ -45,12 +46,6 @@ LabelAnchor AnchorOf(HWND label) {
     return (GetWindowLongPtrA(label, GWL_STYLE) & SS_TYPEMASK) == SS_RIGHT ? LabelAnchor::Right : LabelAnchor::Left;
 }
 
-std::string TextOf(HWND wnd) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(wnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(wnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 RECT RectInParent(HWND wnd) {
     RECT r{};
     GetWindowRect(wnd, &r);
@@ -74,7 +69,7 @@ void CreateLabels(HWND parent, std::span<const LabelDesign> labels) {
 
 void PlaceLabel(HWND label, int x, int y) {
     const HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
-    const SIZE size = MeasureText(font, TextOf(label));
+    const SIZE size = MeasureText(font, WindowText(label));
     const LayoutRect now = LabelRect(x, y, AnchorOf(label), size.cx, size.cy);
     // The label draws no background: the parent repaints what the old and the new text cover,
     // and every label there draws itself again on top.
@@ -96,6 +91,6 @@ void Label::SetCaption(const std::string& caption) {
     PlaceLabel(wnd_, AnchorOf(wnd_) == LabelAnchor::Right ? r.right : r.left, r.top);
 }
 
-std::string Label::Caption() const { return TextOf(wnd_); }
+std::string Label::Caption() const { return WindowText(wnd_); }
 
 }  // namespace tv

@@ -84,6 +84,18 @@ PressOutcome PopupButtonLogic::GroupPeerAnnounced(bool sender_down, bool sender_
     return PressOutcome::RepaintLater();
 }
 
+PressOutcome PopupButtonLogic::FocusMoved(bool to_this_button) {
+    const bool was = is_active_;
+    is_active_ = to_this_button;
+    return RepaintIf(was != is_active_);
+}
+
+bool PopupButtonLogic::TakeIgnoredPress() {
+    const bool ignore = ignore_next_mouse_down_;
+    ignore_next_mouse_down_ = false;
+    return ignore;
+}
+
 PressOutcome PopupButtonLogic::LeftPress(int x, int /*y*/, ClientSize size, bool enabled) {
     press_began_on_arrow_ = false;
     if (!enabled) return PressOutcome::Nothing();
@@ -150,6 +162,11 @@ PressOutcome PopupButtonLogic::MouseMove(int x, int y, ClientSize size) {
     return out;
 }
 
+PressOutcome PopupButtonLogic::LeaveReported() {
+    tracking_ = false;
+    return pressing_ ? PressOutcome::Nothing() : PressOutcome::Nothing().LeavingPointer();
+}
+
 PressOutcome PopupButtonLogic::LeftRelease(int x, int y, ClientSize size) {
     if (!pressing_) return PressOutcome::Nothing();
     pressing_ = false;
@@ -179,7 +196,8 @@ PressOutcome PopupButtonLogic::LeftRelease(int x, int y, ClientSize size) {
         out = out.ReevaluatingHover();
     }
     out = out.And(ReleaseCapture());
-    if (inside) out = out.ThenClick(on_arrow ? ClickTarget::Arrow : ClickTarget::Body);
+    // A press that began on the arrow clicked it then; its release is no second click.
+    if (inside && !press_began_on_arrow_) out = out.ThenClick(on_arrow ? ClickTarget::Arrow : ClickTarget::Body);
     return out;
 }
 
@@ -257,9 +275,11 @@ PressOutcome PopupButtonLogic::MenuClosed() {
     return PressOutcome::RepaintLater();
 }
 
-PressOutcome PopupButtonLogic::MenuLoopLeft(bool pointer_over_arrow) {
+PressOutcome PopupButtonLogic::MenuLoopLeft(int x, int y, ClientSize size) {
     pressing_ = true;  // until the cancel message that follows
-    if (pointer_over_arrow) skip_arrow_press_ = true;
+    // Only a point on the arrow part itself: a choice made in the menu below or above the arrow's
+    // column is no click on the button.
+    if (Inside(x, y, size) && x >= size.width - arrow_width_) skip_arrow_press_ = true;
     return PressOutcome::Nothing();
 }
 
@@ -286,8 +306,13 @@ PressOutcome PopupButtonLogic::AnimatedRelease() {
     return out.And(PressOutcome::RepaintLater()).ThenClick(ClickTarget::Body);
 }
 
-PressOutcome PopupButtonLogic::Reconcile(bool enabled_here_and_parent) {
-    if (!enabled_here_and_parent) {
+PressState PopupButtonLogic::Look(bool usable) const {
+    if (!usable) return psDisabled;
+    return state_ == psDisabled ? RestState() : state_;
+}
+
+PressOutcome PopupButtonLogic::Reconcile(bool enabled) {
+    if (!enabled) {
         state_ = psDisabled;
         pressing_ = false;
         return ReleaseCapture();

@@ -49,8 +49,17 @@ public:
     bool SkipArrowPress() const { return skip_arrow_press_; }
     bool PressBeganOnArrow() const { return press_began_on_arrow_; }
     bool HoldsCapture() const { return holds_capture_; }
+    // The focused button of its form, which carries the default look.
+    bool IsActive() const { return is_active_; }
+    // The system was asked to report the pointer leaving; asked again on the next entry.
+    bool Tracking() const { return tracking_; }
     // A switch that is down, or held or latched.
-    bool LooksDown() const { return (down_ && is_switch_) || state_ == psPressed || state_ == psLatched; }
+    bool LooksDown() const { return LooksDownIn(state_); }
+    bool LooksDownIn(PressState look) const { return (down_ && is_switch_) || look == psPressed || look == psLatched; }
+    // The state painted: disabled while the button may not be used (itself, a window between it and
+    // its form, or the form being disabled by the program), else the state, which a disabling that
+    // gave no notice to the button (its parent's) has left as it was.
+    PressState Look(bool usable) const;
     // The fixed arrow band used for presses and releases: the last 11 (flat) or 15 pixels at 96 dpi,
     // both ends in.
     bool InPressArrowZone(int x, int width) const;
@@ -63,7 +72,16 @@ public:
     // A peer of the same group announced that it went down (or changed its AllowAllUp).
     PressOutcome GroupPeerAnnounced(bool sender_down, bool sender_allow_all_up);
 
+    // The window was created: the Default button starts as the active one.
+    void WindowCreated(bool is_default) { is_active_ = is_default; }
+    // The form's focus moved, to this button or elsewhere.
+    PressOutcome FocusMoved(bool to_this_button);
+
     // The mouse.
+    // A click on the unfocused button asked for the focus and did not get it: that press is ignored.
+    void FocusRefused() { ignore_next_mouse_down_ = true; }
+    // True, once, for the press to ignore.
+    bool TakeIgnoredPress();
     PressOutcome LeftPress(int x, int y, ClientSize size, bool enabled);
     // A press on the arrow clicked the arrow part; the click (and its menu, if any) is over.
     PressOutcome ArrowClickReturned();
@@ -71,6 +89,10 @@ public:
     PressOutcome PressAbandoned();
     PressOutcome OtherButtonPress();
     PressOutcome MouseMove(int x, int y, ClientSize size);
+    // Asked the system to report the pointer leaving: granted or not.
+    void TrackingAsked(bool granted) { tracking_ = granted; }
+    // The system reported the pointer gone: the hover ends, unless a press holds the mouse.
+    PressOutcome LeaveReported();
     PressOutcome LeftRelease(int x, int y, ClientSize size);
     // A release over a link of a markup caption: the link acts, the press ends without a click.
     PressOutcome LinkReleased();
@@ -92,7 +114,9 @@ public:
     // The pull-down menu.
     PressOutcome MenuOpening();
     PressOutcome MenuClosed();
-    PressOutcome MenuLoopLeft(bool pointer_over_arrow);
+    // The menu loop ended with the pointer at (x, y): over the arrow part, the click that closed
+    // the menu reaches the button next and is swallowed.
+    PressOutcome MenuLoopLeft(int x, int y, ClientSize size);
     // The cancel-pulldown message that leaving the menu loop posted.
     PressOutcome CancelMenu();
 
@@ -100,8 +124,9 @@ public:
     PressOutcome AnimatedPress();
     PressOutcome AnimatedRelease();
 
-    // Paint-time reconciliation with the button's and its parent's enabled flags.
-    PressOutcome Reconcile(bool enabled_here_and_parent);
+    // The button's own enabled flag changed: disabled, it holds nothing (a press it held gives the
+    // mouse back); enabled again, it returns to its rest look.
+    PressOutcome Reconcile(bool enabled);
 
 private:
     // The look a button returns to when nothing holds it: latched when down in a group, pressed
@@ -124,7 +149,8 @@ private:
 
     bool down_ = false;
     PressState state_ = psUp;
-    bool press_began_on_arrow_ = false;  // ArrowPressState = psArrowPressed
+    // The press clicked the arrow when it began: its release clicks nothing more.
+    bool press_began_on_arrow_ = false;
     bool pressing_ = false;
     bool mouse_in_control_ = false;
     bool arrow_hot_ = false;
@@ -132,6 +158,9 @@ private:
     bool skip_arrow_press_ = false;
     bool space_held_ = false;
     bool holds_capture_ = false;
+    bool is_active_ = false;
+    bool tracking_ = false;
+    bool ignore_next_mouse_down_ = false;
 };
 
 }  // namespace tv

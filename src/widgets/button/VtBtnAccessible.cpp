@@ -10,6 +10,7 @@
 
 #include "platform/RuntimeLibrary.h"
 #include "platform/WideText.h"
+#include "platform/WindowText.h"
 #include "widgets/button/AccessKey.h"
 
 namespace tv {
@@ -23,12 +24,6 @@ Fn Oleacc(const char* name) { return RuntimeProc<Fn>("oleacc.dll", name); }
 BSTR AllocBstr(const wchar_t* text) {
     const auto alloc = RuntimeProc<decltype(&SysAllocString)>("oleaut32.dll", "SysAllocString");
     return alloc ? alloc(text) : nullptr;
-}
-
-std::string WindowCaption(HWND wnd) {
-    char text[256] = {};
-    GetWindowTextA(wnd, text, sizeof(text));
-    return text;
 }
 
 BSTR ToBstr(const std::string& text) { return AllocBstr(AnsiToWide(text).c_str()); }
@@ -82,7 +77,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!name) return E_POINTER;
         if (!IsSelf(child)) return E_INVALIDARG;
-        *name = ToBstr(ShownCaption(WindowCaption(wnd_)));  // read aloud as shown
+        *name = ToBstr(ShownCaption(WindowText(wnd_)));  // read aloud as shown
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return base_->get_accValue(c, v); }
@@ -118,7 +113,7 @@ public:
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* key) override {
         if (!key) return E_POINTER;
         if (!IsSelf(child)) return E_INVALIDARG;
-        const char access_key = AcceleratorOf(WindowCaption(wnd_));
+        const char access_key = AcceleratorOf(WindowText(wnd_));
         if (access_key == '\0') {
             *key = nullptr;
             return S_FALSE;

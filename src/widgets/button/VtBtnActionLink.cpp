@@ -73,7 +73,7 @@ bool TVtButtonActionLink::IsCheckedLinked() const {
 
 void TVtButtonActionLink::SetChecked(bool value) {
     if (!IsCheckedLinked() || client_.CheckedState() == value) return;
-    const ScopedFlag no_clicks(client_.FClicksDisabled);
+    const ScopedFlag no_clicks(client_.clicks_disabled_);
     client_.SetCheckedState(value);
 }
 
@@ -92,7 +92,7 @@ void TVtButtonActionLink::ActionChange(bool check_defaults) {
     const TVtAction& a = *action_;
     if (!check_defaults || !client_.CheckedState()) {
         if (client_.CheckedState() != a.Checked()) {
-            const ScopedFlag no_clicks(client_.FClicksDisabled);
+            const ScopedFlag no_clicks(client_.clicks_disabled_);
             client_.SetCheckedState(a.Checked());
         }
     }

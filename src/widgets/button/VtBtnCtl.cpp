@@ -1,5 +1,6 @@
 #include "widgets/button/VtBtnCtl.h"
 
+#include "platform/WindowText.h"
 #include "widgets/button/AccessKey.h"
 #include "widgets/button/VtBtnActionLink.h"
 
@@ -13,8 +14,8 @@ void TVtButtonControl::Invalidate() {
 }
 
 void TVtButtonControl::SetTransparent(bool value) {
-    if (value == FTransparent) return;
-    FTransparent = value;
+    if (value == transparent_) return;
+    transparent_ = value;
     if (wnd_) {
         LONG_PTR ex = GetWindowLongPtrA(wnd_, GWL_EXSTYLE);
         ex = value ? (ex | WS_EX_TRANSPARENT) : (ex & ~static_cast<LONG_PTR>(WS_EX_TRANSPARENT));
@@ -24,18 +25,12 @@ void TVtButtonControl::SetTransparent(bool value) {
 }
 
 void TVtButtonControl::SetTextDrawType(TVtTextDrawType value) {
-    if (value == FTextDrawType) return;
-    FTextDrawType = value;
+    if (value == text_draw_type_) return;
+    text_draw_type_ = value;
     if (wnd_) RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
-std::string TVtButtonControl::Caption() const {
-    if (!wnd_) return {};
-    const int length = GetWindowTextLengthA(wnd_);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(wnd_, text.data(), length + 1)));
-    return text;
-}
+std::string TVtButtonControl::Caption() const { return wnd_ ? WindowText(wnd_) : std::string(); }
 
 void TVtButtonControl::SetCaption(const std::string& value) {
     if (!wnd_ || value == Caption()) return;
@@ -45,27 +40,27 @@ void TVtButtonControl::SetCaption(const std::string& value) {
 }
 
 void TVtButtonControl::SetMoneyFlat(bool value) {
-    if (value == FMoneyFlat) return;
-    FMoneyFlat = value;
+    if (value == money_flat_) return;
+    money_flat_ = value;
     Invalidate();
 }
 
 void TVtButtonControl::SetMoneyFlatActiveColor(TColor value) {
-    if (value == FMoneyFlatActiveColor) return;
-    FMoneyFlatActiveColor = value;
-    if (FMoneyFlat) Invalidate();
+    if (value == money_flat_active_color_) return;
+    money_flat_active_color_ = value;
+    if (money_flat_) Invalidate();
 }
 
 void TVtButtonControl::SetMoneyFlatInactiveColor(TColor value) {
-    if (value == FMoneyFlatInactiveColor) return;
-    FMoneyFlatInactiveColor = value;
-    if (FMoneyFlat) Invalidate();
+    if (value == money_flat_inactive_color_) return;
+    money_flat_inactive_color_ = value;
+    if (money_flat_) Invalidate();
 }
 
 void TVtButtonControl::SetMoneyFlatDownColor(TColor value) {
-    if (value == FMoneyFlatDownColor) return;
-    FMoneyFlatDownColor = value;
-    if (FMoneyFlat) Invalidate();
+    if (value == money_flat_down_color_) return;
+    money_flat_down_color_ = value;
+    if (money_flat_) Invalidate();
 }
 
 void TVtButtonControl::SetAction(TVtAction* action) {
@@ -103,7 +98,7 @@ bool TVtButtonControl::DialogChar(char typed) {
 }
 
 void TVtButtonControl::ButtonWindowMoved() {
-    if (FTransparent && wnd_) RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    if (transparent_ && wnd_) RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 }  // namespace tv

@@ -21,24 +21,24 @@ public:
     TVtButtonControl();
     ~TVtButtonControl() override;
 
-    bool Transparent() const { return FTransparent; }
+    bool Transparent() const { return transparent_; }
     virtual void SetTransparent(bool value);
-    TVtTextDrawType TextDrawType() const { return FTextDrawType; }
+    TVtTextDrawType TextDrawType() const { return text_draw_type_; }
     void SetTextDrawType(TVtTextDrawType value);
-    bool ClicksDisabled() const { return FClicksDisabled; }
+    bool ClicksDisabled() const { return clicks_disabled_; }
     std::string Caption() const;
     void SetCaption(const std::string& value);
-    const std::string& Hint() const { return FHint; }
-    void SetHint(const std::string& value) { FHint = value; }
-    bool MoneyFlat() const { return FMoneyFlat; }
+    const std::string& Hint() const { return hint_; }
+    void SetHint(const std::string& value) { hint_ = value; }
+    bool MoneyFlat() const { return money_flat_; }
     void SetMoneyFlat(bool value);
-    TColor MoneyFlatActiveColor() const { return FMoneyFlatActiveColor; }
-    TColor MoneyFlatInactiveColor() const { return FMoneyFlatInactiveColor; }
-    TColor MoneyFlatDownColor() const { return FMoneyFlatDownColor; }
+    TColor MoneyFlatActiveColor() const { return money_flat_active_color_; }
+    TColor MoneyFlatInactiveColor() const { return money_flat_inactive_color_; }
+    TColor MoneyFlatDownColor() const { return money_flat_down_color_; }
     void SetMoneyFlatActiveColor(TColor value);
     void SetMoneyFlatInactiveColor(TColor value);
     void SetMoneyFlatDownColor(TColor value);
-    TColor Color() const { return FColor; }
+    TColor Color() const { return color_; }
 
     virtual bool CheckedState() const = 0;
     virtual void SetCheckedState(bool value) = 0;
@@ -57,24 +57,26 @@ protected:
     const wchar_t* ThemeClassName() const override { return L"BUTTON"; }
     // The kind of link this button makes with an action.
     virtual std::unique_ptr<TVtButtonActionLink> CreateActionLink(TVtAction& action);
-    virtual void Click();  // the platform's click: the action, or the click notification
-    // The platform's click dispatch, which derived buttons route through their own click.
+    // Runs the linked action, or else tells the parent of the click.
+    virtual void Click();
+    // The click an access key gives; a derived button routes it through its own click, which also
+    // sets the modal result and opens the menu.
     virtual void DispatchClick() { Click(); }
     virtual void NotifyClick() = 0;
     virtual void Invalidate();
     void ButtonWindowMoved();
 
     friend class TVtButtonActionLink;
-    TColor FColor = clBtnFace;
-    TColor FFontColor = clBtnText;
-    bool FClicksDisabled = false;
+    TColor color_ = clBtnFace;
+    TColor font_color_ = clBtnText;
+    bool clicks_disabled_ = false;
 
 private:
-    bool FTransparent = false;
-    TVtTextDrawType FTextDrawType = tdtNormal;
-    std::string FHint;
-    bool FMoneyFlat = false;
-    TColor FMoneyFlatActiveColor = 0, FMoneyFlatInactiveColor = 0, FMoneyFlatDownColor = 0;
+    bool transparent_ = false;
+    TVtTextDrawType text_draw_type_ = tdtNormal;
+    std::string hint_;
+    bool money_flat_ = false;
+    TColor money_flat_active_color_ = 0, money_flat_inactive_color_ = 0, money_flat_down_color_ = 0;
     std::unique_ptr<TVtButtonActionLink> action_link_;
 };
 

@@ -151,12 +151,6 @@ void TVtButtonGlyph::DropCachedImages() {
     }
 }
 
-void TVtButtonGlyph::SetImageList(HIMAGELIST list) {
-    image_list_ = list;
-    DropCachedImages();
-    Changed();
-}
-
 void TVtButtonGlyph::SetAlphaImageList(HIMAGELIST list) {
     alpha_list_ = list;
     DropCachedImages();

@@ -80,7 +80,9 @@ public:
 
     std::function<void()> OnChange;
 
-    void SetImageList(HIMAGELIST list);
+    // The list drawn from: the button chooses it from its state for each paint (normal, hot, down
+    // or disabled pictures); a choice, not a change of the glyph, so nothing is announced.
+    void ShowImageList(HIMAGELIST list) { image_list_ = list; }
     void SetAlphaImageList(HIMAGELIST list);
     HIMAGELIST ImageList() const { return image_list_; }
     HIMAGELIST AlphaImageList() const { return alpha_list_; }

@@ -62,14 +62,14 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
             wnd_ = wnd;
             break;
         case WM_CREATE:
-            return WMCreate();
+            return OnCreate();
         case WM_DESTROY:
-            WMDestroy();
+            OnDestroy();
             return 0;
         case WM_NCDESTROY:
-            return WMNcDestroy(wp, lp);
+            return OnNcDestroy(wp, lp);
         case WM_PAINT:
-            WMPaint();
+            OnPaint();
             return 0;
         case WM_PRINTCLIENT:
             Paint(reinterpret_cast<HDC>(wp));
@@ -89,54 +89,54 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
             return reinterpret_cast<LRESULT>(font_);
         case WM_SETTEXT: {
             const LRESULT result = DefWindowProcA(wnd_, msg, wp, lp);
-            WMSetText();
+            OnSetText();
             return result;
         }
         case WM_GETDLGCODE:
-            return WMGetDlgCode(reinterpret_cast<const MSG*>(lp));
+            return OnGetDlgCode(reinterpret_cast<const MSG*>(lp));
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
-            WMLButtonDown(x, y, msg == WM_LBUTTONDBLCLK);
+            OnLButtonDown(x, y, msg == WM_LBUTTONDBLCLK);
             return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             Apply(logic_.OtherButtonPress());
             break;
         case WM_MOUSEMOVE:
-            WMMouseMove(x, y);
+            OnMouseMove(x, y);
             return 0;
         case WM_LBUTTONUP:
-            WMLButtonUp(x, y);
+            OnLButtonUp(x, y);
             return 0;
         case WM_MOUSELEAVE:
-            WMMouseLeave();
+            OnMouseLeave();
             return 0;
         case WM_CAPTURECHANGED:
-            WMCaptureChanged();
+            OnCaptureChanged();
             return 0;
         case WM_SETCURSOR:
-            if (WMSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
+            if (OnSetCursor(reinterpret_cast<HWND>(wp), LOWORD(lp))) return TRUE;
             break;
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
-            if (WMKeyDown(wp)) return 0;
+            if (OnKeyDown(wp)) return 0;
             break;
         case WM_KEYUP:
         case WM_SYSKEYUP:
-            if (WMKeyUp(wp)) return 0;
+            if (OnKeyUp(wp)) return 0;
             break;
         case WM_CHAR:
         case WM_SYSCHAR:
-            if (WMChar(wp, msg == WM_SYSCHAR)) return 0;
+            if (OnChar(wp, msg == WM_SYSCHAR)) return 0;
             break;
         case WM_SETFOCUS:
-            WMSetFocus();
+            OnSetFocus();
             return 0;
         case WM_KILLFOCUS:
-            WMKillFocus(reinterpret_cast<HWND>(wp));
+            OnKillFocus(reinterpret_cast<HWND>(wp));
             return 0;
         case WM_ENABLE:
-            WMEnable();
+            OnEnable();
             return 0;
         case WM_MOVE:
             ButtonWindowMoved();
@@ -146,31 +146,31 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
             Invalidate();
             return 0;
         case WM_THEMECHANGED:
-            return WMThemeChanged();
+            return OnThemeChanged();
         case kVtGetThemeHandle:
             return reinterpret_cast<LRESULT>(ThemeHandle());
         case kVtGroupMessage:
-            WMGroup(static_cast<int>(wp), reinterpret_cast<HWND>(lp));
+            OnGroup(static_cast<int>(wp), reinterpret_cast<HWND>(lp));
             return 0;
         case BM_CLICK:
             // As the platform's button: a disabled button is not clicked.
             if (Enabled()) PerformClick(false);
             return 0;
         case BM_SETSTYLE:
-            return WMSetStyle(wp, lp);
+            return OnSetStyle(wp, lp);
         case BM_GETSTATE:
-            return WMGetState();
+            return OnGetState();
         case BM_GETCHECK:
             return Down() ? BST_CHECKED : BST_UNCHECKED;
         case BM_SETCHECK:
             SetDown(wp == BST_CHECKED);
             return 0;
         case WM_CONTEXTMENU:
-            return WMContextMenu(wp, lp);
+            return OnContextMenu(wp, lp);
         case WM_GETOBJECT:
-            return WMGetObject(wp, lp);
+            return OnGetObject(wp, lp);
         case WM_EXITMENULOOP:
-            WMExitMenuLoop();
+            OnExitMenuLoop();
             break;
         case WM_COMMAND:
         case WM_DRAWITEM:
@@ -187,7 +187,7 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
             return DefWindowProcA(wnd_, msg, wp, lp);
         default:
             if (msg == CancelPulldownMessage()) {
-                WMCancelPulldown();
+                OnCancelPulldown();
                 return 0;
             }
             break;
@@ -195,32 +195,30 @@ LRESULT TCustomVtPopupButton::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARA
     return DefWindowProcA(wnd_, msg, wp, lp);
 }
 
-LRESULT TCustomVtPopupButton::WMCreate() {
+LRESULT TCustomVtPopupButton::OnCreate() {
     TakeDpi(false);
     ThemedWindowCreated();
-    FIsActive = FDefault;
-    FMultiLine = !FIsHTML && Caption().find("\r\n") != std::string::npos;
+    logic_.WindowCreated(default_);
     return 0;
 }
 
-void TCustomVtPopupButton::WMDestroy() {
+void TCustomVtPopupButton::OnDestroy() {
     destroying_ = true;  // the system takes back a capture the window still holds
-    ThemedWindowDestroyed();
-    CloseThemeHandle();
+    ThemedWindowDestroyed();  // closes the arrow's theme handle with the button's
 }
 
-LRESULT TCustomVtPopupButton::WMNcDestroy(WPARAM wp, LPARAM lp) {
+LRESULT TCustomVtPopupButton::OnNcDestroy(WPARAM wp, LPARAM lp) {
     // The window procedure frees the object when the outermost handler returns.
     HWND wnd = std::exchange(wnd_, nullptr);
     return DefWindowProcA(wnd, WM_NCDESTROY, wp, lp);
 }
 
-void TCustomVtPopupButton::WMPaint() {
+void TCustomVtPopupButton::OnPaint() {
     const PaintDc dc(wnd_);
     if (dc.get()) Paint(dc.get());
 }
 
-LRESULT TCustomVtPopupButton::WMSetStyle(WPARAM style, LPARAM redraw) {
+LRESULT TCustomVtPopupButton::OnSetStyle(WPARAM style, LPARAM redraw) {
     LONG_PTR current = GetWindowLongPtrA(wnd_, GWL_STYLE);
     current = (current & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | (style & BS_TYPEMASK);
     SetWindowLongPtrA(wnd_, GWL_STYLE, current);
@@ -229,7 +227,7 @@ LRESULT TCustomVtPopupButton::WMSetStyle(WPARAM style, LPARAM redraw) {
     return 0;
 }
 
-LRESULT TCustomVtPopupButton::WMGetState() const {
+LRESULT TCustomVtPopupButton::OnGetState() const {
     LRESULT state = 0;
     if (Down()) state |= BST_CHECKED;
     if (LooksDown()) state |= BST_PUSHED;
@@ -238,7 +236,7 @@ LRESULT TCustomVtPopupButton::WMGetState() const {
     return state;
 }
 
-LRESULT TCustomVtPopupButton::WMGetObject(WPARAM wp, LPARAM lp) {
+LRESULT TCustomVtPopupButton::OnGetObject(WPARAM wp, LPARAM lp) {
     if (static_cast<LONG>(lp) != static_cast<LONG>(OBJID_CLIENT)) return DefWindowProcA(wnd_, WM_GETOBJECT, wp, lp);
     // Accessibility clients see a standard push button.
     const LRESULT result = ButtonAccessibleResult(wnd_, wp);
@@ -250,16 +248,16 @@ void TCustomVtPopupButton::TakeDpi(bool display_scale_changed) {
     if (dpi == dpi_ && !display_scale_changed && metrics_taken_) return;
     dpi_ = dpi;
     metrics_taken_ = true;
-    FMetrics = ButtonMetricsAt(dpi);
+    metrics_ = ButtonMetricsAt(dpi);
     logic_.SetDpi(dpi);
-    if (FHTMLRender) FHTMLRender->SetDpi(dpi);
+    if (html_render_) html_render_->SetDpi(dpi);
     // What was made for the old DPI is made again: the theme's parts and metrics, the fallback
     // font (when next needed), the glyph's state images and the off-screen bitmap.
     if (IsThemed()) {
         CloseThemeHandle();
         OpenThemeHandle();
     }
-    FDefaultFont.reset();
+    default_font_.reset();
     glyph_.Invalidate();
     paint_dc_.reset();
     paint_bitmap_.reset();
@@ -272,38 +270,38 @@ HFONT TCustomVtPopupButton::FontInUse() {
     if (font_) return font_;
     // The stock GUI font is the system's, made for the system's DPI: the button draws with a copy
     // of its own at its window's DPI, and never deletes the stock one.
-    if (!FDefaultFont) {
+    if (!default_font_) {
         LOGFONTA stock{};
         if (GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(stock), &stock)) {
             stock.lfHeight = MulDivRound(stock.lfHeight, dpi_.Value(), SystemDpi().Value());
-            FDefaultFont.reset(CreateFontIndirectA(&stock));
+            default_font_.reset(CreateFontIndirectA(&stock));
         }
     }
-    return FDefaultFont ? FDefaultFont.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return default_font_ ? default_font_.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
 void TCustomVtPopupButton::OpenThemeHandle() {
     TVtButtonControl::OpenThemeHandle();
-    FArrowThemeHandle = OpenTheme(wnd_, L"COMBOBOX", dpi_);
+    arrow_theme_handle_ = OpenTheme(wnd_, L"COMBOBOX", dpi_);
     UpdateArrowWidth();
 }
 
 void TCustomVtPopupButton::CloseThemeHandle() {
     TVtButtonControl::CloseThemeHandle();
-    FArrowThemeHandle.reset();
+    arrow_theme_handle_.reset();
     UpdateArrowWidth();
 }
 
 void TCustomVtPopupButton::UpdateArrowWidth() {
-    FArrowWidth = FMetrics.arrow_width;
-    if (UseArrow() && FArrowThemeHandle) {
+    arrow_width_ = metrics_.arrow_width;
+    if (UseArrow() && arrow_theme_handle_) {
         // The theme's own drop-down part at the button's DPI, as a combo box there would have it.
         SIZE size{};
         const HRESULT hr =
             GetClassPartSize(L"COMBOBOX", nullptr, CP_DROPDOWNBUTTON, CBXS_NORMAL, nullptr, TS_TRUE, &size, dpi_);
-        if (SUCCEEDED(hr)) FArrowWidth = size.cx;
+        if (SUCCEEDED(hr)) arrow_width_ = size.cx;
     }
-    logic_.SetArrowWidth(FArrowWidth);
+    logic_.SetArrowWidth(arrow_width_);
 }
 
 std::unique_ptr<TVtButtonActionLink> TCustomVtPopupButton::CreateActionLink(TVtAction& action) {

@@ -44,32 +44,32 @@ public:
     static TCustomVtPopupButton* FromHandle(HWND wnd);
 
     // Properties; each setter does nothing when the value is unchanged.
-    TAlignment Alignment() const { return FAlignment; }
+    TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment value);
-    bool Default() const { return FDefault; }
+    bool Default() const { return default_; }
     void SetDefault(bool value);
-    bool Cancel() const { return FCancel; }
-    void SetCancel(bool value) { FCancel = value; }
-    int ModalResult() const { return FModalResult; }
-    void SetModalResult(int value) { FModalResult = value; }
-    bool DrawDefaultFrame() const { return FDrawDefaultFrame; }
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool value) { cancel_ = value; }
+    int ModalResult() const { return modal_result_; }
+    void SetModalResult(int value) { modal_result_ = value; }
+    bool DrawDefaultFrame() const { return draw_default_frame_; }
     void SetDrawDefaultFrame(bool value);
-    bool DrawFocusFrame() const { return FDrawFocusFrame; }
+    bool DrawFocusFrame() const { return draw_focus_frame_; }
     void SetDrawFocusFrame(bool value);
-    HMENU PullDownMenu() const { return FPullDownMenu; }
+    HMENU PullDownMenu() const { return pull_down_menu_; }
     void SetPullDownMenu(HMENU menu);
     // The context menu shown over a link of a markup caption.
-    HMENU LinkPopupMenu() const { return FLinkPopupMenu; }
-    void SetLinkPopupMenu(HMENU menu) { FLinkPopupMenu = menu; }
+    HMENU LinkPopupMenu() const { return link_popup_menu_; }
+    void SetLinkPopupMenu(HMENU menu) { link_popup_menu_ = menu; }
     // Pops the link menu at a screen point, or at the button's client origin when the menu was
     // asked for from the keyboard (no point).
     void LinkPopup(std::optional<POINT> screen);
-    TVtPopupPlace PopupPlace() const { return FPopupPlace; }
-    void SetPopupPlace(TVtPopupPlace value) { FPopupPlace = value; }
-    bool DisableAutoPopup() const { return FDisableAutoPopup; }
-    void SetDisableAutoPopup(bool value) { FDisableAutoPopup = value; }
-    bool AdjustSpaceForGlyph() const { return FAdjustSpaceForGlyph; }
-    void SetAdjustSpaceForGlyph(bool value) { SetAndInvalidate(FAdjustSpaceForGlyph, value); }
+    TVtPopupPlace PopupPlace() const { return popup_place_; }
+    void SetPopupPlace(TVtPopupPlace value) { popup_place_ = value; }
+    bool DisableAutoPopup() const { return disable_auto_popup_; }
+    void SetDisableAutoPopup(bool value) { disable_auto_popup_ = value; }
+    bool AdjustSpaceForGlyph() const { return adjust_space_for_glyph_; }
+    void SetAdjustSpaceForGlyph(bool value) { SetAndInvalidate(adjust_space_for_glyph_, value); }
     bool AllowAllUp() const { return logic_.AllowAllUp(); }
     void SetAllowAllUp(bool value);
     int GroupIndex() const { return logic_.GroupIndex(); }
@@ -86,60 +86,60 @@ public:
     void SetImageIndex(int value);
     bool UseImageList() const { return glyph_.UseImageList(); }
     void SetUseImageList(bool value);
-    HIMAGELIST Images() const { return FImages; }
+    HIMAGELIST Images() const { return images_; }
     void SetImages(HIMAGELIST list);
     void SetHotImages(HIMAGELIST list);
     void SetDownImages(HIMAGELIST list);
     void SetDisabledImages(HIMAGELIST list);
-    TButtonLayout Layout() const { return FLayout; }
+    TButtonLayout Layout() const { return layout_; }
     void SetLayout(TButtonLayout value);
-    int Margin() const { return FMargin; }
+    int Margin() const { return margin_; }
     void SetMargin(int value);
     int NumGlyphs() const { return glyph_.NumGlyphs(); }
     // 1 to 4: values outside are brought to the nearer end.
     void SetNumGlyphs(int value);
-    int Spacing() const { return FSpacing; }
-    void SetSpacing(int value) { SetAndInvalidate(FSpacing, value); }
-    bool ShadowFollowsColor() const { return FShadowFollowsColor; }
-    void SetShadowFollowsColor(bool value) { SetAndInvalidate(FShadowFollowsColor, value); }
-    bool ShadowsUseCustom() const { return FShadowsUseCustom; }
-    void SetShadowsUseCustom(bool value) { SetAndInvalidate(FShadowsUseCustom, value); }
-    TColor ShadowBtnHighlight() const { return FShadowBtnHighlight; }
-    TColor ShadowBtnShadow() const { return FShadowBtnShadow; }
-    TColor ShadowBtnDkShadow() const { return FShadowBtnDkShadow; }
+    int Spacing() const { return spacing_; }
+    void SetSpacing(int value) { SetAndInvalidate(spacing_, value); }
+    bool ShadowFollowsColor() const { return shadow_follows_color_; }
+    void SetShadowFollowsColor(bool value) { SetAndInvalidate(shadow_follows_color_, value); }
+    bool ShadowsUseCustom() const { return shadows_use_custom_; }
+    void SetShadowsUseCustom(bool value) { SetAndInvalidate(shadows_use_custom_, value); }
+    TColor ShadowBtnHighlight() const { return shadow_btn_highlight_; }
+    TColor ShadowBtnShadow() const { return shadow_btn_shadow_; }
+    TColor ShadowBtnDkShadow() const { return shadow_btn_dk_shadow_; }
     void SetShadowBtnHighlight(TColor value);
     void SetShadowBtnShadow(TColor value);
     void SetShadowBtnDkShadow(TColor value);
     void SetColor(TColor value);
-    bool ShowFocus() const { return FShowFocus; }
-    void SetShowFocus(bool value) { SetAndInvalidate(FShowFocus, value); }
-    bool ShowGlyph() const { return FShowGlyph; }
-    void SetShowGlyph(bool value) { SetAndInvalidate(FShowGlyph, value); }
-    bool ShowText() const { return FShowText; }
-    void SetShowText(bool value) { SetAndInvalidate(FShowText, value); }
-    bool ShowBorder() const { return FShowBorder; }
-    void SetShowBorder(bool value) { SetAndInvalidate(FShowBorder, value); }
+    bool ShowFocus() const { return show_focus_; }
+    void SetShowFocus(bool value) { SetAndInvalidate(show_focus_, value); }
+    bool ShowGlyph() const { return show_glyph_; }
+    void SetShowGlyph(bool value) { SetAndInvalidate(show_glyph_, value); }
+    bool ShowText() const { return show_text_; }
+    void SetShowText(bool value) { SetAndInvalidate(show_text_, value); }
+    bool ShowBorder() const { return show_border_; }
+    void SetShowBorder(bool value) { SetAndInvalidate(show_border_, value); }
     bool UseArrow() const { return logic_.UseArrow(); }
     virtual void SetUseArrow(bool value);
     bool IsSwitch() const { return logic_.IsSwitch(); }
     void SetIsSwitch(bool value) { logic_.SetIsSwitch(value); }
-    bool ThinFrame() const { return FThinFrame; }
+    bool ThinFrame() const { return thin_frame_; }
     void SetThinFrame(bool value);
-    bool OldStyled() const { return FOldStyled; }
+    bool OldStyled() const { return old_styled_; }
     void SetOldStyled(bool value);
-    TColor LinkColor() const { return FLinkColor; }
+    TColor LinkColor() const { return link_color_; }
     virtual void SetLinkColor(TColor value);
-    int LinkStyle() const { return FLinkStyle; }  // font style bits: 4 = underline
+    int LinkStyle() const { return link_style_; }  // font style bits: 4 = underline
     virtual void SetLinkStyle(int value);
-    bool IsHTML() const { return FIsHTML; }
+    bool IsHTML() const { return is_html_; }
     void SetIsHTML(bool value);
-    TVtHTMLRender* HTMLRender() const { return FHTMLRender.get(); }
+    TVtHTMLRender* HTMLRender() const { return html_render_.get(); }
     void SetBackground(HBITMAP bitmap);
     void SetDownBackground(HBITMAP bitmap);
     void SetBackgroundDrawBorder(bool value);
     // The pointer's shape over the button (none: the class's arrow); over a link of a markup
     // caption the link cursor shows instead.
-    HCURSOR Cursor() const { return FCursor; }
+    HCURSOR Cursor() const { return cursor_; }
     virtual void SetCursor(HCURSOR cursor);
 
     std::function<void(TCustomVtPopupButton&)> OnArrowClick;
@@ -153,19 +153,20 @@ public:
     PressState GetPressState() const { return logic_.State(); }
     bool MouseInControl() const { return logic_.MouseInControl(); }
     bool ArrowHot() const { return logic_.ArrowHot(); }
-    bool IsActive() const { return FIsActive; }
-    bool MultiLine() const { return FMultiLine; }
-    RECT TextRect() const { return FTextRect; }
-    HTHEME ArrowThemeHandle() const { return FArrowThemeHandle.get(); }
+    bool IsActive() const { return logic_.IsActive(); }
+    // The caption is drawn on several lines: it holds a line break and is no markup.
+    bool MultiLine() const;
+    RECT TextRect() const { return text_rect_; }
+    HTHEME ArrowThemeHandle() const { return arrow_theme_handle_.get(); }
     TVtButtonGlyph& Glyph() { return glyph_; }
     // True while the button sends its own click notification (and not someone on its behalf).
-    bool Notifying() const { return FNotifying; }
+    bool Notifying() const { return notifying_; }
 
     bool CheckedState() const override { return Down(); }
     void SetCheckedState(bool value) override { SetDown(value); }
 
     // Kept up to date when the theme or UseArrow changes, not measured per use.
-    virtual int ArrowWidth() const { return FArrowWidth; }
+    virtual int ArrowWidth() const { return arrow_width_; }
     virtual void PerformClick(bool arrow);
     virtual void AnimateClick();
     virtual void ApplyDefaultStyle(bool on);
@@ -177,7 +178,8 @@ public:
     // is the active one and carries the default look; with the focus on no button, the Default
     // button carries it.
     void FocusMovedTo(HWND focus);
-    // After a window set its buttons' properties: the steps a form file's loading ends with.
+    // After a window has set the button's properties all at once: the glyph is built for them, and
+    // a button set down goes down again through the setter, so that its group hears of it.
     void Loaded();
 
     // Paints the button into a device context of its client size.
@@ -200,13 +202,13 @@ private:
     // Dispatch (VtPopBtn.cpp). Every public operation that runs handlers (a click, the menus)
     // holds a Running scope, as the window procedure does for every message: a window destroyed
     // meanwhile frees the object only when the outermost of them ends.
-    LRESULT WMCreate();
-    void WMDestroy();
-    LRESULT WMNcDestroy(WPARAM wp, LPARAM lp);
-    void WMPaint();
-    LRESULT WMSetStyle(WPARAM style, LPARAM redraw);
-    LRESULT WMGetState() const;
-    LRESULT WMGetObject(WPARAM wp, LPARAM lp);
+    LRESULT OnCreate();
+    void OnDestroy();
+    LRESULT OnNcDestroy(WPARAM wp, LPARAM lp);
+    void OnPaint();
+    LRESULT OnSetStyle(WPARAM style, LPARAM redraw);
+    LRESULT OnGetState() const;
+    LRESULT OnGetObject(WPARAM wp, LPARAM lp);
     void UpdateArrowWidth();
     // Takes the DPI of the window's monitor and, when it changed (or the display scale did),
     // rescales the measures and makes again what was made for the old one; then repaints.
@@ -215,28 +217,31 @@ private:
     HFONT FontInUse();
 
     // Input (VtPopBtnInput.cpp).
-    LRESULT WMGetDlgCode(const MSG* msg);
-    void WMLButtonDown(int x, int y, bool double_click);
-    void WMMouseMove(int x, int y);
-    void WMLButtonUp(int x, int y);
-    void WMMouseLeave();
-    void WMCaptureChanged();
-    bool WMKeyDown(WPARAM key);
-    bool WMKeyUp(WPARAM key);
-    bool WMChar(WPARAM ch, bool system);
-    void WMSetFocus();
-    void WMKillFocus(HWND next);
-    void WMEnable();
-    void WMSetText();
-    bool WMSetCursor(HWND target, int hit);
-    void WMGroup(int group_index, HWND sender);
+    LRESULT OnGetDlgCode(const MSG* msg);
+    void OnLButtonDown(int x, int y, bool double_click);
+    void OnMouseMove(int x, int y);
+    void OnLButtonUp(int x, int y);
+    void OnMouseLeave();
+    void OnCaptureChanged();
+    bool OnKeyDown(WPARAM key);
+    bool OnKeyUp(WPARAM key);
+    bool OnChar(WPARAM ch, bool system);
+    void OnSetFocus();
+    void OnKillFocus(HWND next);
+    void OnEnable();
+    void OnSetText();
+    bool OnSetCursor(HWND target, int hit);
+    void OnGroup(int group_index, HWND sender);
     void Apply(const PressOutcome& outcome);
     void AnnounceState();
     void MouseEnter();
     void MouseLeave();
+    bool HoverRepaints() const;
     void ReevaluateHover();
     void AnnounceGroup();
     ClientSize Size() const;
+    // Where the pointer is, in the button's client coordinates.
+    POINT CursorInClient() const;
     bool Enabled() const { return wnd_ && IsWindowEnabled(wnd_); }
     bool Focused() const { return wnd_ && GetFocus() == wnd_; }
     bool LinkAtClientPoint(POINT p, std::string& href) const;
@@ -250,9 +255,9 @@ private:
 
     // Menus (VtPopBtnMenu.cpp).
     void ShowPullDownMenu(bool arrow);
-    void WMExitMenuLoop();
-    void WMCancelPulldown();
-    LRESULT WMContextMenu(WPARAM wp, LPARAM lp);
+    void OnExitMenuLoop();
+    void OnCancelPulldown();
+    LRESULT OnContextMenu(WPARAM wp, LPARAM lp);
     LRESULT ForwardMenuMessage(UINT msg, WPARAM wp, LPARAM lp);
 
     template <typename T>
@@ -262,10 +267,10 @@ private:
         Invalidate();
     }
 
-    // Painting steps (VtPopBtnPaint.cpp), numbered as the paint runs.
+    // Painting steps (VtPopBtnPaint.cpp), in the order Paint runs them.
     bool PrepareBitmap(HDC target, PaintContext& p);
     void PaintParentBackground(PaintContext& p);
-    void ReconcileState(PaintContext& p);
+    void TakeLook(PaintContext& p) const;
     void SelectFontAndFace(PaintContext& p);
     void PaintBackground(HDC target, PaintContext& p);
     void PaintDefaultOrFocusFrame(PaintContext& p);
@@ -273,68 +278,67 @@ private:
     void PaintClassicBody(PaintContext& p);
     void PaintFlatBody(PaintContext& p);
     void PaintClassicArrow(PaintContext& p);
-    POINT ContentOffset() const;
+    POINT ContentOffset(const PaintContext& p) const;
+    HIMAGELIST ShownImages(const PaintContext& p) const;
     void SetMarkupDefaults(const PaintContext& p);
     void PaintContent(PaintContext& p);
     void PaintFocusRectangle(const PaintContext& p);
     void TakeArrowWidth(PaintContext& p) const;
     void FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f, COLORREF& s) const;
     void DrawButtonFrame(HDC dc, RECT r, bool raised, bool down, COLORREF face, bool thin) const;
-    COLORREF MoneyFlatFrameColour() const;
+    COLORREF MoneyFlatFrameColour(const PaintContext& p) const;
     COLORREF FaceColour() const;
     bool LooksDown() const { return logic_.LooksDown(); }
     bool Hot() const { return logic_.Hot(); }
-    int ThemedState() const;
+    int ThemedState(const PaintContext& p) const;
+    static bool MultiLineCaption(const std::string& caption, bool is_html);
 
     PopupButtonLogic logic_;
     TVtButtonGlyph glyph_;
     HFONT font_ = nullptr;
-    TAlignment FAlignment = taCenter;
-    bool FDefault = false, FCancel = false;
-    int FModalResult = 0;
-    bool FDrawDefaultFrame = false, FDrawFocusFrame = false;
-    HMENU FPullDownMenu = nullptr;
-    HMENU FLinkPopupMenu = nullptr;
-    TVtPopupPlace FPopupPlace = ppDown;
-    bool FDisableAutoPopup = false;
-    bool FAdjustSpaceForGlyph = true;
-    HIMAGELIST FImages = nullptr, FHotImages = nullptr, FDownImages = nullptr, FDisabledImages = nullptr;
-    TButtonLayout FLayout = blGlyphLeft;
-    int FMargin = -1;
-    int FSpacing = 4;
-    bool FShadowFollowsColor = true, FShadowsUseCustom = false;
-    TColor FShadowBtnHighlight = clBtnHighlight, FShadowBtnShadow = clBtnShadow, FShadowBtnDkShadow = cl3DDkShadow;
-    bool FShowFocus = true, FShowGlyph = true, FShowText = true, FShowBorder = true;
-    bool FThinFrame = false, FOldStyled = false;
-    TColor FLinkColor = 0xFF0000;
-    int FLinkStyle = 4;
-    bool FIsHTML = false;
-    std::unique_ptr<TVtHTMLRender> FHTMLRender;
-    UniqueBitmap FBackground, FDownBackground;
-    bool FBackgroundDrawBorder = false;
-    UniqueTheme FArrowThemeHandle;
-    ButtonMetrics FMetrics;
+    TAlignment alignment_ = taCenter;
+    bool default_ = false, cancel_ = false;
+    int modal_result_ = 0;
+    bool draw_default_frame_ = false, draw_focus_frame_ = false;
+    HMENU pull_down_menu_ = nullptr;
+    HMENU link_popup_menu_ = nullptr;
+    TVtPopupPlace popup_place_ = ppDown;
+    bool disable_auto_popup_ = false;
+    bool adjust_space_for_glyph_ = true;
+    HIMAGELIST images_ = nullptr, hot_images_ = nullptr, down_images_ = nullptr, disabled_images_ = nullptr;
+    TButtonLayout layout_ = blGlyphLeft;
+    int margin_ = -1;
+    int spacing_ = 4;
+    bool shadow_follows_color_ = true, shadows_use_custom_ = false;
+    TColor shadow_btn_highlight_ = clBtnHighlight, shadow_btn_shadow_ = clBtnShadow;
+    TColor shadow_btn_dk_shadow_ = cl3DDkShadow;
+    bool show_focus_ = true, show_glyph_ = true, show_text_ = true, show_border_ = true;
+    bool thin_frame_ = false, old_styled_ = false;
+    TColor link_color_ = 0xFF0000;
+    int link_style_ = 4;
+    bool is_html_ = false;
+    std::unique_ptr<TVtHTMLRender> html_render_;
+    UniqueBitmap background_, down_background_;
+    bool background_draw_border_ = false;
+    UniqueTheme arrow_theme_handle_;
+    ButtonMetrics metrics_;
     bool metrics_taken_ = false;
-    int FArrowWidth = FMetrics.arrow_width;
+    int arrow_width_ = metrics_.arrow_width;
     // The font drawn with until a window sets one: the stock GUI font at the button's DPI.
-    UniqueFont FDefaultFont;
-    HCURSOR FCursor = nullptr;
-    bool FIsActive = false;
-    bool FMultiLine = false;
-    bool FIgnoreNextMouseDown = false;
-    bool FTracking = false;
-    bool FPopupClicksDisabled = false;
-    bool FNotifying = false;
-    RECT FTextRect{};
+    UniqueFont default_font_;
+    HCURSOR cursor_ = nullptr;
+    bool popup_clicks_disabled_ = false;
+    bool notifying_ = false;
+    RECT text_rect_{};
     // The accessible state last announced (pressed, unavailable, default).
-    long FAnnouncedState = 0;
+    long announced_state_ = 0;
     // The off-screen bitmap is kept between paints of the same size (the bitmap is freed after the DC).
     UniqueBitmap paint_bitmap_;
     UniqueMemDc paint_dc_;
     SIZE paint_size_{};
 };
 
-// The published button; all behaviour is in the base.
+// The button the windows create; all its behaviour is in the base, which a test may derive from.
 class TVtPopupButton : public TCustomVtPopupButton {};
 
 }  // namespace tv

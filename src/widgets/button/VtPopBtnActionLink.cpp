@@ -7,7 +7,7 @@ TVtPopupButtonActionLink::TVtPopupButtonActionLink(TCustomVtPopupButton& client,
 
 void TVtPopupButtonActionLink::SetChecked(bool value) {
     if (!IsCheckedLinked() || popup_.Down() == value) return;
-    const ScopedFlag no_clicks(popup_.FPopupClicksDisabled);
+    const ScopedFlag no_clicks(popup_.popup_clicks_disabled_);
     popup_.SetDown(value);
 }
 
@@ -18,7 +18,7 @@ void TVtPopupButtonActionLink::ActionChange(bool check_defaults) {
     if (!action_) return;
     if (!check_defaults || popup_.ImageIndex() == -1) popup_.SetImageIndex(action_->ImageIndex());
     if (!check_defaults || !popup_.Down()) {
-        const ScopedFlag no_clicks(popup_.FPopupClicksDisabled);
+        const ScopedFlag no_clicks(popup_.popup_clicks_disabled_);
         popup_.SetDown(action_->Checked());
     }
 }

@@ -8,12 +8,12 @@ namespace tv {
 void TCustomVtPopupButton::NotifyClick() {
     HWND parent = GetParent(wnd_);
     if (!parent) return;
-    const ScopedFlag notifying(FNotifying);
+    const ScopedFlag notifying(notifying_);
     SendMessageA(parent, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(wnd_), BN_CLICKED), reinterpret_cast<LPARAM>(wnd_));
 }
 
 void TCustomVtPopupButton::PerformClick(bool arrow) {
-    if (FPopupClicksDisabled || FClicksDisabled) return;
+    if (popup_clicks_disabled_ || clicks_disabled_) return;
     const Running scope(*this);
     // First the form's modal result, so that the click handler has the last word on it.
     SetFormModalResult();
@@ -29,8 +29,8 @@ void TCustomVtPopupButton::PerformClick(bool arrow) {
 }
 
 void TCustomVtPopupButton::SetFormModalResult() {
-    if (FModalResult == 0) return;  // a dialog has no result to take back
-    if (HWND dialog = EnclosingDialog(wnd_)) EndDialog(dialog, FModalResult);
+    if (modal_result_ == 0) return;  // a dialog has no result to take back
+    if (HWND dialog = EnclosingDialog(wnd_)) EndDialog(dialog, modal_result_);
 }
 
 void TCustomVtPopupButton::AnimateClick() {
@@ -78,11 +78,10 @@ void TCustomVtPopupButton::ApplyDefaultStyle(bool on) {
 }
 
 void TCustomVtPopupButton::FocusMovedTo(HWND focus) {
-    const bool was_active = FIsActive;
-    FIsActive = focus == wnd_;
+    const PressOutcome out = logic_.FocusMoved(focus == wnd_);
     const bool focus_on_button = FromHandle(focus) != nullptr;
-    ApplyDefaultStyle(FIsActive || (FDefault && !focus_on_button));
-    if (FIsActive != was_active) Invalidate();
+    ApplyDefaultStyle(logic_.IsActive() || (default_ && !focus_on_button));
+    Apply(out);
 }
 
 void TCustomVtPopupButton::TellDialogDefault(bool is_default) {

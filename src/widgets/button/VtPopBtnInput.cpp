@@ -14,19 +14,19 @@ bool ModifierDown(int vk) { return (GetKeyState(vk) & 0x8000) != 0; }
 bool NoModifier() { return !ModifierDown(VK_SHIFT) && !ModifierDown(VK_CONTROL) && !ModifierDown(VK_MENU); }
 bool AltOnly() { return ModifierDown(VK_MENU) && !ModifierDown(VK_SHIFT) && !ModifierDown(VK_CONTROL); }
 
-POINT CursorIn(HWND wnd) {
-    POINT p{};
-    GetCursorPos(&p);
-    ScreenToClient(wnd, &p);
-    return p;
-}
-
 }  // namespace
 
 ClientSize TCustomVtPopupButton::Size() const {
     RECT r{};
     GetClientRect(wnd_, &r);
     return {r.right, r.bottom};
+}
+
+POINT TCustomVtPopupButton::CursorInClient() const {
+    POINT p{};
+    GetCursorPos(&p);
+    ScreenToClient(wnd_, &p);
+    return p;
 }
 
 void TCustomVtPopupButton::Apply(const PressOutcome& out) {
@@ -53,15 +53,15 @@ void TCustomVtPopupButton::AnnounceState() {
     if (LooksDown()) state |= STATE_SYSTEM_PRESSED;
     if (!Enabled()) state |= STATE_SYSTEM_UNAVAILABLE;
     if ((GetWindowLongPtrA(wnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON) state |= STATE_SYSTEM_DEFAULT;
-    if (state == FAnnouncedState) return;
-    const bool default_changed = ((state ^ FAnnouncedState) & STATE_SYSTEM_DEFAULT) != 0;
-    FAnnouncedState = state;
+    if (state == announced_state_) return;
+    const bool default_changed = ((state ^ announced_state_) & STATE_SYSTEM_DEFAULT) != 0;
+    announced_state_ = state;
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, wnd_, OBJID_CLIENT, CHILDID_SELF);
     // What Enter does in the dialog changed with it.
     if (default_changed) NotifyWinEvent(EVENT_OBJECT_DEFACTIONCHANGE, wnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
-LRESULT TCustomVtPopupButton::WMGetDlgCode(const MSG* msg) {
+LRESULT TCustomVtPopupButton::OnGetDlgCode(const MSG* msg) {
     const bool is_default = (GetWindowLongPtrA(wnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     LRESULT code = DLGC_BUTTON | (is_default ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
     // Enter and Escape come to the button itself; Tab and the arrows stay with the dialog manager.
@@ -72,17 +72,14 @@ LRESULT TCustomVtPopupButton::WMGetDlgCode(const MSG* msg) {
     return code;
 }
 
-void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
+void TCustomVtPopupButton::OnLButtonDown(int x, int y, bool double_click) {
     // Mouse activation: a click focuses a tab stop; if it cannot, the press is ignored.
     if (!Focused() && CanFocus() && (GetWindowLongPtrA(wnd_, GWL_STYLE) & WS_TABSTOP)) {
         SetFocus(wnd_);
         if (WindowGone()) return;
-        if (!Focused()) FIgnoreNextMouseDown = true;
+        if (!Focused()) logic_.FocusRefused();
     }
-    if (FIgnoreNextMouseDown) {
-        FIgnoreNextMouseDown = false;
-        return;
-    }
+    if (logic_.TakeIgnoredPress()) return;
     std::string href;
     if (LinkAtClientPoint({x, y}, href)) return;  // the link acts on release
     const PressOutcome out = logic_.LeftPress(x, y, Size(), Enabled());
@@ -103,16 +100,16 @@ void TCustomVtPopupButton::WMLButtonDown(int x, int y, bool double_click) {
     if (double_click && Down() && OnDblClick) OnDblClick(*this);
 }
 
-void TCustomVtPopupButton::WMMouseMove(int x, int y) {
-    if (!FTracking) {
+void TCustomVtPopupButton::OnMouseMove(int x, int y) {
+    if (!logic_.Tracking()) {
         TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, wnd_, 0};
-        FTracking = TrackMouseEvent(&tme) != FALSE;
+        logic_.TrackingAsked(TrackMouseEvent(&tme) != FALSE);
         if (!logic_.Pressing()) MouseEnter();
     }
     Apply(logic_.MouseMove(x, y, Size()));
 }
 
-void TCustomVtPopupButton::WMLButtonUp(int x, int y) {
+void TCustomVtPopupButton::OnLButtonUp(int x, int y) {
     std::string href;
     if (LinkAtClientPoint({x, y}, href)) {
         Apply(logic_.LinkReleased());
@@ -126,35 +123,26 @@ void TCustomVtPopupButton::LinkClicked(const std::string& href) {
     if (OnLinkClick) OnLinkClick(*this, href);
 }
 
-void TCustomVtPopupButton::WMCaptureChanged() {
+void TCustomVtPopupButton::OnCaptureChanged() {
     // Only another window taking the mouse is news: a capture given back was asked for.
     if (GetCapture() != wnd_) Apply(logic_.CaptureLost());
 }
 
-void TCustomVtPopupButton::WMMouseLeave() {
-    FTracking = false;
-    if (!logic_.Pressing()) MouseLeave();
-}
+void TCustomVtPopupButton::OnMouseLeave() { Apply(logic_.LeaveReported()); }
+
+// Entering and leaving repaint the button unless its look has no hover (the old style without a
+// theme) and no hot pictures of its own.
+bool TCustomVtPopupButton::HoverRepaints() const { return !(old_styled_ && !IsThemed()) || hot_images_ != nullptr; }
 
 void TCustomVtPopupButton::MouseEnter() {
     if (!Enabled()) return;
-    bool want = !(FOldStyled && !IsThemed());
-    const PressOutcome hover = logic_.PointerEntered(CursorIn(wnd_).x, Size(), true);
-    if (FHotImages && glyph_.ImageList() != FHotImages) {
-        glyph_.SetImageList(FHotImages);
-        want = true;
-    }
-    Apply(want ? hover.And(PressOutcome::RepaintLater()) : hover);
+    const PressOutcome hover = logic_.PointerEntered(CursorInClient().x, Size(), true);
+    Apply(HoverRepaints() ? hover.And(PressOutcome::RepaintLater()) : hover);
 }
 
 void TCustomVtPopupButton::MouseLeave() {
-    bool want = !(FOldStyled && !IsThemed());
-    if (Enabled() && !logic_.Pressing() && FHotImages && glyph_.ImageList() != FImages) {
-        glyph_.SetImageList(FImages);
-        want = true;
-    }
     const PressOutcome hover = logic_.PointerLeft();
-    Apply(want ? hover.And(PressOutcome::RepaintLater()) : hover);
+    Apply(HoverRepaints() ? hover.And(PressOutcome::RepaintLater()) : hover);
 }
 
 void TCustomVtPopupButton::ReevaluateHover() {
@@ -172,9 +160,9 @@ void TCustomVtPopupButton::ReevaluateHover() {
     }
 }
 
-bool TCustomVtPopupButton::WMKeyDown(WPARAM key) {
+bool TCustomVtPopupButton::OnKeyDown(WPARAM key) {
     if (key == VK_DOWN && AltOnly()) {
-        if (!Enabled() || !UseArrow() || !FPullDownMenu || FDisableAutoPopup) return false;
+        if (!Enabled() || !UseArrow() || !pull_down_menu_ || disable_auto_popup_) return false;
         PerformClick(true);
         return true;
     }
@@ -194,62 +182,58 @@ bool TCustomVtPopupButton::WMKeyDown(WPARAM key) {
     }
 }
 
-bool TCustomVtPopupButton::WMKeyUp(WPARAM key) {
+bool TCustomVtPopupButton::OnKeyUp(WPARAM key) {
     if (key != VK_SPACE || !NoModifier()) return false;
     if (CanFocus()) Apply(logic_.SpaceUp());
     return true;
 }
 
-bool TCustomVtPopupButton::WMChar(WPARAM ch, bool system) {
+bool TCustomVtPopupButton::OnChar(WPARAM ch, bool system) {
     // Space, Enter and Escape were keys of the button's own; no character follows them.
     if (!system && (ch == ' ' || ch == '\r' || ch == 0x1B)) return true;
     // Where no dialog manager took the character first, it is offered to the form's buttons.
     return ch < 0x100 && OfferAccessKey(static_cast<char>(ch));
 }
 
-void TCustomVtPopupButton::WMSetFocus() {
+void TCustomVtPopupButton::OnSetFocus() {
     FormFocusChanged(FormOf(wnd_), wnd_);
     Invalidate();
 }
 
-void TCustomVtPopupButton::WMKillFocus(HWND next) {
+void TCustomVtPopupButton::OnKillFocus(HWND next) {
     // A button taking the focus tells the form itself.
     if (!FromHandle(next)) FormFocusChanged(FormOf(wnd_), next);
     Apply(logic_.FocusLost());
 }
 
-void TCustomVtPopupButton::WMEnable() {
+void TCustomVtPopupButton::OnEnable() {
     glyph_.Invalidate();
-    if (FImages) glyph_.SetImageList((!Enabled() && FDisabledImages) ? FDisabledImages : FImages);
+    // Disabled, the button holds nothing; a press it held gives the mouse back.
+    Apply(logic_.Reconcile(Enabled()).And(PressOutcome::RepaintLater()));
     ReevaluateHover();
-    Invalidate();
-    AnnounceState();
 }
 
-void TCustomVtPopupButton::WMSetText() {
-    FMultiLine = !FIsHTML && Caption().find("\r\n") != std::string::npos;
-    Invalidate();
-}
+void TCustomVtPopupButton::OnSetText() { Invalidate(); }
 
 bool TCustomVtPopupButton::LinkAtClientPoint(POINT p, std::string& href) const {
-    if (!FIsHTML || !FHTMLRender) return false;
-    const POINT relative{p.x - FTextRect.left, p.y - FTextRect.top};
-    return FHTMLRender->LinkAt(relative, {0, 0}, FTextRect, href);
+    if (!is_html_ || !html_render_) return false;
+    const POINT relative{p.x - text_rect_.left, p.y - text_rect_.top};
+    return html_render_->LinkAt(relative, {0, 0}, text_rect_, href);
 }
 
 bool TCustomVtPopupButton::PointerOverLink() const {
     std::string href;
-    return wnd_ && LinkAtClientPoint(CursorIn(wnd_), href);
+    return wnd_ && LinkAtClientPoint(CursorInClient(), href);
 }
 
-bool TCustomVtPopupButton::WMSetCursor(HWND target, int hit) {
+bool TCustomVtPopupButton::OnSetCursor(HWND target, int hit) {
     if (target != wnd_ || hit != HTCLIENT) return false;
     if (PointerOverLink()) {
         ::SetCursor(GetVtCursor(crVtLink));
         return true;
     }
-    if (!FCursor) return false;  // the class's arrow
-    ::SetCursor(FCursor);
+    if (!cursor_) return false;  // the class's arrow
+    ::SetCursor(cursor_);
     return true;
 }
 
@@ -261,7 +245,7 @@ void TCustomVtPopupButton::AnnounceGroup() {
     }
 }
 
-void TCustomVtPopupButton::WMGroup(int group_index, HWND sender) {
+void TCustomVtPopupButton::OnGroup(int group_index, HWND sender) {
     if (group_index != GroupIndex() || sender == wnd_) return;
     const TCustomVtPopupButton* other = FromHandle(sender);
     if (!other) return;

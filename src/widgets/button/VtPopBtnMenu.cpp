@@ -6,36 +6,30 @@
 namespace tv {
 
 void TCustomVtPopupButton::ShowPullDownMenu(bool arrow) {
-    if (!FPullDownMenu || FDisableAutoPopup || !(arrow || !UseArrow())) return;
+    if (!pull_down_menu_ || disable_auto_popup_ || !(arrow || !UseArrow())) return;
     RECT r{};
     GetWindowRect(wnd_, &r);
-    const LayoutPoint at = PullDownPoint(FPopupPlace, {r.left, r.top, r.right, r.bottom},
-                                         GetMenuItemCount(FPullDownMenu), GetSystemMetrics(SM_CYMENU),
+    const LayoutPoint at = PullDownPoint(popup_place_, {r.left, r.top, r.right, r.bottom},
+                                         GetMenuItemCount(pull_down_menu_), GetSystemMetrics(SM_CYMENU),
                                          GetSystemMetrics(SM_CYEDGE));
     Apply(logic_.MenuOpening());
-    TrackPopupMenu(FPullDownMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
+    TrackPopupMenu(pull_down_menu_, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
     if (WindowGone()) return;
     Apply(logic_.MenuClosed());
 }
 
-void TCustomVtPopupButton::WMExitMenuLoop() {
-    const POINT p = [this] {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(wnd_, &cursor);
-        return cursor;
-    }();
-    const int width = Size().width;
-    Apply(logic_.MenuLoopLeft(p.x >= width - ArrowWidth() && p.x <= width));
+void TCustomVtPopupButton::OnExitMenuLoop() {
+    const POINT p = CursorInClient();
+    Apply(logic_.MenuLoopLeft(p.x, p.y, Size()));
     PostMessageA(wnd_, CancelPulldownMessage(), 0, 0);
 }
 
-void TCustomVtPopupButton::WMCancelPulldown() { Apply(logic_.CancelMenu()); }
+void TCustomVtPopupButton::OnCancelPulldown() { Apply(logic_.CancelMenu()); }
 
-LRESULT TCustomVtPopupButton::WMContextMenu(WPARAM wp, LPARAM lp) {
+LRESULT TCustomVtPopupButton::OnContextMenu(WPARAM wp, LPARAM lp) {
     // The keyboard asks with (-1, -1); any other value is a point, negative left of the primary monitor.
     const bool from_keyboard = lp == static_cast<LPARAM>(-1) || static_cast<DWORD>(lp) == 0xFFFFFFFFu;
-    if (FIsHTML && FLinkPopupMenu && !from_keyboard) {
+    if (is_html_ && link_popup_menu_ && !from_keyboard) {
         const POINT screen{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
         POINT client = screen;
         ScreenToClient(wnd_, &client);
@@ -49,7 +43,7 @@ LRESULT TCustomVtPopupButton::WMContextMenu(WPARAM wp, LPARAM lp) {
 }
 
 void TCustomVtPopupButton::LinkPopup(std::optional<POINT> screen) {
-    if (!FLinkPopupMenu) return;
+    if (!link_popup_menu_) return;
     const Running scope(*this);
     // Whatever the mouse was doing with the button ends here.
     Apply(logic_.CancelMenu());
@@ -59,7 +53,7 @@ void TCustomVtPopupButton::LinkPopup(std::optional<POINT> screen) {
     } else {
         ClientToScreen(wnd_, &at);
     }
-    TrackPopupMenu(FLinkPopupMenu, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
+    TrackPopupMenu(link_popup_menu_, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
 }
 
 LRESULT TCustomVtPopupButton::ForwardMenuMessage(UINT msg, WPARAM wp, LPARAM lp) {

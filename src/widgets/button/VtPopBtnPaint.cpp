@@ -1,11 +1,13 @@
 // Painting of the popup button: everything goes to an off-screen bitmap that reaches the window in
-// one transfer, so the button never flickers between background, frame and caption. Paint runs
-// the steps below in order; each names what it does to the working rectangle R and the arrow
-// width W it shares with the others.
+// one transfer, so the button never flickers between background, frame and caption. Paint (at the
+// end of the file) runs the steps below; each names what it does to the working rectangle R and
+// the arrow width W it shares with the others. Painting changes no state of the button: it draws
+// the look its state and the enabled flags of the moment give.
 #include <vsstyle.h>
 
 #include <algorithm>
 
+#include "widgets/button/DisabledLook.h"
 #include "widgets/button/VtPopBtn.h"
 #include "widgets/button/VtUxTheme.h"
 
@@ -69,8 +71,9 @@ struct TCustomVtPopupButton::PaintContext {
     int w = 0;  // the arrow width, 0 until a step needs it
     bool themed = false;
     HWND parent = nullptr;
-    PressState state = psUp;
+    PressState state = psUp;  // the look: disabled, else the button's state
     bool disabled = false;
+    bool looks_down = false;
     bool focused = false;
     HFONT font = nullptr;
     COLORREF face = 0;
@@ -78,17 +81,17 @@ struct TCustomVtPopupButton::PaintContext {
 };
 
 COLORREF TCustomVtPopupButton::FaceColour() const {
-    return ResolveColor(FShadowFollowsColor ? FColor : clBtnFace);
+    return ResolveColor(shadow_follows_color_ ? color_ : clBtnFace);
 }
 
 void TCustomVtPopupButton::FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f,
                                         COLORREF& s) const {
-    const TColor face_value = FShadowFollowsColor ? FColor : clBtnFace;
-    if (FShadowsUseCustom) {
-        h = ResolveColor(FShadowBtnHighlight);
-        d = ResolveColor(FShadowBtnDkShadow);
-        f = ResolveColor(FColor);
-        s = ResolveColor(FShadowBtnShadow);
+    const TColor face_value = shadow_follows_color_ ? color_ : clBtnFace;
+    if (shadows_use_custom_) {
+        h = ResolveColor(shadow_btn_highlight_);
+        d = ResolveColor(shadow_btn_dk_shadow_);
+        f = ResolveColor(color_);
+        s = ResolveColor(shadow_btn_shadow_);
         return;
     }
     h = GetSysColor(COLOR_BTNHIGHLIGHT);
@@ -122,17 +125,17 @@ void TCustomVtPopupButton::DrawButtonFrame(HDC dc, RECT r, bool raised, bool dow
     }
 }
 
-COLORREF TCustomVtPopupButton::MoneyFlatFrameColour() const {
-    if (LooksDown()) return ResolveColor(MoneyFlatDownColor());
-    if (Hot() && logic_.State() != psDisabled) return ResolveColor(MoneyFlatActiveColor());
+COLORREF TCustomVtPopupButton::MoneyFlatFrameColour(const PaintContext& p) const {
+    if (p.looks_down) return ResolveColor(MoneyFlatDownColor());
+    if (Hot() && !p.disabled) return ResolveColor(MoneyFlatActiveColor());
     return ResolveColor(MoneyFlatInactiveColor());
 }
 
-int TCustomVtPopupButton::ThemedState() const {
-    if (logic_.State() == psDisabled) return PBS_DISABLED;
-    if (LooksDown()) return PBS_PRESSED;
+int TCustomVtPopupButton::ThemedState(const PaintContext& p) const {
+    if (p.disabled) return PBS_DISABLED;
+    if (p.looks_down) return PBS_PRESSED;
     if (Hot()) return PBS_HOT;
-    if ((FDefault && FDrawDefaultFrame) || Focused()) return PBS_DEFAULTED;
+    if ((default_ && draw_default_frame_) || Focused()) return PBS_DEFAULTED;
     return PBS_NORMAL;
 }
 
@@ -143,7 +146,7 @@ void TCustomVtPopupButton::TakeArrowWidth(PaintContext& p) const {
     p.r.right -= p.w;
 }
 
-// 1. The off-screen bitmap of the client size, kept while the size stays.
+// The off-screen bitmap of the client size, kept while the size stays.
 bool TCustomVtPopupButton::PrepareBitmap(HDC target, PaintContext& p) {
     GetClientRect(wnd_, &p.client);
     const int width = p.client.right, height = p.client.bottom;
@@ -165,7 +168,7 @@ bool TCustomVtPopupButton::PrepareBitmap(HDC target, PaintContext& p) {
     return true;
 }
 
-// 2. Under a themed button, the parent paints its background into the bitmap.
+// Under a themed button, the parent paints its background into the bitmap.
 void TCustomVtPopupButton::PaintParentBackground(PaintContext& p) {
     if (!p.themed || !p.parent) return;
     POINT origin{0, 0};
@@ -178,18 +181,15 @@ void TCustomVtPopupButton::PaintParentBackground(PaintContext& p) {
     SetMapMode(p.dc, MM_TEXT);
 }
 
-// 3. The state follows the button's and its parent's enabled flags.
-void TCustomVtPopupButton::ReconcileState(PaintContext& p) {
-    const bool enabled = Enabled() && (!p.parent || IsWindowEnabled(p.parent));
-    const PressOutcome out = logic_.Reconcile(enabled);
-    // A disabled button holds nothing: a press it still held gives the mouse back.
-    if (out.Capture() == CaptureChange::Release && GetCapture() == wnd_) ReleaseCapture();
-    p.state = logic_.State();
+// The look: a parent's disabling reaches no handler of the button, so it is read here, each paint.
+void TCustomVtPopupButton::TakeLook(PaintContext& p) const {
+    p.state = logic_.Look(!ShowsDisabledLook(wnd_));
     p.disabled = p.state == psDisabled;
+    p.looks_down = logic_.LooksDownIn(p.state);
     p.focused = Focused();
 }
 
-// 4. The button's font, R the client rectangle, the frame's face colour.
+// The button's font, R the client rectangle, the frame's face colour.
 void TCustomVtPopupButton::SelectFontAndFace(PaintContext& p) {
     p.font = FontInUse();
     SelectObject(p.dc, p.font);
@@ -197,7 +197,7 @@ void TCustomVtPopupButton::SelectFontAndFace(PaintContext& p) {
     p.face = FaceColour();
 }
 
-// 5. The classic looks' background: the parent's pixels when transparent, else the colour or a
+// The classic looks' background: the parent's pixels when transparent, else the colour or a
 // background bitmap.
 void TCustomVtPopupButton::PaintBackground(HDC target, PaintContext& p) {
     if (p.themed) return;
@@ -212,8 +212,8 @@ void TCustomVtPopupButton::PaintBackground(HDC target, PaintContext& p) {
         BitBlt(p.dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, window_dc.get(), clip.left,
                clip.top, SRCCOPY);
     } else {
-        FillSolid(p.dc, p.client, ResolveColor(FColor));
-        HBITMAP picture = LooksDown() ? FDownBackground.get() : FBackground.get();
+        FillSolid(p.dc, p.client, ResolveColor(color_));
+        HBITMAP picture = p.looks_down ? down_background_.get() : background_.get();
         if (picture) {
             BITMAP info{};
             GetObjectA(picture, sizeof(info), &info);
@@ -225,69 +225,69 @@ void TCustomVtPopupButton::PaintBackground(HDC target, PaintContext& p) {
     p.r = p.client;
 }
 
-// 6. The classic looks' default or focus frame, one pixel outside the button's own frame.
+// The classic looks' default or focus frame, one pixel outside the button's own frame.
 void TCustomVtPopupButton::PaintDefaultOrFocusFrame(PaintContext& p) {
-    if (p.themed || !((FDefault && FDrawDefaultFrame) || (p.focused && FDrawFocusFrame))) return;
+    if (p.themed || !((default_ && draw_default_frame_) || (p.focused && draw_focus_frame_))) return;
     TakeArrowWidth(p);
     Outline(p.dc, p.r,
-            MoneyFlat() ? MoneyFlatFrameColour() : GetSysColor(FOldStyled ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
+            MoneyFlat() ? MoneyFlatFrameColour(p) : GetSysColor(old_styled_ ? COLOR_3DDKSHADOW : COLOR_BTNSHADOW));
     p.r = p.client;
-    if (!UseArrow()) InflateRect(&p.r, -FMetrics.frame_line, -FMetrics.frame_line);
+    if (!UseArrow()) InflateRect(&p.r, -metrics_.frame_line, -metrics_.frame_line);
 }
 
-// 7, themed: the push button in its state, and the drop-down part of the combo box class.
+// Themed: the push button in its state, and the drop-down part of the combo box class.
 void TCustomVtPopupButton::PaintThemedBody(PaintContext& p) {
     const VtUxTheme& t = UxTheme();
     if (!t.DrawThemeBackground) return;
     t.DrawThemeBackground(ThemeHandle(), p.dc, BP_PUSHBUTTON, 0, &p.r, nullptr);
-    p.themed_state = ThemedState();
+    p.themed_state = ThemedState(p);
     TakeArrowWidth(p);
     RECT clip{};
     GetClipBox(p.dc, &clip);
     t.DrawThemeBackground(ThemeHandle(), p.dc, BP_PUSHBUTTON, p.themed_state, &p.r, &clip);
     if (!UseArrow()) return;
     if (p.w == 0 && t.GetThemeSysSize) {
-        p.w = t.GetThemeSysSize(FArrowThemeHandle.get(), SM_CXVSCROLL);
+        p.w = t.GetThemeSysSize(arrow_theme_handle_.get(), SM_CXVSCROLL);
         p.r.right -= p.w;
     }
     const RECT arrow{p.r.right, p.r.top, p.r.right + p.w, p.r.bottom};
-    t.DrawThemeBackground(FArrowThemeHandle.get(), p.dc, CP_DROPDOWNBUTTON, DropDownState(p.state, Hot()), &arrow,
+    t.DrawThemeBackground(arrow_theme_handle_.get(), p.dc, CP_DROPDOWNBUTTON, DropDownState(p.state, Hot()), &arrow,
                           nullptr);
 }
 
-// 7, classic: the three-dimensional frame (or the money-flat outline).
+// Classic: the three-dimensional frame (or the money-flat outline).
 void TCustomVtPopupButton::PaintClassicBody(PaintContext& p) {
     TakeArrowWidth(p);
-    const bool border_allowed = !FBackground || FBackgroundDrawBorder;
-    if (!border_allowed || !FShowBorder) return;
+    const bool border_allowed = !background_ || background_draw_border_;
+    if (!border_allowed || !show_border_) return;
     if (MoneyFlat()) {
-        Outline(p.dc, p.r, MoneyFlatFrameColour());
-    } else if (FOldStyled || ((logic_.MouseInControl() || p.focused) && !LooksDown())) {
-        DrawButtonFrame(p.dc, p.r, !FThinFrame, LooksDown(), p.face, FThinFrame);
+        Outline(p.dc, p.r, MoneyFlatFrameColour(p));
+    } else if (old_styled_ || ((logic_.MouseInControl() || p.focused) && !p.looks_down)) {
+        DrawButtonFrame(p.dc, p.r, !thin_frame_, p.looks_down, p.face, thin_frame_);
     } else {
-        DrawButtonFrame(p.dc, p.r, FOldStyled, LooksDown(), p.face, FThinFrame);
+        DrawButtonFrame(p.dc, p.r, old_styled_, p.looks_down, p.face, thin_frame_);
     }
 }
 
-// 7, flat: a frame only while down, hot, or focused.
+// Flat: a frame only while down, hot, or focused.
 void TCustomVtPopupButton::PaintFlatBody(PaintContext& p) {
     TakeArrowWidth(p);
     if (MoneyFlat()) {
-        Outline(p.dc, p.r, MoneyFlatFrameColour());
-    } else if ((LooksDown() || (Hot() && !p.disabled) || p.focused) && (!FBackground || FBackgroundDrawBorder) &&
-               FShowBorder) {
-        DrawButtonFrame(p.dc, p.r, false, LooksDown(), p.face, true);
+        Outline(p.dc, p.r, MoneyFlatFrameColour(p));
+    } else if ((p.looks_down || (Hot() && !p.disabled) || p.focused) && (!background_ || background_draw_border_) &&
+               show_border_) {
+        DrawButtonFrame(p.dc, p.r, false, p.looks_down, p.face, true);
     }
 }
 
-// 8. The classic looks' arrow part: its own frame and the arrow glyph.
+// The classic looks' arrow part: its own frame and the arrow glyph.
 void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
     if (p.themed || !UseArrow()) return;
     if (p.w == 0) TakeArrowWidth(p);
     RECT a{p.r.right, 0, p.r.right + p.w, p.client.bottom};
-    if (FDefault && FDrawDefaultFrame) InflateRect(&a, 0, -FMetrics.frame_line);
+    if (default_ && draw_default_frame_) InflateRect(&a, 0, -metrics_.frame_line);
     const bool arrow_held = p.state == psPressed || p.state == psArrowPressed;
-    if ((!FBackground || FBackgroundDrawBorder) && FShowBorder) {
+    if ((!background_ || background_draw_border_) && show_border_) {
         if (MoneyFlat()) {
             COLORREF c = ResolveColor(MoneyFlatInactiveColor());
             if (arrow_held) {
@@ -297,88 +297,90 @@ void TCustomVtPopupButton::PaintClassicArrow(PaintContext& p) {
             }
             Outline(p.dc, a, c);
         } else if (!Flat() || Hot() || p.state == psLatched || p.state == psArrowPressed) {
-            DrawButtonFrame(p.dc, a, (logic_.ArrowHot() || FOldStyled) && !FThinFrame && !Down(), arrow_held, p.face,
-                            FThinFrame);
+            DrawButtonFrame(p.dc, a, (logic_.ArrowHot() || old_styled_) && !thin_frame_ && !Down(), arrow_held, p.face,
+                            thin_frame_);
         }
     }
-    DrawArrow(p.dc, a, !p.disabled, ResolveColor(FFontColor), FMetrics);
+    DrawArrow(p.dc, a, !p.disabled, ResolveColor(font_color_), metrics_);
 }
 
-// 9. Only a latched look (or pictures of their own) moves the content, by one line as the frame's
+// Only a latched look (or pictures of their own) moves the content, by one line as the frame's
 // lines move in.
-POINT TCustomVtPopupButton::ContentOffset() const {
-    const PressState state = logic_.State();
-    if (LooksDown() && (state == psLatched || (glyph_.UseImageList() && (!FDownImages || FDownImages == FImages)) ||
-                        glyph_.UseIcon())) {
-        return {FMetrics.pressed_offset, FMetrics.pressed_offset};
+POINT TCustomVtPopupButton::ContentOffset(const PaintContext& p) const {
+    const bool own_pictures = (glyph_.UseImageList() && (!down_images_ || down_images_ == images_)) || glyph_.UseIcon();
+    if (p.looks_down && (p.state == psLatched || own_pictures)) {
+        return {metrics_.pressed_offset, metrics_.pressed_offset};
     }
     return {0, 0};
 }
 
-// 14. The markup caption's defaults come from the button.
+// The markup caption's defaults come from the button.
 void TCustomVtPopupButton::SetMarkupDefaults(const PaintContext& p) {
-    if (!FIsHTML || !FHTMLRender) return;
-    TVtHTMLData& data = FHTMLRender->Data;
+    if (!is_html_ || !html_render_) return;
+    TVtHTMLData& data = html_render_->Data;
     LOGFONTA lf{};
     GetObjectA(p.font, sizeof(lf), &lf);
-    data.DefaultColor = FFontColor;
+    data.DefaultColor = font_color_;
     data.DefaultBgColor = clNone;
     data.DefaultStyle = static_cast<std::uint8_t>((lf.lfWeight >= FW_BOLD ? 1 : 0) | (lf.lfItalic ? 2 : 0) |
                                                   (lf.lfUnderline ? 4 : 0) | (lf.lfStrikeOut ? 8 : 0));
     data.DefaultHeight = lf.lfHeight;
     data.DefaultFont = lf.lfFaceName;
     data.Charset = lf.lfCharSet;
-    data.LinkColor = FLinkColor;
-    data.LinkStyle = static_cast<std::uint8_t>(FLinkStyle);
+    data.LinkColor = link_color_;
+    data.LinkStyle = static_cast<std::uint8_t>(link_style_);
 }
 
-// 10 to 16. Picture and caption through the glyph object, in the rectangle left by the frame.
+// The image list whose picture the look shows: the disabled, down or hot pictures where the button
+// has them, else the normal ones.
+HIMAGELIST TCustomVtPopupButton::ShownImages(const PaintContext& p) const {
+    if (p.disabled && disabled_images_) return disabled_images_;
+    if (p.looks_down && down_images_) return down_images_;
+    if (!p.disabled && Hot() && hot_images_) return hot_images_;
+    return images_;
+}
+
+// Picture and caption through the glyph object, in the rectangle left by the frame.
 void TCustomVtPopupButton::PaintContent(PaintContext& p) {
-    const POINT offset = ContentOffset();
-    p.r.right += p.w;  // 10: the arrow width is passed to the layout separately
-    // 11: the down list while the button looks down.
-    HIMAGELIST normal_list = glyph_.ImageList();
-    const bool swap = LooksDown() && FDownImages;
-    if (swap) glyph_.SetImageList(FDownImages);
-    // 12: a disabled list's picture is drawn as it is.
-    const PressState glyph_state =
-        (FDisabledImages && glyph_.ImageList() == FDisabledImages && p.disabled) ? psUp : p.state;
-    // 13: space for the frame, one line or two.
-    if (FAdjustSpaceForGlyph) {
-        const int frame = FMetrics.frame_line * (FThinFrame ? 1 : 2);
+    const POINT offset = ContentOffset(p);
+    p.r.right += p.w;  // the arrow width is passed to the layout separately
+    const HIMAGELIST images = ShownImages(p);
+    glyph_.ShowImageList(images);
+    // A disabled list's picture is drawn as it is, not embossed.
+    const PressState glyph_state = (p.disabled && images && images == disabled_images_) ? psUp : p.state;
+    // Space for the frame, one line or two.
+    if (adjust_space_for_glyph_) {
+        const int frame = metrics_.frame_line * (thin_frame_ ? 1 : 2);
         InflateRect(&p.r, -frame, -frame);
     }
     SetMarkupDefaults(p);
-    // 15.
+    const std::string caption = Caption();
     CaptionStyle style;
-    style.multi_line = FMultiLine;
-    style.alignment = FAlignment;
+    style.multi_line = MultiLineCaption(caption, is_html_);
+    style.alignment = alignment_;
     style.effect = TextDrawType();
-    style.font_colour = ResolveColor(FFontColor);
+    style.font_colour = ResolveColor(font_color_);
     style.theme = ThemeHandle();
     style.part = BP_PUSHBUTTON;
     style.state = p.themed ? p.themed_state : PBS_NORMAL;
     style.through_theme = p.themed;  // the buttons keep their parent's font
-    style.markup = FIsHTML ? FHTMLRender.get() : nullptr;
+    style.markup = is_html_ ? html_render_.get() : nullptr;
     style.dpi = dpi_;
-    style.metrics = FMetrics;
-    const std::string caption = Caption();
+    style.metrics = metrics_;
     POINT picture_at{};
-    RECT text_rect = glyph_.ArrangeContent(p.dc, p.r, p.w, caption, FLayout, FMargin, FSpacing, FShowGlyph, FShowText,
+    RECT text_rect = glyph_.ArrangeContent(p.dc, p.r, p.w, caption, layout_, margin_, spacing_, show_glyph_, show_text_,
                                            style, offset, picture_at);
-    if (FShowGlyph) glyph_.DrawPicture(p.dc, picture_at, glyph_state);
-    if (FShowText && !caption.empty()) glyph_.DrawCaption(p.dc, caption, text_rect, p.state, style);
-    FTextRect = text_rect;
-    // 16.
-    if (swap) glyph_.SetImageList(normal_list);
+    if (show_glyph_) glyph_.DrawPicture(p.dc, picture_at, glyph_state);
+    if (show_text_ && !caption.empty()) glyph_.DrawCaption(p.dc, caption, text_rect, p.state, style);
+    text_rect_ = text_rect;
 }
 
-// 17. The dotted focus rectangle two pixels (at 96 dpi) inside R; its dots stay one pixel.
+// The dotted focus rectangle two pixels (at 96 dpi) inside R; its dots stay one pixel.
 void TCustomVtPopupButton::PaintFocusRectangle(const PaintContext& p) {
-    if (!p.focused || !FShowFocus) return;
+    if (!p.focused || !show_focus_) return;
     RECT f = p.r;
     f.right -= p.w;
-    InflateRect(&f, -FMetrics.focus_inset, -FMetrics.focus_inset);
+    InflateRect(&f, -metrics_.focus_inset, -metrics_.focus_inset);
     SetTextColor(p.dc, GetSysColor(COLOR_WINDOWFRAME));
     SetBkColor(p.dc, GetSysColor(COLOR_BTNFACE));
     DrawFocusRect(p.dc, &f);
@@ -386,24 +388,24 @@ void TCustomVtPopupButton::PaintFocusRectangle(const PaintContext& p) {
 
 void TCustomVtPopupButton::Paint(HDC target) {
     PaintContext p;
-    if (!PrepareBitmap(target, p)) return;  // 1
+    if (!PrepareBitmap(target, p)) return;
     const int saved = SaveDC(p.dc);
-    PaintParentBackground(p);         // 2
-    ReconcileState(p);                // 3
-    SelectFontAndFace(p);             // 4
-    PaintBackground(target, p);       // 5
-    PaintDefaultOrFocusFrame(p);      // 6
-    if (p.themed && FArrowThemeHandle) {
-        PaintThemedBody(p);           // 7
+    PaintParentBackground(p);
+    TakeLook(p);
+    SelectFontAndFace(p);
+    PaintBackground(target, p);
+    PaintDefaultOrFocusFrame(p);
+    if (p.themed && arrow_theme_handle_) {
+        PaintThemedBody(p);
     } else if (!Flat()) {
         PaintClassicBody(p);
     } else {
         PaintFlatBody(p);
     }
-    PaintClassicArrow(p);             // 8
-    PaintContent(p);                  // 9 to 16
-    PaintFocusRectangle(p);           // 17
-    // 18. One transfer to the window.
+    PaintClassicArrow(p);
+    PaintContent(p);
+    PaintFocusRectangle(p);
+    // One transfer to the window.
     BitBlt(target, 0, 0, p.client.right, p.client.bottom, p.dc, 0, 0, SRCCOPY);
     RestoreDC(p.dc, saved);
 }

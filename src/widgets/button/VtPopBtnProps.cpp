@@ -1,4 +1,4 @@
-// The popup button's properties: the steps that end a form's loading, and the setters.
+// The popup button's properties: the steps that end a window's setting of them, and the setters.
 #include <algorithm>
 
 #include "widgets/button/FormButtons.h"
@@ -8,19 +8,25 @@
 namespace tv {
 
 void TCustomVtPopupButton::Loaded() {
-    glyph_.SetUseImageList(FImages != nullptr && glyph_.UseImageList());
+    glyph_.SetUseImageList(images_ != nullptr && glyph_.UseImageList());
     glyph_.Invalidate();
     Apply(logic_.ReapplyDown());  // so that the group is told
     Invalidate();
 }
 
+bool TCustomVtPopupButton::MultiLineCaption(const std::string& caption, bool is_html) {
+    return !is_html && caption.find("\r\n") != std::string::npos;
+}
+
+bool TCustomVtPopupButton::MultiLine() const { return MultiLineCaption(Caption(), is_html_); }
+
 // Setters.
 
-void TCustomVtPopupButton::SetAlignment(TAlignment value) { SetAndInvalidate(FAlignment, value); }
+void TCustomVtPopupButton::SetAlignment(TAlignment value) { SetAndInvalidate(alignment_, value); }
 
 void TCustomVtPopupButton::SetDefault(bool value) {
-    if (value == FDefault) return;
-    FDefault = value;
+    if (value == default_) return;
+    default_ = value;
     if (wnd_) {
         TellDialogDefault(value);
         // Every button of the form looks at the focus again.
@@ -28,24 +34,24 @@ void TCustomVtPopupButton::SetDefault(bool value) {
         HWND focus = GetFocus();
         FormFocusChanged(form, focus && (focus == form || IsChild(form, focus)) ? focus : nullptr);
     }
-    if (FDrawDefaultFrame) Invalidate();
+    if (draw_default_frame_) Invalidate();
 }
 
 void TCustomVtPopupButton::SetDrawDefaultFrame(bool value) {
-    if (value == FDrawDefaultFrame) return;
-    FDrawDefaultFrame = value;
-    if (FDefault) Invalidate();
+    if (value == draw_default_frame_) return;
+    draw_default_frame_ = value;
+    if (default_) Invalidate();
 }
 
 void TCustomVtPopupButton::SetDrawFocusFrame(bool value) {
-    if (value == FDrawFocusFrame) return;
-    FDrawFocusFrame = value;
+    if (value == draw_focus_frame_) return;
+    draw_focus_frame_ = value;
     if (Focused()) Invalidate();
 }
 
 void TCustomVtPopupButton::SetPullDownMenu(HMENU menu) {
-    FPullDownMenu = menu;
-    FDisableAutoPopup = menu == nullptr;
+    pull_down_menu_ = menu;
+    disable_auto_popup_ = menu == nullptr;
 }
 
 void TCustomVtPopupButton::SetAllowAllUp(bool value) {
@@ -65,7 +71,7 @@ void TCustomVtPopupButton::SetDown(bool value) { Apply(logic_.SetDown(value)); }
 void TCustomVtPopupButton::SetFlat(bool value) {
     if (value == logic_.Flat()) return;
     logic_.SetFlat(value);
-    if (value) FOldStyled = false;
+    if (value) old_styled_ = false;
     Invalidate();
 }
 
@@ -93,10 +99,9 @@ void TCustomVtPopupButton::SetUseImageList(bool value) {
 }
 
 void TCustomVtPopupButton::SetImages(HIMAGELIST list) {
-    if (list == FImages) return;
-    const bool first = FImages == nullptr;
-    FImages = list;
-    glyph_.SetImageList(list);
+    if (list == images_) return;
+    const bool first = images_ == nullptr;
+    images_ = list;
     if (!list) {
         glyph_.SetUseImageList(false);
     } else if (first) {
@@ -105,25 +110,30 @@ void TCustomVtPopupButton::SetImages(HIMAGELIST list) {
     Invalidate();
 }
 
+// Painting chooses among the lists by the state; a new list shows at once where the state shows it.
 void TCustomVtPopupButton::SetHotImages(HIMAGELIST list) {
-    if (list == FHotImages) return;
-    FHotImages = list;
-    if (Hot()) glyph_.SetImageList(list ? list : FImages);
+    if (list == hot_images_) return;
+    hot_images_ = list;
+    if (Hot()) Invalidate();
 }
 
-void TCustomVtPopupButton::SetDownImages(HIMAGELIST list) { FDownImages = list; }
+void TCustomVtPopupButton::SetDownImages(HIMAGELIST list) {
+    if (list == down_images_) return;
+    down_images_ = list;
+    if (LooksDown()) Invalidate();
+}
 
 void TCustomVtPopupButton::SetDisabledImages(HIMAGELIST list) {
-    if (list == FDisabledImages) return;
-    FDisabledImages = list;
-    if (wnd_ && !IsWindowEnabled(wnd_)) glyph_.SetImageList(list ? list : FImages);
+    if (list == disabled_images_) return;
+    disabled_images_ = list;
+    if (!Enabled()) Invalidate();
 }
 
-void TCustomVtPopupButton::SetLayout(TButtonLayout value) { SetAndInvalidate(FLayout, value); }
+void TCustomVtPopupButton::SetLayout(TButtonLayout value) { SetAndInvalidate(layout_, value); }
 
 void TCustomVtPopupButton::SetMargin(int value) {
     if (value < -1) return;
-    SetAndInvalidate(FMargin, value);
+    SetAndInvalidate(margin_, value);
 }
 
 void TCustomVtPopupButton::SetNumGlyphs(int value) {
@@ -134,31 +144,31 @@ void TCustomVtPopupButton::SetNumGlyphs(int value) {
 }
 
 void TCustomVtPopupButton::SetShadowBtnHighlight(TColor value) {
-    if (value == FShadowBtnHighlight) return;
-    FShadowBtnHighlight = value;
-    if (FShadowsUseCustom) Invalidate();
+    if (value == shadow_btn_highlight_) return;
+    shadow_btn_highlight_ = value;
+    if (shadows_use_custom_) Invalidate();
 }
 
 void TCustomVtPopupButton::SetShadowBtnShadow(TColor value) {
-    if (value == FShadowBtnShadow) return;
-    FShadowBtnShadow = value;
-    if (FShadowsUseCustom) Invalidate();
+    if (value == shadow_btn_shadow_) return;
+    shadow_btn_shadow_ = value;
+    if (shadows_use_custom_) Invalidate();
 }
 
 void TCustomVtPopupButton::SetShadowBtnDkShadow(TColor value) {
-    if (value == FShadowBtnDkShadow) return;
-    FShadowBtnDkShadow = value;
-    if (FShadowsUseCustom) Invalidate();
+    if (value == shadow_btn_dk_shadow_) return;
+    shadow_btn_dk_shadow_ = value;
+    if (shadows_use_custom_) Invalidate();
 }
 
 void TCustomVtPopupButton::SetColor(TColor value) {
-    if (value == FColor) return;
-    FColor = value;
-    if (!FShadowsUseCustom) {
+    if (value == color_) return;
+    color_ = value;
+    if (!shadows_use_custom_) {
         const auto shades = IsSystemColor(value) ? std::nullopt : DeriveShadowColors(value);
-        FShadowBtnHighlight = shades ? shades->highlight : clBtnHighlight;
-        FShadowBtnDkShadow = shades ? shades->dark_shadow : cl3DDkShadow;
-        FShadowBtnShadow = shades ? shades->shadow : clBtnShadow;
+        shadow_btn_highlight_ = shades ? shades->highlight : clBtnHighlight;
+        shadow_btn_dk_shadow_ = shades ? shades->dark_shadow : cl3DDkShadow;
+        shadow_btn_shadow_ = shades ? shades->shadow : clBtnShadow;
     }
     Invalidate();
 }
@@ -171,67 +181,66 @@ void TCustomVtPopupButton::SetUseArrow(bool value) {
 }
 
 void TCustomVtPopupButton::SetThinFrame(bool value) {
-    if (value == FThinFrame) return;
-    FThinFrame = value;
-    if (value) FOldStyled = false;
+    if (value == thin_frame_) return;
+    thin_frame_ = value;
+    if (value) old_styled_ = false;
     const PressState state = logic_.State();
-    if (FOldStyled || ((Hot() || Focused()) && state != psPressed && state != psLatched)) {
+    if (old_styled_ || ((Hot() || Focused()) && state != psPressed && state != psLatched)) {
         Invalidate();
     }
 }
 
 void TCustomVtPopupButton::SetOldStyled(bool value) {
-    if (value == FOldStyled || (value && Flat())) return;
-    FOldStyled = value;
+    if (value == old_styled_ || (value && Flat())) return;
+    old_styled_ = value;
     if (wnd_) RedrawWindow(wnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
 void TCustomVtPopupButton::SetIsHTML(bool value) {
-    if (value == FIsHTML) return;
-    FIsHTML = value;
+    if (value == is_html_) return;
+    is_html_ = value;
     if (value) {
-        FHTMLRender = std::make_unique<TVtHTMLRender>();
-        FHTMLRender->SetDpi(dpi_);  // relative font sizes are points at the button's DPI
-        FHTMLRender->OnImageNeeded = [this](TVtHTMLLayout&, const std::string& src, TVtHTMLImage& image) {
+        html_render_ = std::make_unique<TVtHTMLRender>();
+        html_render_->SetDpi(dpi_);  // relative font sizes are points at the button's DPI
+        html_render_->OnImageNeeded = [this](TVtHTMLLayout&, const std::string& src, TVtHTMLImage& image) {
             image = TVtHTMLImage{};
             if (OnImageNeeded) OnImageNeeded(*this, src, image);
         };
     } else {
-        FHTMLRender.reset();
+        html_render_.reset();
     }
-    FMultiLine = !FIsHTML && wnd_ && Caption().find("\r\n") != std::string::npos;
     Invalidate();
 }
 
 void TCustomVtPopupButton::SetLinkColor(TColor value) {
-    if (value == FLinkColor) return;
-    FLinkColor = value;
+    if (value == link_color_) return;
+    link_color_ = value;
     // The renderer takes the link look when it is made.
-    if (FIsHTML) {
+    if (is_html_) {
         SetIsHTML(false);
         SetIsHTML(true);
     }
 }
 
 void TCustomVtPopupButton::SetLinkStyle(int value) {
-    if (value == FLinkStyle) return;
-    FLinkStyle = value;
-    if (FIsHTML) {
+    if (value == link_style_) return;
+    link_style_ = value;
+    if (is_html_) {
         SetIsHTML(false);
         SetIsHTML(true);
     }
 }
 
 void TCustomVtPopupButton::SetBackground(HBITMAP bitmap) {
-    FBackground.reset(bitmap ? static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr);
+    background_.reset(bitmap ? static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr);
 }
 
 void TCustomVtPopupButton::SetDownBackground(HBITMAP bitmap) {
-    FDownBackground.reset(bitmap ? static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr);
+    down_background_.reset(bitmap ? static_cast<HBITMAP>(CopyImage(bitmap, IMAGE_BITMAP, 0, 0, 0)) : nullptr);
 }
 
 void TCustomVtPopupButton::SetCursor(HCURSOR cursor) {
-    FCursor = cursor;
+    cursor_ = cursor;
     if (!wnd_) return;
     POINT p{};
     GetCursorPos(&p);
@@ -245,9 +254,9 @@ void TCustomVtPopupButton::SetCursor(HCURSOR cursor) {
 }
 
 void TCustomVtPopupButton::SetBackgroundDrawBorder(bool value) {
-    if (value == FBackgroundDrawBorder) return;
-    FBackgroundDrawBorder = value;
-    if (FBackground) Invalidate();
+    if (value == background_draw_border_) return;
+    background_draw_border_ = value;
+    if (background_) Invalidate();
 }
 
 }  // namespace tv

@@ -8,9 +8,9 @@ namespace {
 
 // The module state of the binding: one per process, as the library itself is.
 struct ThemeBinding {
-    HMODULE ThemeLibrary = nullptr;
-    bool ThemesAvailable = false;
-    bool ThemeBindingDone = false;
+    HMODULE library = nullptr;
+    bool available = false;
+    bool done = false;
     VtUxTheme entries;
 };
 
@@ -37,40 +37,40 @@ bool IsVersionAtLeast51() {
 
 const VtUxTheme& UxTheme() { return Binding().entries; }
 
-bool ThemesAvailable() { return Binding().ThemesAvailable; }
+bool ThemesAvailable() { return Binding().available; }
 
 void BindThemeLibrary() {
     ThemeBinding& b = Binding();
-    if (b.ThemeBindingDone) return;
+    if (b.done) return;
     if (!IsVersionAtLeast51()) return;
     const UINT old_mode = SetErrorMode(SEM_NOOPENFILEERRORBOX);
-    b.ThemeLibrary = LoadLibraryA("uxtheme.dll");
+    b.library = LoadLibraryA("uxtheme.dll");
     SetErrorMode(old_mode);
-    if (!b.ThemeLibrary) return;
+    if (!b.library) return;
     VtUxTheme& e = b.entries;
-    Resolve(b.ThemeLibrary, "IsThemeActive", e.IsThemeActive);
-    Resolve(b.ThemeLibrary, "OpenThemeData", e.OpenThemeData);
-    Resolve(b.ThemeLibrary, "CloseThemeData", e.CloseThemeData);
-    Resolve(b.ThemeLibrary, "DrawThemeBackground", e.DrawThemeBackground);
-    Resolve(b.ThemeLibrary, "DrawThemeText", e.DrawThemeText);
-    Resolve(b.ThemeLibrary, "GetThemePartSize", e.GetThemePartSize);
-    Resolve(b.ThemeLibrary, "GetThemeTextExtent", e.GetThemeTextExtent);
-    Resolve(b.ThemeLibrary, "DrawThemeEdge", e.DrawThemeEdge);
-    Resolve(b.ThemeLibrary, "GetThemeSysSize", e.GetThemeSysSize);
-    Resolve(b.ThemeLibrary, "OpenThemeDataForDpi", e.OpenThemeDataForDpi);
-    b.ThemesAvailable = true;
-    b.ThemeBindingDone = true;
+    Resolve(b.library, "IsThemeActive", e.IsThemeActive);
+    Resolve(b.library, "OpenThemeData", e.OpenThemeData);
+    Resolve(b.library, "CloseThemeData", e.CloseThemeData);
+    Resolve(b.library, "DrawThemeBackground", e.DrawThemeBackground);
+    Resolve(b.library, "DrawThemeText", e.DrawThemeText);
+    Resolve(b.library, "GetThemePartSize", e.GetThemePartSize);
+    Resolve(b.library, "GetThemeTextExtent", e.GetThemeTextExtent);
+    Resolve(b.library, "DrawThemeEdge", e.DrawThemeEdge);
+    Resolve(b.library, "GetThemeSysSize", e.GetThemeSysSize);
+    Resolve(b.library, "OpenThemeDataForDpi", e.OpenThemeDataForDpi);
+    b.available = true;
+    b.done = true;
 }
 
 void ReleaseThemeLibrary() {
     ThemeBinding& b = Binding();
-    if (b.ThemeBindingDone && b.ThemeLibrary) {
+    if (b.done && b.library) {
         b.entries = VtUxTheme{};
-        FreeLibrary(b.ThemeLibrary);
-        b.ThemeLibrary = nullptr;
+        FreeLibrary(b.library);
+        b.library = nullptr;
     }
-    b.ThemesAvailable = false;
-    b.ThemeBindingDone = false;
+    b.available = false;
+    b.done = false;
 }
 
 void CloseThemeHandleOf(HTHEME theme) {

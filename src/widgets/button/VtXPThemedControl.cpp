@@ -3,8 +3,8 @@
 namespace tv {
 
 void TVtXPThemedControl::SetUseXPThemes(bool value) {
-    if (value == FUseXPThemes) return;
-    FUseXPThemes = value;
+    if (value == use_xp_themes_) return;
+    use_xp_themes_ = value;
     if (ThemesAvailable() && wnd_ && !destroying_) {
         if (value) {
             OpenThemeHandle();
@@ -16,18 +16,18 @@ void TVtXPThemedControl::SetUseXPThemes(bool value) {
     }
 }
 
-void TVtXPThemedControl::OpenThemeHandle() { FThemeHandle = OpenTheme(wnd_, ThemeClassName(), dpi_); }
+void TVtXPThemedControl::OpenThemeHandle() { theme_handle_ = OpenTheme(wnd_, ThemeClassName(), dpi_); }
 
-void TVtXPThemedControl::CloseThemeHandle() { FThemeHandle.reset(); }
+void TVtXPThemedControl::CloseThemeHandle() { theme_handle_.reset(); }
 
 void TVtXPThemedControl::ThemedWindowCreated() {
-    if (FUseXPThemes && !IsThemed()) OpenThemeHandle();
+    if (use_xp_themes_ && !IsThemed()) OpenThemeHandle();
 }
 
 void TVtXPThemedControl::ThemedWindowDestroyed() { CloseThemeHandle(); }
 
-LRESULT TVtXPThemedControl::WMThemeChanged() {
-    if (ThemesAvailable() && FUseXPThemes) {
+LRESULT TVtXPThemedControl::OnThemeChanged() {
+    if (ThemesAvailable() && use_xp_themes_) {
         CloseThemeHandle();
         OpenThemeHandle();
         SetWindowPos(wnd_, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE);

@@ -19,10 +19,10 @@ public:
     TVtXPThemedControl() = default;
 
     HWND Handle() const { return wnd_; }
-    bool UseXPThemes() const { return FUseXPThemes; }
+    bool UseXPThemes() const { return use_xp_themes_; }
     virtual void SetUseXPThemes(bool value);
-    HTHEME ThemeHandle() const { return FThemeHandle.get(); }
-    bool IsThemed() const { return FUseXPThemes && FThemeHandle; }
+    HTHEME ThemeHandle() const { return theme_handle_.get(); }
+    bool IsThemed() const { return use_xp_themes_ && theme_handle_; }
     // The DPI of the window's monitor, taken when the window learns it (creation, a new font, a
     // changed display scale); the theme handles are opened for it.
     Dpi CurrentDpi() const { return dpi_; }
@@ -35,15 +35,15 @@ protected:
     // Hooks the window procedure calls.
     void ThemedWindowCreated();
     void ThemedWindowDestroyed();
-    LRESULT WMThemeChanged();
+    LRESULT OnThemeChanged();
 
     HWND wnd_ = nullptr;
     bool destroying_ = false;
     Dpi dpi_;
 
 private:
-    bool FUseXPThemes = true;
-    UniqueTheme FThemeHandle;
+    bool use_xp_themes_ = true;
+    UniqueTheme theme_handle_;
 };
 
 }  // namespace tv

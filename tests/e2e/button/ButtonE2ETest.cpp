@@ -1,5 +1,6 @@
 // The program's buttons worked from outside its process: what they are, mouse presses dragged off
-// and back, keyboard clicks, and screenshots of the windows in the classic and the themed look.
+// and back, keyboard clicks, their look under a box, and screenshots of the windows in the classic
+// and the themed look.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -114,6 +115,60 @@ HWND WaitForDialog(DWORD pid, HWND main, int timeout_ms = 1500) {
         },
         timeout_ms);
     return found;
+}
+
+// Whether the screen shows a pixel of the colour inside the rectangle, three pixels in from its
+// edges (past any frame).
+bool ScreenShows(RECT r, COLORREF colour) {
+    InflateRect(&r, -3, -3);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    if (w <= 0 || h <= 0) return false;
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(mem, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bitmap);
+    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+    GdiFlush();
+    const DWORD wanted = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    bool found = false;
+    for (int i = 0; i < w * h && !found; ++i) found = (pixels[i] & 0xFFFFFF) == wanted;
+    SelectObject(mem, old);
+    DeleteObject(bitmap);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return found;
+}
+
+// A box the program opens disables its main window; the buttons there keep their look, as the
+// system's own buttons do: what they paint while the box is open (the focused one loses the focus
+// then) shows no greyed caption.
+TEST_F(Buttons, ButtonsRepaintedUnderABoxKeepTheirLook) {
+    ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));  // so that Clear asks first
+    PressKey('C', true);
+    HWND box = WaitForDialog(program.Pid(), main);
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(main));
+    // The user drags the box off the window, uncovering the buttons.
+    const RECT m = WindowRectOf(main), b = WindowRectOf(box);
+    const bool room_right = m.right + (b.right - b.left) < GetSystemMetrics(SM_CXSCREEN);
+    SetWindowPos(box, nullptr, room_right ? m.right : m.left - (b.right - b.left), m.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT covered = WindowRectOf(box);
+    int seen = 0;
+    for (HWND child : Children(main)) {
+        RECT r = WindowRectOf(child), overlap{};
+        if (ClassName(child) != "TVtPopupButton" || IntersectRect(&overlap, &r, &covered)) continue;
+        EXPECT_TRUE(WaitUntil([&] { return ScreenShows(r, GetSysColor(COLOR_BTNTEXT)); }, 2000))
+            << WindowText(child) << " shows no caption in the button text colour";
+        ++seen;
+    }
+    EXPECT_EQ(seen, 7) << "the box still covers buttons";
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitForWindowGone(box, 3000));
 }
 
 int CountOurButtons(HWND window) {

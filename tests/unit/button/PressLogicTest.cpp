@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <utility>
 
 #include "widgets/button/PressLogic.h"
 
@@ -102,7 +103,11 @@ TEST(PressState, DisabledWhileHeldTheButtonGivesTheMouseBack) {
 TEST(PressState, ALatchedButtonRegainsItsLookWhenEnabledAgain) {
     auto b = GroupedButton();
     b.SetDown(true);
+    // A disabled parent: painted disabled, the state untouched.
+    EXPECT_EQ(b.Look(false), psDisabled);
+    EXPECT_EQ(b.State(), psLatched);
     b.Reconcile(false);
+    EXPECT_EQ(b.Look(true), psLatched) << "enabled again before the button heard of it";
     EXPECT_EQ(b.State(), psDisabled);
     b.Reconcile(true);
     EXPECT_EQ(b.State(), psLatched);
@@ -294,15 +299,17 @@ TEST(Arrow, PressOnTheArrowClicksItWithoutTakingTheMouse) {
     EXPECT_FALSE(b.HoldsCapture());
 }
 
-TEST(Arrow, WithoutAMenuThePressGoesOnAfterTheArrowClick) {
-    auto b = ArrowButton();
-    b.LeftPress(70, 10, kSize, kEnabled);
-    EXPECT_EQ(b.ArrowClickReturned(), PressOutcome::Nothing().TakingCapture());
-    EXPECT_TRUE(b.Pressing());
-    const auto out = b.LeftRelease(70, 10, kSize);
-    EXPECT_EQ(out.Capture(), CaptureChange::Release);
-    EXPECT_EQ(out.Clicks(), ClickTarget::Arrow);
-    EXPECT_EQ(b.State(), psUp);
+TEST(Arrow, WithoutAMenuThePressGoesOnAfterTheArrowClickAndItsReleaseClicksNoMore) {
+    for (const int release_x : {70, 10}) {  // on the arrow, dragged onto the body
+        auto b = ArrowButton();
+        b.LeftPress(70, 10, kSize, kEnabled);
+        EXPECT_EQ(b.ArrowClickReturned(), PressOutcome::Nothing().TakingCapture());
+        EXPECT_TRUE(b.Pressing());
+        const auto out = b.LeftRelease(release_x, 10, kSize);
+        EXPECT_EQ(out.Capture(), CaptureChange::Release);
+        EXPECT_EQ(out.Clicks(), ClickTarget::None) << "the press clicked the arrow already; released at " << release_x;
+        EXPECT_EQ(b.State(), psUp);
+    }
 }
 
 TEST(Arrow, AFailedArrowClickEndsThePress) {
@@ -321,7 +328,7 @@ TEST(Arrow, TheClickThatClosesTheMenuIsSwallowedAndHoldsNothing) {
     // The click shows the menu; the user clicks the arrow again to close it.
     EXPECT_EQ(b.MenuOpening(), PressOutcome::Nothing()) << "the arrow's menu leaves the body alone";
     EXPECT_TRUE(b.MenuShown());
-    EXPECT_EQ(b.MenuLoopLeft(true), PressOutcome::Nothing());
+    EXPECT_EQ(b.MenuLoopLeft(70, 10, kSize), PressOutcome::Nothing());
     EXPECT_TRUE(b.SkipArrowPress());
     b.MenuClosed();
     EXPECT_EQ(b.ArrowClickReturned(), PressOutcome::Nothing()) << "the menu had the mouse";
@@ -338,18 +345,22 @@ TEST(Arrow, TheClickThatClosesTheMenuIsSwallowedAndHoldsNothing) {
 }
 
 TEST(Arrow, LeavingTheMenuOffTheArrowSkipsNothing) {
-    auto b = ArrowButton();
-    b.LeftPress(70, 10, kSize, kEnabled);
-    b.MenuOpening();
-    b.MenuLoopLeft(false);
-    b.MenuClosed();
-    b.CancelMenu();
-    EXPECT_EQ(b.LeftPress(70, 10, kSize, kEnabled).Clicks(), ClickTarget::Arrow);
+    // Over the body, and in the arrow's column above and below the button (a menu placed there).
+    for (const auto& [x, y] : {std::pair{10, 10}, std::pair{70, 40}, std::pair{70, -3}}) {
+        auto b = ArrowButton();
+        b.LeftPress(70, 10, kSize, kEnabled);
+        b.MenuOpening();
+        b.MenuLoopLeft(x, y, kSize);
+        EXPECT_FALSE(b.SkipArrowPress()) << x << ", " << y;
+        b.MenuClosed();
+        b.CancelMenu();
+        EXPECT_EQ(b.LeftPress(70, 10, kSize, kEnabled).Clicks(), ClickTarget::Arrow) << x << ", " << y;
+    }
 }
 
 TEST(Arrow, ARightOrMiddlePressForgetsTheSkip) {
     auto b = ArrowButton();
-    b.MenuLoopLeft(true);
+    b.MenuLoopLeft(70, 10, kSize);
     b.CancelMenu();
     b.OtherButtonPress();
     EXPECT_EQ(b.LeftPress(70, 10, kSize, kEnabled).Clicks(), ClickTarget::Arrow);

@@ -74,6 +74,39 @@ TEST(ButtonLifetime, AnArrowClickHandlerMayDestroyTheButton) {
     }
 }
 
+// A button that counts how often its theme handles are closed.
+class CountingButton : public TVtPopupButton {
+public:
+    static int& Closes() {
+        static int closes = 0;
+        return closes;
+    }
+
+protected:
+    void CloseThemeHandle() override {
+        ++Closes();
+        TVtPopupButton::CloseThemeHandle();
+    }
+};
+
+TEST(ButtonLifetime, DestroyingTheWindowClosesItsThemeHandlesOnce) {
+    ButtonHost host;
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = WindowProcedure<CountingButton, ObjectMadeByProcedure>;
+    wc.cbWndExtra = kWindowObjectBytes;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "CountingButton";
+    RegisterClassExA(&wc);
+    HWND b = CreateWindowExA(0, "CountingButton", "Themed", WS_CHILD | WS_VISIBLE, 10, 10, 97, 25, host.Handle(),
+                             nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(b, nullptr);
+    PumpMessages();
+    CountingButton::Closes() = 0;
+    DestroyWindow(b);
+    EXPECT_EQ(CountingButton::Closes(), 1);
+}
+
 // Closes every General error box of the given thread from a second thread, as a user would,
 // until stopped; keeps the first box's text.
 // A window's text read without a message to its thread: the watcher runs beside a thread that

@@ -158,6 +158,109 @@ TEST_F(ButtonPaint, DisabledCaptionIsEmbossed) {
     EXPECT_EQ(TCustomVtPopupButton::FromHandle(b)->GetPressState(), psUp);
 }
 
+enum class ModalBox { None, OfTheForm, OfNoWindow, NotYetShown };
+
+// Captured from inside a message box, while the box has the host disabled: one the host owns, or
+// a task-modal one of no owner (which disables every window of the thread).
+struct UnderMessageBox {
+    static HWND& Target() {
+        static HWND target = nullptr;
+        return target;
+    }
+    static Capture& Seen() {
+        static Capture seen;
+        return seen;
+    }
+    static void CALLBACK TakeAndClose(HWND, UINT, UINT_PTR, DWORD) {
+        HWND form = GetAncestor(Target(), GA_ROOT);
+        EXPECT_FALSE(IsWindowEnabled(form)) << "the box disables the form";
+        Seen() = CaptureButton(Target());
+        EnumThreadWindows(
+            GetCurrentThreadId(),
+            [](HWND w, LPARAM form) {
+                char name[16] = {};
+                GetClassNameA(w, name, sizeof(name));
+                HWND owner = GetWindow(w, GW_OWNER);
+                if ((!owner || owner == reinterpret_cast<HWND>(form)) && lstrcmpA(name, "#32770") == 0) {
+                    EndDialog(w, IDOK);
+                }
+                return TRUE;
+            },
+            reinterpret_cast<LPARAM>(form));
+    }
+    // A dialog without WS_VISIBLE is shown when its modal loop first goes idle: the owner's
+    // pending paints come before that, under a dialog that is there but not yet visible.
+    static INT_PTR CALLBACK TakeBeforeShown(HWND dialog, UINT msg, WPARAM, LPARAM) {
+        if (msg != WM_INITDIALOG) return FALSE;
+        EXPECT_FALSE(IsWindowVisible(dialog));
+        TakeAndClose(nullptr, 0, 0, 0);
+        return TRUE;
+    }
+    static Capture Take(HWND host, HWND button, ModalBox box) {
+        if (box == ModalBox::None) return CaptureButton(button);
+        if (box == ModalBox::NotYetShown) {
+            Target() = button;
+            Seen() = Capture{};
+            struct {
+                DLGTEMPLATE header{WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 0, 0, 0, 200, 80};
+                WORD menu = 0, window_class = 0, title = 0;
+            } tmpl;
+            DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &tmpl.header, host, &TakeBeforeShown, 0);
+            return Seen();
+        }
+        Target() = button;
+        Seen() = Capture{};
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, &TakeAndClose);
+        if (box == ModalBox::OfTheForm) {
+            MessageBoxA(host, "Delete the backup?", "Tallyvane", MB_YESNO);
+        } else {
+            MessageBoxA(nullptr, "The statistics could not be read.", "Tallyvane", MB_OK | MB_TASKMODAL);
+        }
+        KillTimer(nullptr, timer);
+        return Seen();
+    }
+};
+
+// Disabled by the program (the button's own window, a panel between it and the form, the form
+// itself) the button shows the disabled look; a modal box disabling its owner leaves the look alone,
+// as it does the system's buttons.
+TEST_F(ButtonPaint, OnlyTheProgramsDisablingShowsTheDisabledLook) {
+    HWND panel = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 50, 200, 60, host.Handle(), nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    HWND on_form = host.Add("&Delete", 10, 10);
+    HWND on_panel = CreateWindowExA(0, kVtPopupButtonClass, "&Launch", WS_CHILD | WS_VISIBLE, 10, 10, 97, 25, panel,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(on_panel, WM_SETFONT, SendMessageA(on_form, WM_GETFONT, 0, 0), FALSE);
+    const COLORREF text = GetSysColor(COLOR_BTNTEXT);
+    auto normal = [&](const Capture& img) { return BoxOf(img, text).right >= 0; };
+    struct Case {
+        const char* name;
+        HWND disabled;  // by the program, none: no window
+        ModalBox box;
+        bool on_form_normal, on_panel_normal;
+    };
+    const Case cases[] = {
+        {"nothing disabled", nullptr, ModalBox::None, true, true},
+        {"a message box of the form open", nullptr, ModalBox::OfTheForm, true, true},
+        {"a task-modal box of no window open", nullptr, ModalBox::OfNoWindow, true, true},
+        {"a dialog of the form not yet shown", nullptr, ModalBox::NotYetShown, true, true},
+        {"the panel disabled", panel, ModalBox::None, true, false},
+        {"the panel disabled, a message box open", panel, ModalBox::OfTheForm, true, false},
+        {"the form disabled", host.Handle(), ModalBox::None, false, false},
+    };
+    for (const Case& c : cases) {
+        if (c.disabled) EnableWindow(c.disabled, FALSE);
+        const Capture form_img = UnderMessageBox::Take(host.Handle(), on_form, c.box);
+        const Capture panel_img = UnderMessageBox::Take(host.Handle(), on_panel, c.box);
+        if (c.disabled) EnableWindow(c.disabled, TRUE);
+        ASSERT_GT(form_img.width, 0) << c.name;
+        ASSERT_GT(panel_img.width, 0) << c.name;
+        EXPECT_EQ(normal(form_img), c.on_form_normal) << c.name << ": button on the form";
+        EXPECT_EQ(normal(panel_img), c.on_panel_normal) << c.name << ": button on the panel";
+    }
+    DestroyWindow(panel);
+}
+
 TEST_F(ButtonPaint, ArrowPartHasRowsOfSevenFiveThreeOne) {
     HWND b = host.Add("Menu", 10, 10, 97, 25);
     auto* button = TCustomVtPopupButton::FromHandle(b);
