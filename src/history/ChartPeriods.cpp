@@ -18,25 +18,43 @@ CivilDate FirstOfMonth(std::int64_t month_index) {
     return {static_cast<int>(year), static_cast<int>(month_index - year * 12) + 1, 1};
 }
 
-// Where the periods of a range start and how a day number finds its period.
+// A point's local date as a day number and a month number, read once.
+struct PointDay {
+    std::int64_t day = 0;
+    std::int64_t month = 0;
+    bool reads = false;
+};
+
+std::vector<PointDay> DaysOf(const std::vector<JournalEntry>& points) {
+    std::vector<PointDay> days(points.size());
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (const auto date = ParseCivilDate(points[i].time)) days[i] = {DaysFromCivil(*date), MonthIndex(*date), true};
+    return days;
+}
+
+// Where the periods of a range start and how a date finds its period.
 class PeriodGrid {
 public:
     PeriodGrid(ChartUnit unit, std::int64_t first_day, std::int64_t last_day, int first_weekday)
-        : unit_(unit), first_day_(first_day), last_day_(last_day), first_weekday_(first_weekday) {}
+        : unit_(unit),
+          first_day_(first_day),
+          last_day_(last_day),
+          first_weekday_(first_weekday),
+          first_week_(WeekStartOfDays(first_day, first_weekday)),
+          first_month_(MonthIndex(CivilFromDays(first_day))) {}
 
     ChartUnit Unit() const { return unit_; }
-    bool Holds(std::int64_t day) const { return day >= first_day_ && day <= last_day_; }
-    std::size_t Count() const { return IndexOf(last_day_) + 1; }
+    bool Holds(const PointDay& d) const { return d.reads && d.day >= first_day_ && d.day <= last_day_; }
+    std::size_t Count() const {
+        return IndexOf({last_day_, MonthIndex(CivilFromDays(last_day_)), true}) + 1;
+    }
 
-    std::size_t IndexOf(std::int64_t day) const {
+    std::size_t IndexOf(const PointDay& d) const {
         switch (unit_) {
-            case ChartUnit::Day: return static_cast<std::size_t>(day - first_day_);
+            case ChartUnit::Day: return static_cast<std::size_t>(d.day - first_day_);
             case ChartUnit::Week:
-                return static_cast<std::size_t>(
-                    (WeekStartOfDays(day, first_weekday_) - WeekStartOfDays(first_day_, first_weekday_)) / 7);
-            case ChartUnit::Month:
-                return static_cast<std::size_t>(MonthIndex(CivilFromDays(day)) -
-                                                MonthIndex(CivilFromDays(first_day_)));
+                return static_cast<std::size_t>((WeekStartOfDays(d.day, first_weekday_) - first_week_) / 7);
+            case ChartUnit::Month: return static_cast<std::size_t>(d.month - first_month_);
         }
         return 0;
     }
@@ -47,10 +65,8 @@ public:
         std::int64_t start = first_day_;
         switch (unit_) {
             case ChartUnit::Day: start = first_day_ + i; break;
-            case ChartUnit::Week: start = WeekStartOfDays(first_day_, first_weekday_) + 7 * i; break;
-            case ChartUnit::Month:
-                start = DaysFromCivil(FirstOfMonth(MonthIndex(CivilFromDays(first_day_)) + i));
-                break;
+            case ChartUnit::Week: start = first_week_ + 7 * i; break;
+            case ChartUnit::Month: start = DaysFromCivil(FirstOfMonth(first_month_ + i)); break;
         }
         return std::max(start, first_day_);
     }
@@ -59,16 +75,11 @@ private:
     ChartUnit unit_;
     std::int64_t first_day_, last_day_;
     int first_weekday_;
+    std::int64_t first_week_, first_month_;
 };
 
-std::optional<std::int64_t> DayOf(const JournalEntry& point) {
-    const auto date = ParseCivilDate(point.time);
-    if (!date) return std::nullopt;
-    return DaysFromCivil(*date);
-}
-
 // The range's grid; nullopt for "All" over no point that reads.
-std::optional<PeriodGrid> GridOf(const std::vector<JournalEntry>& points, ChartRange range, std::int64_t today,
+std::optional<PeriodGrid> GridOf(const std::vector<PointDay>& days, ChartRange range, std::int64_t today,
                                  int first_weekday) {
     switch (range) {
         case ChartRange::Days7: return PeriodGrid(ChartUnit::Day, today - 6, today, first_weekday);
@@ -80,10 +91,10 @@ std::optional<PeriodGrid> GridOf(const std::vector<JournalEntry>& points, ChartR
         case ChartRange::All: break;
     }
     std::optional<std::int64_t> first, last;
-    for (const JournalEntry& point : points)
-        if (const auto day = DayOf(point)) {
-            first = std::min(first.value_or(*day), *day);
-            last = std::max(last.value_or(*day), *day);
+    for (const PointDay& d : days)
+        if (d.reads) {
+            first = std::min(first.value_or(d.day), d.day);
+            last = std::max(last.value_or(d.day), d.day);
         }
     if (!first) return std::nullopt;
     const std::int64_t end = std::max(*last, today);
@@ -110,7 +121,8 @@ ChartData ComputeChartPeriods(const std::vector<JournalEntry>& points, ChartRang
                               int first_weekday) {
     ChartData data;
     data.range = range;
-    const auto grid = GridOf(points, range, DaysFromCivil(today), first_weekday);
+    const std::vector<PointDay> days = DaysOf(points);
+    const auto grid = GridOf(days, range, DaysFromCivil(today), first_weekday);
     if (!grid) return data;
     data.unit = grid->Unit();
     const std::size_t count = grid->Count();
@@ -123,9 +135,8 @@ ChartData ComputeChartPeriods(const std::vector<JournalEntry>& points, ChartRang
     constexpr std::size_t kNone = static_cast<std::size_t>(-1);
     std::vector<std::size_t> last_point(count, kNone);
     for (std::size_t i = 0; i < points.size(); ++i) {
-        const auto day = DayOf(points[i]);
-        if (!day || !grid->Holds(*day)) continue;
-        const std::size_t k = grid->IndexOf(*day);
+        if (!grid->Holds(days[i])) continue;
+        const std::size_t k = grid->IndexOf(days[i]);
         last_point[k] = i;
         if (points[i].event == JournalEvent::Clear) data.marks.push_back({k, ChartMarkKind::Clear});
         if (points[i].event == JournalEvent::Restore) data.marks.push_back({k, ChartMarkKind::Restore});

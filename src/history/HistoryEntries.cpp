@@ -22,22 +22,12 @@ HistoryKind KindOf(JournalEvent event) {
 
 JournalTime LocalTimeOf(const BackupSnapshot& b) { return {b.year, b.month, b.day, b.hour, b.minute, b.second, 0}; }
 
-HistoryEntry FromJournal(const JournalEntry& entry) {
-    // The reader and the recorder only pass entries whose time reads.
-    return {KindOf(entry.event), ParseJournalTime(entry.time).value_or(JournalTime{}), entry.values, entry.detail, {}};
-}
-
-HistoryEntry FromBackup(BackupSnapshot&& b) {
-    return {HistoryKind::Backup, LocalTimeOf(b), b.values, std::move(b.backup_name), std::move(b.file_name)};
-}
-
-// A backup as a point of the progression: a change to its values at its local time (no offset).
-JournalEntry PointOf(const HistoryEntry& backup) {
-    const JournalTime& t = backup.local;
+// A backup as a record: a change to its values at its local time, which has no offset.
+JournalEntry RecordOf(BackupSnapshot&& b) {
     char time[32];
-    std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second);
-    return {time, JournalEvent::Change, backup.values, backup.file_name};
+    std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d:%02d", b.year, b.month, b.day, b.hour, b.minute,
+                  b.second);
+    return {time, JournalEvent::Change, b.values, std::move(b.backup_name)};
 }
 
 }  // namespace
@@ -48,36 +38,45 @@ bool LocalTimeBefore(const JournalTime& a, const JournalTime& b) {
 }
 
 History MergeHistory(std::vector<JournalEntry> journal, std::vector<BackupSnapshot> backups) {
+    std::stable_sort(backups.begin(), backups.end(), [](const BackupSnapshot& a, const BackupSnapshot& b) {
+        return LocalTimeBefore(LocalTimeOf(a), LocalTimeOf(b));
+    });
     History history;
-    std::vector<HistoryEntry> pending;
-    pending.reserve(backups.size());
-    for (BackupSnapshot& b : backups) pending.push_back(FromBackup(std::move(b)));
-    std::stable_sort(pending.begin(), pending.end(),
-                     [](const HistoryEntry& a, const HistoryEntry& b) { return LocalTimeBefore(a.local, b.local); });
-
-    history.entries.reserve(journal.size() + pending.size());
+    history.entries.reserve(journal.size() + backups.size());
+    const auto add_backup = [&history](BackupSnapshot&& b, bool counted) {
+        auto& records = counted ? history.points : history.uncounted;
+        history.entries.push_back({HistoryKind::Backup, counted, records.size()});
+        records.push_back(RecordOf(std::move(b)));
+    };
+    // Backups up to the journal's first entry are points; the journal follows them.
     std::size_t next = 0;
+    const JournalTime first =
+        journal.empty() ? JournalTime{} : ParseJournalTime(journal.front().time).value_or(JournalTime{});
+    for (; next < backups.size() && (journal.empty() || !LocalTimeBefore(first, LocalTimeOf(backups[next]))); ++next)
+        add_backup(std::move(backups[next]), true);
+    const std::size_t journal_start = history.points.size();
     for (std::size_t j = 0; j < journal.size(); ++j) {
-        HistoryEntry entry = FromJournal(journal[j]);
-        for (; next < pending.size() && !LocalTimeBefore(entry.local, pending[next].local); ++next) {
-            if (j == 0) history.points.push_back(PointOf(pending[next]));
-            history.entries.push_back(std::move(pending[next]));
+        // The reader and the recorder only pass entries whose time reads.
+        if (j > 0 && next < backups.size()) {
+            const JournalTime local = ParseJournalTime(journal[j].time).value_or(JournalTime{});
+            for (; next < backups.size() && !LocalTimeBefore(local, LocalTimeOf(backups[next])); ++next)
+                add_backup(std::move(backups[next]), false);
         }
-        history.entries.push_back(std::move(entry));
+        history.entries.push_back({KindOf(journal[j].event), true, journal_start + j});
     }
-    // With no journal at all, every backup is a point; otherwise those left are newer than it.
-    for (; next < pending.size(); ++next) {
-        if (journal.empty()) history.points.push_back(PointOf(pending[next]));
-        history.entries.push_back(std::move(pending[next]));
+    for (; next < backups.size(); ++next) add_backup(std::move(backups[next]), false);
+    if (history.points.empty()) {
+        history.points = std::move(journal);
+    } else {
+        history.points.reserve(history.points.size() + journal.size());
+        std::move(journal.begin(), journal.end(), std::back_inserter(history.points));
     }
-    history.points.reserve(history.points.size() + journal.size());
-    std::move(journal.begin(), journal.end(), std::back_inserter(history.points));
     return history;
 }
 
-void AppendJournalEntry(History& history, const JournalEntry& entry) {
-    history.entries.push_back(FromJournal(entry));
-    history.points.push_back(entry);
+void AppendJournalEntry(History& history, JournalEntry entry) {
+    history.entries.push_back({KindOf(entry.event), true, history.points.size()});
+    history.points.push_back(std::move(entry));
 }
 
 }  // namespace tv

@@ -14,6 +14,7 @@
 // entry, count on the later point's day as for a change entry. Once the journal runs it has
 // recorded every game, so a backup inside its span counts none (counting its growth again would
 // count each game twice) and does not move the percentage line; it is listed all the same.
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -27,26 +28,30 @@ namespace tv {
 // its six values read from its lines.
 struct BackupSnapshot {
     int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-    std::string file_name;    // without folder
-    std::string backup_name;  // the name before the time stamp; empty when the file has none
+    std::string backup_name;  // the name before the time stamp in its file name; empty when it has none
     JournalValues values;
 };
 
 enum class HistoryKind { Won, Lost, Clear, Restore, Start, Change, Backup };
 
+// One row of the window's list, small: its record is kept once, in one of the History's vectors.
 struct HistoryEntry {
     HistoryKind kind = HistoryKind::Change;
-    JournalTime local;    // offset_minutes is 0 for a backup, which has none
-    JournalValues values;
-    std::string detail;   // a restore's backup file name; a backup's name
-    std::string file_name;  // a backup's file name
+    bool counted = false;    // its record is in History::points; otherwise in History::uncounted
+    std::size_t record = 0;  // the record's index there
 };
 
 struct History {
-    std::vector<HistoryEntry> entries;  // every journal entry and every backup, oldest first
-    // What the chart and the figures count: the backups older than the journal's first entry (as
-    // change entries), then the journal.
+    // What the chart and the figures count: the backups older than the journal's first entry, then
+    // the journal. A backup is recorded as a change entry: its local time without an offset
+    // ("2026-12-01T08:00:00", read by ParseJournalTime), its values, its backup name as Detail.
     std::vector<JournalEntry> points;
+    std::vector<JournalEntry> uncounted;  // the backups inside or after the journal's span, likewise
+    std::vector<HistoryEntry> entries;    // every journal entry and every backup, oldest first
+
+    const JournalEntry& RecordOf(const HistoryEntry& entry) const {
+        return entry.counted ? points[entry.record] : uncounted[entry.record];
+    }
 };
 
 // Journal entries keep their file order; each backup goes before the first journal entry later
@@ -54,7 +59,7 @@ struct History {
 History MergeHistory(std::vector<JournalEntry> journal, std::vector<BackupSnapshot> backups);
 
 // A journal entry written while the window is open, without merging again.
-void AppendJournalEntry(History& history, const JournalEntry& entry);
+void AppendJournalEntry(History& history, JournalEntry entry);
 
 // Compares local wall-clock times, to the second, ignoring offsets.
 bool LocalTimeBefore(const JournalTime& a, const JournalTime& b);

@@ -10,8 +10,8 @@ namespace {
 
 constexpr std::int32_t kNoKind = 2;
 
-std::string EventText(const HistoryEntry& entry) {
-    switch (entry.kind) {
+std::string EventText(HistoryKind kind, const JournalEntry& entry) {
+    switch (kind) {
         case HistoryKind::Won: return "Won";
         case HistoryKind::Lost: return "Lost";
         case HistoryKind::Clear: return "Clear";
@@ -32,15 +32,20 @@ void AppendCell(std::string& line, const std::string& text) {
 
 }  // namespace
 
-HistoryRowText RowTextOf(const HistoryEntry& entry) {
-    const JournalValues& v = entry.values;
-    return {EventText(entry), ValueText(v[JournalColumn::Won]), ValueText(v[JournalColumn::Lost]),
+HistoryRowText RowTextOf(HistoryKind kind, const JournalEntry& record) {
+    const JournalValues& v = record.values;
+    return {EventText(kind, record), ValueText(v[JournalColumn::Won]), ValueText(v[JournalColumn::Lost]),
             GetPercentText(v.Won(), v.Lost()),
             GetStreakText(v[JournalColumn::SType].value_or(kNoKind), v[JournalColumn::Streak].value_or(0), v.Lost())};
 }
 
 const HistoryEntry& EntryOfRow(const History& history, std::size_t row) {
     return history.entries[history.entries.size() - 1 - row];
+}
+
+HistoryRowText RowTextOf(const History& history, std::size_t row) {
+    const HistoryEntry& entry = EntryOfRow(history, row);
+    return RowTextOf(entry.kind, history.RecordOf(entry));
 }
 
 std::string ClipboardText(const History& history, std::vector<std::size_t> rows, const HistoryTimeText& time_text) {
@@ -56,9 +61,8 @@ std::string ClipboardText(const History& history, std::vector<std::size_t> rows,
     text += "\r\n";
     for (const std::size_t row : rows) {
         if (row >= history.entries.size()) break;
-        const HistoryEntry& entry = EntryOfRow(history, row);
-        const std::string time = time_text(entry);
-        const HistoryRowText cells = RowTextOf(entry);
+        const std::string time = time_text(history.RecordOf(EntryOfRow(history, row)));
+        const HistoryRowText cells = RowTextOf(history, row);
         for (const std::string* cell : {&time, &cells.event, &cells.won, &cells.lost, &cells.percent, &cells.streak})
             AppendCell(text, *cell);
         text += "\r\n";

@@ -23,12 +23,14 @@ struct HistoryRowText {
     bool operator==(const HistoryRowText&) const = default;
 };
 
-HistoryRowText RowTextOf(const HistoryEntry& entry);
+HistoryRowText RowTextOf(HistoryKind kind, const JournalEntry& record);
 
 // Row 0 is the newest entry. Requires row < history.entries.size().
 const HistoryEntry& EntryOfRow(const History& history, std::size_t row);
+HistoryRowText RowTextOf(const History& history, std::size_t row);
 
-using HistoryTimeText = std::function<std::string(const HistoryEntry&)>;
+// The Time cell of a record, in the user's formats: its time reads with ParseJournalTime.
+using HistoryTimeText = std::function<std::string(const JournalEntry&)>;
 
 // Tab-separated, a header line first, every line ending in CR LF, for the rows given (in list
 // order whatever the order given; rows past the end ignored) or for every row when none is given.

@@ -167,9 +167,7 @@ TEST(HistoryChart, Axes) {
 }
 
 BackupSnapshot Backup(int y, int m, int d, int hh, int mm, int ss, const char* name, V won, V lost) {
-    const std::string stamp = std::to_string(y * 10000 + m * 100 + d) + "_" + std::to_string(1000000 + hh * 10000 + mm * 100 + ss).substr(1);
-    return {y, m, d, hh, mm, ss, (*name ? std::string(name) + "_" : "") + stamp + ".reg", name,
-            JournalValues{{won, lost, 0, 0, 0, 2}}};
+    return {y, m, d, hh, mm, ss, name, JournalValues{{won, lost, 0, 0, 0, 2}}};
 }
 
 // Backups from before the journal, one inside it taken a moment before the journal's entry of the
@@ -187,11 +185,12 @@ History SampleHistory() {
 TEST(HistoryChart, BackupsMergeByWallClockAndCountOnlyBeforeTheJournal) {
     const History history = SampleHistory();
     std::vector<std::string> order;
-    for (const HistoryEntry& e : history.entries) order.push_back(RowTextOf(e).event);
+    for (std::size_t row = history.entries.size(); row-- > 0;) order.push_back(RowTextOf(history, row).event);
     EXPECT_EQ(order, (std::vector<std::string>{"Backup", "Backup", "Start", "Backup: Mine", "Won",
                                                "Backup: Before Clear", "Clear",
                                                "Restore of Before Clear_20261208_091000.reg", "Backup: Later"}));
     ASSERT_EQ(history.points.size(), 6u);
+    EXPECT_EQ(history.uncounted.size(), 3u);
     EXPECT_EQ(history.points[1].time, "2026-12-01T08:00:00");
     // 11-30 the starting point; 12-01 one win; the journal's start 7 more; its won entry one, and
     // the backup taken a moment before that entry adds none.
@@ -204,7 +203,7 @@ TEST(HistoryChart, BackupsMergeByWallClockAndCountOnlyBeforeTheJournal) {
     // A game written while the window is open counts at once.
     History live = history;
     AppendJournalEntry(live, E("2026-12-09T09:00:00+01:00", Event::Lost, 13, 6, 1, 0));
-    EXPECT_EQ(RowTextOf(EntryOfRow(live, 0)), (HistoryRowText{"Lost", "13", "6", "68%", "1 loss"}));
+    EXPECT_EQ(RowTextOf(live, 0), (HistoryRowText{"Lost", "13", "6", "68%", "1 loss"}));
     EXPECT_EQ(ComputeChartPeriods(live.points, ChartRange::Days7, D(2026, 12, 9), 0).periods[6].games,
               (GameCounts{0, 1}));
 }
@@ -229,10 +228,11 @@ TEST(HistoryChart, FiguresAndTexts) {
 
 TEST(HistoryChart, ClipboardTable) {
     History history = SampleHistory();
-    history.entries[7].detail = "odd\tname\r\n";  // a Detail edited in a spreadsheet
-    const HistoryTimeText time = [](const HistoryEntry& e) {
-        return std::to_string(e.local.day) + "/" + std::to_string(e.local.month) + " " + std::to_string(e.local.hour) +
-               ":" + std::to_string(e.local.minute);
+    history.points.back().detail = "odd\tname\r\n";  // the restore's Detail edited in a spreadsheet
+    const HistoryTimeText time = [](const JournalEntry& e) {
+        const JournalTime t = *ParseJournalTime(e.time);
+        return std::to_string(t.day) + "/" + std::to_string(t.month) + " " + std::to_string(t.hour) + ":" +
+               std::to_string(t.minute);
     };
     EXPECT_EQ(ClipboardText(history, {3, 1, 99, 3}, time),
               "Time\tEvent\tWon\tLost\tPercentage\tStreak\r\n"
