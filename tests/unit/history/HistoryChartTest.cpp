@@ -43,6 +43,11 @@ struct PeriodCase {
 };
 
 TEST(HistoryChart, PeriodsAndBarsOfEachRange) {
+    // A game on a year's last day outside the range and one on its first day inside; a Sunday and a Monday.
+    const std::vector<JournalEntry> year = {E("2025-12-08T12:00:00+01:00", Event::Start, 0, 0), E("2025-12-08T13:00:00+01:00", Event::Won, 1, 0),
+        E("2025-12-09T13:00:00+01:00", Event::Won, 2, 0), E("2026-12-06T13:00:00+01:00", Event::Lost, 2, 1),
+        E("2026-12-07T13:00:00+01:00", Event::Restore, 0, 0, 0, 2, "x.reg"),
+        E("2026-12-07T13:05:00+01:00", Event::Lost, 0, 1)};
     const std::vector<PeriodCase> cases = {
         {"seven days end today; the first point and the days before the range count nothing",
          {E("2026-11-20T10:00:00+01:00", Event::Start, 10, 10), E("2026-12-01T23:59:59+01:00", Event::Won, 11, 10),
@@ -65,17 +70,11 @@ TEST(HistoryChart, PeriodsAndBarsOfEachRange) {
          ChartRange::Days7, D(2026, 3, 30), 0, 7, ChartUnit::Day, D(2026, 3, 24), D(2026, 3, 30),
          {{4, 1, 0, 100}, {5, 2, 1, 75}, {6, 0, 1, 60}}, {}},
         {"twelve months in weeks from Monday: the first week cut to the day after a year back",
-         {E("2025-12-08T12:00:00+01:00", Event::Start, 0, 0), E("2025-12-08T13:00:00+01:00", Event::Won, 1, 0),
-          E("2025-12-09T13:00:00+01:00", Event::Won, 2, 0), E("2026-12-06T13:00:00+01:00", Event::Lost, 2, 1),
-          E("2026-12-07T13:00:00+01:00", Event::Restore, 0, 0, 0, 2, "x.reg"),
-          E("2026-12-07T13:05:00+01:00", Event::Lost, 0, 1)},
+         year,
          ChartRange::Months12, D(2026, 12, 8), 0, 53, ChartUnit::Week, D(2025, 12, 9), D(2026, 12, 7),
          {{0, 1, 0, 100}, {51, 0, 1, 67}, {52, 0, 1, 0}}, {{52, ChartMarkKind::Restore}}},
         {"the same weeks from Sunday: Sunday and Monday share one",
-         {E("2025-12-08T12:00:00+01:00", Event::Start, 0, 0), E("2025-12-08T13:00:00+01:00", Event::Won, 1, 0),
-          E("2025-12-09T13:00:00+01:00", Event::Won, 2, 0), E("2026-12-06T13:00:00+01:00", Event::Lost, 2, 1),
-          E("2026-12-07T13:00:00+01:00", Event::Restore, 0, 0, 0, 2, "x.reg"),
-          E("2026-12-07T13:05:00+01:00", Event::Lost, 0, 1)},
+         year,
          ChartRange::Months12, D(2026, 12, 8), 6, 53, ChartUnit::Week, D(2025, 12, 9), D(2026, 12, 6),
          {{0, 1, 0, 100}, {52, 0, 2, 0}}, {{52, ChartMarkKind::Restore}}},
         {"all over less than a month: days from the first point",
@@ -134,7 +133,8 @@ TEST(HistoryChart, CalendarArithmetic) {
 
 TEST(HistoryChart, Axes) {
     const std::vector<std::pair<std::int64_t, AxisScale>> scales = {
-        {0, {1, 1}}, {1, {1, 1}}, {5, {5, 1}}, {6, {6, 2}}, {7, {8, 2}}, {11, {15, 5}}, {101, {150, 50}}, {999, {1000, 200}}};
+        {0, {1, 1}},   {1, {1, 1}},     {5, {5, 1}},         {6, {6, 2}},
+        {7, {8, 2}},   {11, {15, 5}},   {101, {150, 50}},    {999, {1000, 200}}};
     for (const auto& [largest, scale] : scales) EXPECT_EQ(GamesAxis(largest), scale) << largest;
 
     struct LabelCase {
