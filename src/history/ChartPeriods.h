@@ -31,7 +31,7 @@ struct ChartPeriod {
     GameCounts games;       // the bar: games won and lost in the period
     // The line: the percentage the main window showed after the period's last point, from its
     // Won and Lost. Empty (a gap in the line, never 0) for a period without games, and where the
-    // main window shows "n/a".
+    // main window shows "n/a". Outside 0..100 only for negative stored counts: the chart clips it.
     std::optional<std::int64_t> percent;
     std::string percent_text;  // as the main window words it ("n/a" too); empty without games
     bool operator==(const ChartPeriod&) const = default;
