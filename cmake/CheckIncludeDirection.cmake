@@ -7,7 +7,8 @@ set(tv_layers
   "stats,process,widgets/html"
   "widgets/button"
   "ui"
-  "backup,history"
+  "backup"
+  "history"
   "app")
 
 set(rank 0)

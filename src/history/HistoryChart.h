@@ -1,0 +1,38 @@
+#pragma once
+// The History window's chart: a child window of its own that draws the periods of one range (bars
+// of games won stacked on games lost, the percentage line with its gaps, the dates, the marks of
+// clears and restores) from plain values, double-buffered with GDI. Pointing at a period, or moving
+// through the periods with the arrow keys while it has the focus, shows that period's figures; it
+// tells its parent so (WM_COMMAND with its id and kChartPeriodChanged), for a line of text under it.
+// Screen readers get its name ("Chart") and a value that states the range in words.
+#include <windows.h>
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+#include "history/ChartPeriods.h"
+
+namespace tv {
+
+// The notification code of WM_COMMAND that the chart sends when the period it shows changes.
+inline constexpr WORD kChartPeriodChanged = 1;
+
+class HistoryChart {
+public:
+    // Creates the chart as a child of parent (WS_CHILD | WS_VISIBLE | WS_TABSTOP), its class
+    // registered on first use. The chart owns its object; Of(wnd) finds it. Returns nullptr on failure.
+    static HWND Create(HWND parent, int id, const RECT& bounds);
+    static HistoryChart* Of(HWND wnd);
+
+    // The periods to draw and the range's text for screen readers ("Last 30 days: 45 games, ...");
+    // the chart repaints. The date texts on the axis and in the period's line are formatted with the
+    // user's short date format.
+    void SetData(ChartData data, std::string summary);
+    // The period pointed at or chosen with the keys, if any.
+    std::optional<std::size_t> CurrentPeriod() const;
+    // Its figures in words ("8/12/2026: 3 won, 2 lost, 67% overall"), empty without one.
+    std::string CurrentPeriodText() const;
+};
+
+}  // namespace tv
