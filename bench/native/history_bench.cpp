@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchTarget.h"
 #include "history/ChartPeriods.h"
 #include "history/HistoryEntries.h"
 #include "history/HistoryRows.h"
@@ -121,9 +122,7 @@ double MedianMs(Work work, int runs) {
 }
 
 bool ReportTarget(const char* what, const char* target, double measured_ms, double limit_ms) {
-    const bool met = measured_ms < limit_ms;
-    std::printf("TARGET\t%s\t%s\t%.2f ms\t%s\n", what, target, measured_ms, met ? "met" : "NOT met");
-    return met;
+    return tv::bench::ReportTarget(what, target, tv::bench::Figure(measured_ms, 2, " ms"), measured_ms < limit_ms);
 }
 
 }  // namespace

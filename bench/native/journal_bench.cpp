@@ -32,6 +32,6 @@ int main(int argc, char** argv) {
     const std::string large = MakeJournal(100'000);
     const bench::Timing small_t = bench::TimeReadAndDerive(small, 15);
     const bench::Timing large_t = bench::TimeReadAndDerive(large, 15);
-    bench::PrintReadAndDerive(small_t, small.size(), large_t, large.size(), kTargetMilliseconds);
+    bench::PrintReadAndDerive("native", small_t, small.size(), large_t, large.size(), kTargetMilliseconds);
     return 0;
 }
