@@ -25,12 +25,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     ShowWindow(wnd, show);
     UpdateWindow(wnd);
     MSG msg;
-    bool idle_reached = false;
+    tv::FirstIdleWatch idle;
     for (;;) {
-        if (!idle_reached && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            tv::MarkStartupPhase(tv::StartupPhase::FirstIdle);
-            idle_reached = true;
-        }
+        idle.BeforeGetMessage();
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);

@@ -21,13 +21,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     if (!main_form.Create(show_command)) return 1;
     application.SetMainWindow(main_form.Handle());
     MSG msg;
-    bool idle_reached = false;
+    tv::FirstIdleWatch idle;
     for (;;) {
-        // PeekMessage makes the pending paints' WM_PAINT too: an empty queue means they are done.
-        if (!idle_reached && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-            tv::MarkStartupPhase(tv::StartupPhase::FirstIdle);
-            idle_reached = true;
-        }
+        idle.BeforeGetMessage();
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
         // The dialog manager gives the program's windows Tab, arrow and access-key navigation.
         if (tv::IsFormDialogMessage(msg)) continue;
