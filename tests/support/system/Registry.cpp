@@ -16,7 +16,10 @@ int RunRegExe(const std::string& arguments) {
     command += SystemFolder();
     command += "reg.exe\" ";
     command += arguments;
-    return RunAndWait(command);
+    const int code = RunAndWait(command);
+    // Said at once, so that a failed write shows which one and how it ended.
+    if (code != 0) std::fprintf(stderr, "reg.exe %s: exit code %d\n", arguments.c_str(), code);
+    return code;
 }
 
 // reg.exe add of one value of the game's key, as another program would write it.
