@@ -6,12 +6,12 @@
 
 namespace tv {
 
-TVtGdiCanvas::TVtGdiCanvas(HDC dc, TVtGdiFontCache& fonts) : dc_(dc), fonts_(fonts), savedState_(SaveDC(dc)) {
+TVtGdiCanvas::TVtGdiCanvas(HDC dc, TVtGdiFontCache& fonts) : dc_(dc), fonts_(fonts), saved_state_(SaveDC(dc)) {
     SetTextAlign(dc_, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
 }
 
 TVtGdiCanvas::~TVtGdiCanvas() {
-    if (savedState_) RestoreDC(dc_, savedState_);
+    if (saved_state_) RestoreDC(dc_, saved_state_);
 }
 
 void TVtGdiCanvas::DrawText(const TVtHTMLFont& font, TVtColor color, TVtColor bgColor, int x, int baselineY,

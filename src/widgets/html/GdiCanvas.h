@@ -23,7 +23,7 @@ public:
 private:
     HDC dc_;
     TVtGdiFontCache& fonts_;
-    int savedState_;
+    int saved_state_;
 };
 
 }  // namespace tv

@@ -11,11 +11,11 @@ TVtGdiMetrics::TVtGdiMetrics() : dpi_(SystemDpi()) {
     WindowDc screen(nullptr);
     dc_.reset(CreateCompatibleDC(screen.get()));
     bitmap_.reset(CreateCompatibleBitmap(screen.get(), 1, 1));
-    if (dc_ && bitmap_) previousBitmap_ = SelectObject(dc_.get(), bitmap_.get());
+    if (dc_ && bitmap_) previous_bitmap_ = SelectObject(dc_.get(), bitmap_.get());
 }
 
 TVtGdiMetrics::~TVtGdiMetrics() {
-    if (dc_ && previousBitmap_) SelectObject(dc_.get(), previousBitmap_);
+    if (dc_ && previous_bitmap_) SelectObject(dc_.get(), previous_bitmap_);
 }
 
 const TEXTMETRICA& TVtGdiMetrics::MetricsOf(const TVtHTMLFont& font) { return fonts_.Get(font, dc_.get()).Metrics; }

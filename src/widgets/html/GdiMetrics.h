@@ -33,7 +33,7 @@ private:
 
     UniqueMemDc dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ previousBitmap_ = nullptr;
+    HGDIOBJ previous_bitmap_ = nullptr;
     TVtGdiFontCache fonts_;
     Dpi dpi_;
 };

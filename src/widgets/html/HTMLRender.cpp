@@ -15,9 +15,9 @@ void TVtHTMLRender::Paint(HDC canvas, POINT startPoint, const RECT& r) {
     const int height = r.bottom - r.top + 1;
     if (!canvas || width <= 0 || height <= 0) return;
     // One off-screen bitmap, reused while the rectangle keeps its size.
-    if (!offscreen_ || offscreenSize_.cx != width || offscreenSize_.cy != height) {
+    if (!offscreen_ || offscreen_size_.cx != width || offscreen_size_.cy != height) {
         offscreen_.reset(CreateCompatibleBitmap(canvas, width, height));
-        offscreenSize_ = offscreen_ ? SIZE{width, height} : SIZE{0, 0};
+        offscreen_size_ = offscreen_ ? SIZE{width, height} : SIZE{0, 0};
         if (!offscreen_) return;
     }
     UniqueMemDc buffer(CreateCompatibleDC(canvas));

@@ -45,7 +45,7 @@ public:
 
 private:
     UniqueBitmap offscreen_;
-    SIZE offscreenSize_{0, 0};
+    SIZE offscreen_size_{0, 0};
 };
 
 TVtRect ToVtRect(const RECT& r);
