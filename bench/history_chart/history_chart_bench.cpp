@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> ms;
     for (int i = 0; i < cycles; ++i) {
-        const int width = 900 - (i % 2);
+        const int width = 899 + (i % 2);  // a real change every time, the first too
         const auto start = std::chrono::steady_clock::now();
         SetWindowPos(chart, nullptr, 0, 0, width, 500, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         UpdateWindow(chart);
@@ -68,7 +68,8 @@ int main(int argc, char** argv) {
     }
     std::sort(ms.begin(), ms.end());
     const double median = ms[ms.size() / 2];
-    std::printf("redraw after a resize, %d cycles: median %.2f ms, fastest %.2f ms\n", cycles, median, ms.front());
+    std::printf("redraw after a resize, %d cycles: median %.2f ms, fastest %.2f ms, 90th percentile %.2f ms\n",
+                cycles, median, ms.front(), ms[ms.size() * 9 / 10]);
     tv::bench::ReportTarget("history chart redraw on a resize, range All over 100,000 entries", "< 16 ms",
                             tv::bench::Figure(median, 2, " ms"), median < 16.0);
     tv::bench::ReportFigure("history chart periods of range All over 100,000 entries",

@@ -81,32 +81,36 @@ void PaintBars(HDC dc, const ChartLayout& layout, const ChartView& view, double 
     SetBkMode(dc, TRANSPARENT);
 }
 
-// The percentage line, broken where a period has no value: a run of one period is a dot.
+// The percentage line, broken where a period has no value; a point of its own is a dot, and every
+// point is one where the periods are wide enough. In the text colour over a rim of the background,
+// so it stays visible over both parts of the bars in every colour scheme.
 void PaintPercentLine(HDC dc, const ChartLayout& layout, const ChartView& view) {
     const RECT& plot = layout.plot;
-    const int width = view.dpi.Scale(2);
-    const UniquePen pen(CreatePen(PS_SOLID, width, GetSysColor(COLOR_HOTLIGHT)));
-    const SelectGuard select(dc, pen.get());
     const auto& periods = view.data->periods;
-    std::vector<POINT> run;
-    const auto flush = [&] {
-        if (run.size() == 1) {
-            const POINT p = run.front();
-            FillColour(dc, RECT{p.x - width, p.y - width, p.x + width, p.y + width}, COLOR_HOTLIGHT);
-        } else if (run.size() > 1) {
-            Polyline(dc, run.data(), static_cast<int>(run.size()));
-        }
-        run.clear();
-    };
+    std::vector<std::vector<POINT>> runs(1);
     for (std::size_t i = 0; i < periods.size(); ++i) {
         if (!periods[i].percent) {
-            flush();
+            if (!runs.back().empty()) runs.emplace_back();
             continue;
         }
         const int x = static_cast<int>(std::lround(SlotCentre(i, plot.left, layout.slot_width)));
-        run.push_back({x, YOf(plot, static_cast<double>(*periods[i].percent), 100.0)});
+        runs.back().push_back({x, YOf(plot, static_cast<double>(*periods[i].percent), 100.0)});
     }
-    flush();
+    const int width = view.dpi.Scale(2), rim = view.dpi.Scale(1);
+    const bool dots = layout.slot_width >= view.dpi.Scale(8);
+    const struct {
+        int colour, grow;
+    } passes[] = {{COLOR_WINDOW, rim}, {COLOR_WINDOWTEXT, 0}};
+    for (const auto& pass : passes) {
+        const UniquePen pen(CreatePen(PS_SOLID, width + 2 * pass.grow, GetSysColor(pass.colour)));
+        const SelectGuard select(dc, pen.get());
+        for (const std::vector<POINT>& run : runs) {
+            if (run.size() > 1) Polyline(dc, run.data(), static_cast<int>(run.size()));
+            if (run.size() != 1 && !dots) continue;
+            const int half = width + pass.grow;
+            for (const POINT p : run) FillColour(dc, RECT{p.x - half, p.y - half, p.x + half, p.y + half}, pass.colour);
+        }
+    }
 }
 
 void PaintAxes(HDC dc, const ChartLayout& layout, const AxisScale& games, const Metrics& m) {
