@@ -57,6 +57,8 @@ void HistoryChart::SetData(ChartData data, std::string summary) {
     if (current_ && *current_ >= data_.periods.size()) current_.reset();
     if (wnd_) {
         InvalidateRect(wnd_, nullptr, FALSE);
+        // A screen reader reading the chart hears the new range.
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, wnd_, OBJID_CLIENT, CHILDID_SELF);
         // The period's figures may have changed with the data even where its index stays.
         if (before || current_) Choose(current_);
     }
