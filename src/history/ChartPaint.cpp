@@ -204,11 +204,12 @@ void PaintChart(HDC dc, const RECT& client, const ChartLayout& layout, const Cha
         const Metrics m = MetricsFor(dc, view.dpi);
         const RECT& plot = layout.plot;
         if (view.current) {
+            // Shaded and framed: in a high-contrast scheme the shade may be the background itself.
             const double left = plot.left + layout.slot_width * static_cast<double>(*view.current);
-            FillColour(dc,
-                       RECT{static_cast<int>(std::lround(left)), plot.top,
-                            static_cast<int>(std::lround(left + layout.slot_width)), plot.bottom},
-                       COLOR_BTNFACE);
+            const RECT slot{static_cast<int>(std::lround(left)), plot.top,
+                            static_cast<int>(std::lround(left + layout.slot_width)), plot.bottom};
+            FillColour(dc, slot, COLOR_BTNFACE);
+            FrameRect(dc, &slot, GetSysColorBrush(COLOR_WINDOWTEXT));
         }
         const AxisScale games = GamesAxis(LargestBar(*view.data));
         PaintAxes(dc, layout, games, m);

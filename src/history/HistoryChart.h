@@ -26,6 +26,8 @@ class HistoryChart : public WindowOwnedObject {
 public:
     // The window class's name, for tests and for placing the chart in a form's design.
     static constexpr const char* kClassName = "TvHistoryChart";
+    // Its text is drawn in the font WM_SETFONT gives it, else in its parent's, else in the system's
+    // message font at the window's DPI; after WM_DPICHANGED_AFTERPARENT it takes its parent's again.
 
     // Creates the chart as a child of parent (WS_CHILD | WS_VISIBLE | WS_TABSTOP), its class
     // registered on first use. The chart owns its object; Of(wnd) finds it. Returns nullptr on failure.
@@ -62,9 +64,10 @@ private:
     bool tracking_mouse_ = false;
     Dpi dpi_;
     UniqueFont font_;
-    // The off-screen picture, kept while the client size stays.
-    UniqueMemDc buffer_dc_;
+    // The off-screen picture, kept while the client size stays; the DC goes first, so the bitmap is
+    // no longer selected into it when it is deleted.
     UniqueBitmap buffer_;
+    UniqueMemDc buffer_dc_;
     SIZE buffer_size_{};
 };
 
