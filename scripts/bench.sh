@@ -45,6 +45,7 @@ in_wine restore_list_bench.exe
 in_wine live_display_bench.exe
 in_wine finder_bench.exe 50
 in_wine journal_wine_bench.exe
+in_wine history_chart_bench.exe
 
 echo "=== Targets"
 rows=$(grep -a $'^TARGET\t' "$log" | tr -d '\r')
