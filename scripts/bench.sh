@@ -33,7 +33,7 @@ build bench
 build windows
 
 for bench in build/bench/*_bench; do
-  [ -x "$bench" ] && run "$bench"
+  [ -x "$bench" ] && run "$bench" --benchmark_color=false
 done
 
 tests/harness/wine-env.sh start "$state" >/dev/null || exit 1
@@ -48,7 +48,7 @@ in_wine journal_wine_bench.exe
 in_wine history_chart_bench.exe
 
 echo "=== Targets"
-rows=$(grep -a $'^TARGET\t' "$log" | tr -d '\r')
+rows=$(tr -d '\r' <"$log" | sed -n $'s/^.*\(TARGET\t\)/\\1/p')
 {
   printf 'benchmark\ttarget\tmeasured\tresult\n'
   cut -f2- <<<"$rows"
