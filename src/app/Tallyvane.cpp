@@ -29,6 +29,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
             idle_reached = true;
         }
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
+        if (main_form.TranslateHistoryKey(msg)) continue;
         // The dialog manager gives the program's windows Tab, arrow and access-key navigation.
         if (tv::IsFormDialogMessage(msg)) continue;
         TranslateMessage(&msg);
