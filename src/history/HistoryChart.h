@@ -10,16 +10,23 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "history/ChartPeriods.h"
+#include "platform/Dpi.h"
+#include "platform/Handles.h"
+#include "platform/WindowProcedure.h"
 
 namespace tv {
 
 // The notification code of WM_COMMAND that the chart sends when the period it shows changes.
 inline constexpr WORD kChartPeriodChanged = 1;
 
-class HistoryChart {
+class HistoryChart : public WindowOwnedObject {
 public:
+    // The window class's name, for tests and for placing the chart in a form's design.
+    static constexpr const char* kClassName = "TvHistoryChart";
+
     // Creates the chart as a child of parent (WS_CHILD | WS_VISIBLE | WS_TABSTOP), its class
     // registered on first use. The chart owns its object; Of(wnd) finds it. Returns nullptr on failure.
     static HWND Create(HWND parent, int id, const RECT& bounds);
@@ -33,6 +40,32 @@ public:
     std::optional<std::size_t> CurrentPeriod() const;
     // Its figures in words ("8/12/2026: 3 won, 2 lost, 67% overall"), empty without one.
     std::string CurrentPeriodText() const;
+
+    // The window procedure's entry (WindowProcedure<HistoryChart, ObjectMadeByProcedure>).
+    LRESULT HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
+
+private:
+    void Paint(HDC dc);
+    void MakeFont();
+    void MeasureLabels(HDC dc);
+    void Choose(std::optional<std::size_t> period);
+    void OnMouseMove(LPARAM lp);
+    bool OnKeyDown(WPARAM key);
+    LRESULT OnGetObject(WPARAM wp, LPARAM lp);
+
+    HWND wnd_ = nullptr;
+    ChartData data_;
+    std::string summary_;
+    std::vector<std::string> labels_;     // each period's date, in the user's format
+    std::vector<int> label_widths_;       // in font_; empty until measured
+    std::optional<std::size_t> current_;
+    bool tracking_mouse_ = false;
+    Dpi dpi_;
+    UniqueFont font_;
+    // The off-screen picture, kept while the client size stays.
+    UniqueMemDc buffer_dc_;
+    UniqueBitmap buffer_;
+    SIZE buffer_size_{};
 };
 
 }  // namespace tv
