@@ -11,7 +11,7 @@ enum ControlId : int {
 };
 
 // The system menu's command that opens the History window (below the system's own, 0xF000 on).
-inline constexpr UINT kSysCmdHistory = 0x0110;
+inline constexpr unsigned kSysCmdHistory = 0x0110;
 inline constexpr const char* kHistoryMenuText = "&History...\tCtrl+H";
 
 inline constexpr const char* kWindowClass = "TMainForm";

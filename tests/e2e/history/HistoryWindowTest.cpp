@@ -2,13 +2,16 @@
 // time), following the games written while it is open, copying its entries, restoring one, each
 // range of the chart.
 #include <gtest/gtest.h>
+#include <windows.h>
 #include <commctrl.h>
 #include <oleacc.h>
 
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "app/MainFMIds.h"
+#include "history/ChartPeriods.h"
 #include "history/HistoryFMIds.h"
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/backup/UndoSupport.h"
@@ -155,7 +158,7 @@ TEST_F(HistoryWindow, FollowsGamesAndCopiesItsEntries) {
     test::WaitUntil([&] { return (lines = Lines(ClipboardText())).size() == 4; });
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "Time\tEvent\tWon\tLost\tPercentage\tStreak");
-    EXPECT_NE(lines[1].find("\tLost\t58\t44\t56%\t"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[1].find("\tLost\t58\t44\t57%\t"), std::string::npos) << lines[1];
     EXPECT_NE(lines[2].find("\tWon\t58\t43\t57%\t"), std::string::npos) << lines[2];
     EXPECT_NE(lines[3].find("\tStart\t57\t43\t57%\t"), std::string::npos) << lines[3];
     // The selected entry alone ("Copy" does the same).
@@ -199,23 +202,50 @@ TEST_F(HistoryWindow, RestoresAnEntryWithItsAbsentValue) {
     EXPECT_TRUE(test::WaitUntil([&] { return ItemCount(GetDlgItem(history, IdList)) == 3; }));
 }
 
+// The periods of the chart, walked with the arrow keys: each shows its own line under the chart.
+int PeriodsByKeys(HWND history) {
+    HWND line = GetDlgItem(history, IdPeriodLine);
+    Click(GetDlgItem(history, IdChart));
+    PressKey(VK_HOME);
+    std::string last;
+    int periods = 0;
+    while (periods < 400 && test::WaitUntil([&] { return !WindowText(line).empty() && WindowText(line) != last; }, 700)) {
+        last = WindowText(line);
+        ++periods;
+        PressKey(VK_RIGHT);
+    }
+    return periods;
+}
+
 TEST_F(HistoryWindow, EachRangeHasItsPeriods) {
     ASSERT_TRUE(RegExeWriteFigures(kBefore));
     ASSERT_NO_FATAL_FAILURE(Start("history-ranges"));
     ASSERT_TRUE(JournalSettlesAt(Folder(), 1));
+    WriteGameAsTheGameDoes({58, 43, 10, 6, 4, 1});  // a chart without games has no periods
+    ASSERT_TRUE(JournalSettlesAt(Folder(), 2));
     HWND history = Open();
     ASSERT_NE(history, nullptr);
     HWND chart = GetDlgItem(history, IdChart);
     ASSERT_NE(chart, nullptr);
     ASSERT_EQ(CoInitialize(nullptr), S_OK);
     EXPECT_EQ(AccessibleValue(chart).rfind(L"Last 30 days: ", 0), 0u);
-    const std::pair<int, const wchar_t*> ranges[] = {
-        {IdRange7Days, L"Last 7 days: "}, {IdRange12Months, L"Last 12 months: "}, {IdRangeAll, L"All recorded: "}};
-    for (const auto& [id, name] : ranges) {
+    EXPECT_EQ(PeriodsByKeys(history), 30);
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    char first_day[4] = {};
+    GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, first_day, sizeof(first_day));
+    const auto weeks = ComputeChartPeriods({}, ChartRange::Months12, {now.wYear, now.wMonth, now.wDay},
+                                           first_day[0] - '0').periods.size();
+    // "All" over the entries of today: that day alone.
+    const std::tuple<int, const wchar_t*, int> ranges[] = {{IdRange7Days, L"Last 7 days: ", 7},
+                                                           {IdRange12Months, L"Last 12 months: ", static_cast<int>(weeks)},
+                                                           {IdRangeAll, L"All recorded: ", 1}};
+    for (const auto& [id, name, periods] : ranges) {
         Click(GetDlgItem(history, id));
         EXPECT_TRUE(test::WaitUntil([&] { return AccessibleValue(chart).rfind(name, 0) == 0; })) << id;
         EXPECT_EQ(SendMessageA(GetDlgItem(history, id), BM_GETCHECK, 0, 0), BST_CHECKED);
         EXPECT_EQ(SendMessageA(GetDlgItem(history, IdRange30Days), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+        EXPECT_EQ(PeriodsByKeys(history), periods) << id;
     }
     CoUninitialize();
 }
