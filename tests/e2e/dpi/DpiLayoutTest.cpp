@@ -147,8 +147,9 @@ TEST_F(DpiLayout, TheHistoryWindowOpenedAndResized) {
     const LayoutRect chart = RectInParent(GetDlgItem(history, historyfm::IdChart));
     SetWindowPos(history, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
     const SIZE least = ClientSizeOf(history);
+    // (At 192 dpi the virtual desktop is not tall enough for more than the least height.)
     EXPECT_LT(least.cx, opened.cx);
-    EXPECT_LT(least.cy, opened.cy);
+    EXPECT_LE(least.cy, opened.cy);
     ExpectHistoryLaidOut(history, dpi_, "at its least size");
     SetWindowPos(history, nullptr, 0, 0, 900 * dpi_.Value() / 96, 700 * dpi_.Value() / 96, SWP_NOMOVE | SWP_NOZORDER);
     const SIZE large = ClientSizeOf(history);
