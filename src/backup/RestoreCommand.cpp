@@ -1,8 +1,8 @@
 #include "backup/RestoreCommand.h"
 
-#include "ui/MessageBox.h"
 #include "backup/AutomaticBackup.h"
 #include "platform/TextFormat.h"
+#include "ui/MessageBox.h"
 
 namespace tv {
 

@@ -8,10 +8,6 @@
 #include <exception>
 #include <utility>
 
-#include "ui/Label.h"
-#include "ui/FormPlacement.h"
-#include "ui/PushButton.h"
-#include "widgets/button/VtPopBtn.h"
 #include "backup/BackupFiles.h"
 #include "backup/RestoreCommand.h"
 #include "history/HistoryChart.h"
@@ -27,6 +23,10 @@
 #include "platform/VisualStyles.h"
 #include "platform/WideText.h"
 #include "platform/WindowText.h"
+#include "ui/FormPlacement.h"
+#include "ui/Label.h"
+#include "ui/PushButton.h"
+#include "widgets/button/VtPopBtn.h"
 
 namespace tv {
 
@@ -143,14 +143,15 @@ HWND THistoryForm::OnCreate() {
     }
     chart_ = HistoryChart::Create(wnd, IdChart, RECT{});
     period_line_ = CreateLabel(wnd, IdPeriodLine, "");
-    for (std::size_t i = 0; i < kFigureLines; ++i) figures_.push_back(CreateLabel(wnd, IdFiguresFirst + static_cast<int>(i), ""));
+    for (std::size_t i = 0; i < kFigureLines; ++i)
+        figures_.push_back(CreateLabel(wnd, IdFiguresFirst + static_cast<int>(i), ""));
     {
         // The list follows the visual style; its window text, which it never paints, is its name.
         const VisualStyleScope visual_style;
         comctl::InitCommonControls(ICC_LISTVIEW_CLASSES);
         list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "Entries",
-                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS,
-                                0, 0, 0, 0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdList)),
+                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS, 0,
+                                0, 0, 0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdList)),
                                 GetModuleHandleA(nullptr), nullptr);
     }
     if (!list_) throw TvError("Cannot create the list of entries");
@@ -478,9 +479,7 @@ void THistoryForm::ChartPeriodChanged() {
     SetWindowTextA(period_line_, chart ? chart->CurrentPeriodText().c_str() : "");
 }
 
-void THistoryForm::btnCopyClick() {
-    PutOnClipboard(Handle(), ClipboardText(history_, SelectedRows(), EntryTimeText));
-}
+void THistoryForm::btnCopyClick() { PutOnClipboard(Handle(), ClipboardText(history_, SelectedRows(), EntryTimeText)); }
 
 void THistoryForm::btnRestoreClick() {
     const std::vector<std::size_t> rows = SelectedRows();

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "ui/Form.h"
 #include "backup/BackupFormat.h"
 #include "history/ChartPeriods.h"
 #include "history/HistoryEntries.h"
 #include "history/HistoryFMLayout.h"
 #include "history/JournalRecorder.h"
+#include "ui/Form.h"
 
 namespace tv {
 

@@ -3,11 +3,18 @@
 namespace tv::historyfm {
 
 enum ControlId : int {
-    IdRange7Days = 301, IdRange30Days, IdRange12Months, IdRangeAll,
-    IdChart = 310, IdPeriodLine,
+    IdRange7Days = 301,
+    IdRange30Days,
+    IdRange12Months,
+    IdRangeAll,
+    IdChart = 310,
+    IdPeriodLine,
     IdFiguresFirst = 320,  // one label a line, in order: Today ... the last games
-    IdList = 340, IdStatus,
-    IdBtnRestore = 350, IdBtnCopy, IdBtnClose,
+    IdList = 340,
+    IdStatus,
+    IdBtnRestore = 350,
+    IdBtnCopy,
+    IdBtnClose,
 };
 
 inline constexpr const char* kWindowClass = "THistoryForm";

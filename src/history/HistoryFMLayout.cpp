@@ -20,10 +20,10 @@ struct Metrics {
 };
 
 Metrics MetricsAt(Dpi dpi) {
-    return {dpi.Scale(kMargin),      dpi.Scale(kGap),          dpi.Scale(kRangeWidth),
-            dpi.Scale(kRangeHeight), dpi.Scale(kRangeGap),     dpi.Scale(kButtonWidth),
-            dpi.Scale(kButtonHeight), dpi.Scale(kLeastChartWidth), dpi.Scale(kLeastChartHeight),
-            dpi.Scale(kListHeight)};
+    return {
+        dpi.Scale(kMargin),           dpi.Scale(kGap),         dpi.Scale(kRangeWidth),   dpi.Scale(kRangeHeight),
+        dpi.Scale(kRangeGap),         dpi.Scale(kButtonWidth), dpi.Scale(kButtonHeight), dpi.Scale(kLeastChartWidth),
+        dpi.Scale(kLeastChartHeight), dpi.Scale(kListHeight)};
 }
 
 int StatusHeight(const TextNeeds& text) { return text.status_lines * text.line_height; }

@@ -5,18 +5,18 @@
 // the client area has beyond the least size.
 #include <array>
 
-#include "ui/LayoutRect.h"
 #include "platform/Dpi.h"
+#include "ui/LayoutRect.h"
 
 namespace tv::historyfm {
 
 // What the text of the window needs, measured in its font at the DPI.
 struct TextNeeds {
-    int line_height = 0;     // one line of the form font
-    int figures_width = 0;   // the widest line of the figures
-    int figures_lines = 0;   // how many lines of figures
-    int status_lines = 0;    // the journal status's lines; 0: it is recorded, no status shown
-    int status_width = 0;    // the widest line of the status
+    int line_height = 0;    // one line of the form font
+    int figures_width = 0;  // the widest line of the figures
+    int figures_lines = 0;  // how many lines of figures
+    int status_lines = 0;   // the journal status's lines; 0: it is recorded, no status shown
+    int status_width = 0;   // the widest line of the status
     bool operator==(const TextNeeds&) const = default;
 };
 

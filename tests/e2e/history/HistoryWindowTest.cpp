@@ -3,6 +3,7 @@
 // range of the chart.
 #include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
 #include <oleacc.h>
 
@@ -11,14 +12,14 @@
 #include <tuple>
 
 #include "app/MainFMIds.h"
-#include "history/ChartPeriods.h"
-#include "history/HistoryFMIds.h"
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/backup/UndoSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Screenshot.h"
 #include "e2e/history/JournalSupport.h"
+#include "history/ChartPeriods.h"
+#include "history/HistoryFMIds.h"
 #include "platform/Handles.h"
 #include "support/system/Processes.h"
 
@@ -209,7 +210,8 @@ int PeriodsByKeys(HWND history) {
     PressKey(VK_HOME);
     std::string last;
     int periods = 0;
-    while (periods < 400 && test::WaitUntil([&] { return !WindowText(line).empty() && WindowText(line) != last; }, 700)) {
+    while (periods < 400 &&
+           test::WaitUntil([&] { return !WindowText(line).empty() && WindowText(line) != last; }, 700)) {
         last = WindowText(line);
         ++periods;
         PressKey(VK_RIGHT);
@@ -234,12 +236,14 @@ TEST_F(HistoryWindow, EachRangeHasItsPeriods) {
     GetLocalTime(&now);
     char first_day[4] = {};
     GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK, first_day, sizeof(first_day));
-    const auto weeks = ComputeChartPeriods({}, ChartRange::Months12, {now.wYear, now.wMonth, now.wDay},
-                                           first_day[0] - '0').periods.size();
+    const auto weeks =
+        ComputeChartPeriods({}, ChartRange::Months12, {now.wYear, now.wMonth, now.wDay}, first_day[0] - '0')
+            .periods.size();
     // "All" over the entries of today: that day alone.
-    const std::tuple<int, const wchar_t*, int> ranges[] = {{IdRange7Days, L"Last 7 days: ", 7},
-                                                           {IdRange12Months, L"Last 12 months: ", static_cast<int>(weeks)},
-                                                           {IdRangeAll, L"All recorded: ", 1}};
+    const std::tuple<int, const wchar_t*, int> ranges[] = {
+        {IdRange7Days, L"Last 7 days: ", 7},
+        {IdRange12Months, L"Last 12 months: ", static_cast<int>(weeks)},
+        {IdRangeAll, L"All recorded: ", 1}};
     for (const auto& [id, name, periods] : ranges) {
         Click(GetDlgItem(history, id));
         EXPECT_TRUE(test::WaitUntil([&] { return AccessibleValue(chart).rfind(name, 0) == 0; })) << id;

@@ -30,7 +30,8 @@ void ExpectInsideAndApart(const Placement& p, const std::string& how) {
         EXPECT_GE(r.top, 0) << how << " " << i;
         EXPECT_LE(r.left + r.width, p.client_width) << how << " " << i;
         EXPECT_LE(r.top + r.height, p.client_height) << how << " " << i;
-        for (std::size_t j = i + 1; j < rects.size(); ++j) EXPECT_FALSE(Overlap(r, rects[j])) << how << " " << i << "/" << j;
+        for (std::size_t j = i + 1; j < rects.size(); ++j)
+            EXPECT_FALSE(Overlap(r, rects[j])) << how << " " << i << "/" << j;
     }
 }
 
