@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BackupSample.h"
 #include "BenchTarget.h"
 #include "JournalSample.h"
 #include "backup/BackupFiles.h"
@@ -30,20 +31,6 @@ std::string MakeFolder(const std::string& root, const std::string& name) {
     const std::string folder = root + name + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
-}
-
-void MakeBackups(const std::string& folder, int count) {
-    const std::string text =
-        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-        "\"Wins\"=hex:09,00,00,00\r\n\"Losses\"=hex:06,00,00,00\r\n\"Won\"=hex:39,00,00,00\r\n"
-        "\"Lost\"=hex:2B,00,00,00\r\n\"Streak\"=hex:03,00,00,00\r\n\"SType\"=hex:01,00,00,00\r\n\r\n";
-    for (int i = 0; i < count; ++i) {
-        char name[64];
-        std::snprintf(name, sizeof(name), "Player%d_%04d%02d%02d_%02d%02d%02d.reg", i % 37, 2000 + i % 25, 1 + i % 12,
-                      1 + i % 28, i % 24, (i / 24) % 60, (i / 7) % 60);
-        const std::string path = folder + name;
-        if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) tv::WriteBackupFile(path, text);
-    }
 }
 
 struct Opening {
@@ -105,7 +92,7 @@ int main() {
     const std::string journal = MakeFolder(root, "history-journal");
     tv::WriteBackupFile(journal + "FreeCell history.csv", bench::MakeJournal(100000));
     const std::string backups = MakeFolder(root, "history-backups");
-    MakeBackups(backups, 10000);
+    bench::MakeBackupFiles(backups, 10000);
 
     std::printf("History window openings (medians of 5)\n");
     Open(empty);  // the first opening binds the common controls and the fonts
