@@ -130,7 +130,8 @@ void ExpectHistoryLaidOut(HWND history, Dpi dpi, const std::string& how) {
         }
         boxes.push_back({text.empty() ? ClassName(child) : text, rect, is_label});
     }
-    for (const std::string& collision : TextCollisions(boxes, ClientSizeOf(history))) ADD_FAILURE() << how << ": " << collision;
+    for (const std::string& collision : TextCollisions(boxes, ClientSizeOf(history)))
+        ADD_FAILURE() << how << ": " << collision;
 }
 
 TEST_F(DpiLayout, TheHistoryWindowOpenedAndResized) {
