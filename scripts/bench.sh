@@ -42,6 +42,7 @@ in_wine startup_bench.exe 40 96
 in_wine startup_bench.exe 40 144
 in_wine button_paint_bench.exe 15
 in_wine restore_list_bench.exe
+in_wine history_window_bench.exe
 in_wine live_display_bench.exe
 in_wine finder_bench.exe 50
 in_wine journal_wine_bench.exe

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "BackupSample.h"
 #include "BenchTarget.h"
 #include "backup/BackupFiles.h"
 #include "backup/DateText.h"
@@ -51,19 +52,7 @@ void CALLBACK OnIdle(HWND, UINT, UINT_PTR id, DWORD) {
 std::string MakeFolder(const std::string& root, int count) {
     const std::string folder = root + "restore-list-" + std::to_string(count) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
-    const std::string text =
-        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-        "\"Wins\"=hex:09,00,00,00\r\n\"Losses\"=hex:06,00,00,00\r\n\"Won\"=hex:39,00,00,00\r\n"
-        "\"Lost\"=hex:2B,00,00,00\r\n\"Streak\"=hex:03,00,00,00\r\n\"SType\"=hex:01,00,00,00\r\n\r\n";
-    for (int i = 0; i < count; ++i) {
-        // Names and stamps spread over years, days and seconds so that the sort has work to do.
-        char name[64];
-        std::snprintf(name, sizeof(name), "Player%d_%04d%02d%02d_%02d%02d%02d.reg", i % 37, 2000 + i % 25,
-                      1 + i % 12, 1 + i % 28, i % 24, (i / 24) % 60, (i / 7) % 60);
-        const std::string path = folder + name;
-        if (GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) continue;
-        tv::WriteBackupFile(path, text);
-    }
+    bench::MakeBackupFiles(folder, count);
     return folder;
 }
 

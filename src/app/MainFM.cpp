@@ -49,6 +49,10 @@ bool TMainForm::Create(int show_command) { return Form::Create(kFrame, nullptr, 
 LRESULT TMainForm::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
     handled = true;
     switch (msg) {
+        case WM_SYSCOMMAND:
+            if ((wp & 0xFFF0) != kSysCmdHistory) break;
+            HistoryClick();
+            return 0;
         case WM_TIMER:
             if (wp == kTimerWin9x) TimerWin9xTimer();
             if (wp == journal_.TimerId()) journal_.OnTimer();
@@ -57,9 +61,10 @@ LRESULT TMainForm::OnMessage(UINT msg, WPARAM wp, LPARAM, bool& handled) {
             OnRegMonitorChange();
             return 0;
         default:
-            handled = false;
-            return 0;
+            break;
     }
+    handled = false;
+    return 0;
 }
 
 void TMainForm::OnRegMonitorChange() {
@@ -100,6 +105,14 @@ void TMainForm::FormCreate() {
     MarkStartupPhase(StartupPhase::WindowCreated);
     InstallSystemHandCursor();
     journal_.Attach(Handle());
+    journal_.SetListener([this](const JournalEntry* entry) {
+        if (history_ && history_->Handle()) history_->JournalAppended(entry);
+    });
+    // Below the system's own entries, after a separator.
+    if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
+        AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(menu, MF_STRING, kSysCmdHistory, kHistoryMenuText);
+    }
     // Live updates start before the first read, so that no change between the two goes unseen,
     // and whatever that read finds: bad data fixed later must still reach the display.
     if (ChooseUpdateSource() != UpdateSource::ChangeMonitor || !StartChangeMonitor())
@@ -226,6 +239,24 @@ void TMainForm::btnClearClick() {
 }
 
 void TMainForm::btnExitClick() { DestroyWindow(Handle()); }
+
+void TMainForm::HistoryClick() {
+    HistorySource source;
+    source.journal_path = ProgramFolder() + kJournalFileName;
+    source.folder = ProgramFolder();
+    source.status = [this] { return journal_.Status(); };
+    source.restored = [this](const std::string& detail) { journal_.RestoreDone(detail); };
+    ShowHistoryWindow(history_, Handle(), std::move(source));
+}
+
+bool TMainForm::TranslateHistoryKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != 'H' || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_SHIFT) < 0)
+        return false;
+    HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    if (!root || (root != Handle() && !(history_ && root == history_->Handle()))) return false;
+    HistoryClick();
+    return true;
+}
 
 void TMainForm::btnAboutClick() {
     TAboutForm about;

@@ -8,6 +8,7 @@
 #include "ui/FiguresPanel.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
+#include "history/HistoryFM.h"
 #include "history/JournalRecorder.h"
 #include "stats/StatsRecord.h"
 
@@ -25,6 +26,10 @@ public:
 
     // Re-reads and redisplays every figure.
     void RefreshDisplay();
+
+    // Ctrl+H in the main window or the History window opens the History window; true when msg
+    // was that key, which then is not to be dispatched.
+    bool TranslateHistoryKey(const MSG& msg);
 
 protected:
     HWND OnCreate() override;
@@ -54,6 +59,7 @@ private:
     void btnClearClick();
     void btnExitClick();
     void btnAboutClick();
+    void HistoryClick();
 
     FiguresPanel figures_;
     Label lblNextUp;
@@ -68,6 +74,7 @@ private:
     DecodedRecord decoded_;
     std::string FBackupName;
     JournalRecorder journal_;  // the history file beside the program, fed by every refresh
+    std::unique_ptr<THistoryForm> history_;  // the History window, once opened
 };
 
 }  // namespace tv

@@ -10,6 +10,10 @@ enum ControlId : int {
     IdBtnLaunch = 101, IdBtnKill, IdBtnBackup, IdBtnRestore, IdBtnClear, IdBtnExit, IdBtnAbout,
 };
 
+// The system menu's command that opens the History window (below the system's own, 0xF000 on).
+inline constexpr unsigned kSysCmdHistory = 0x0110;
+inline constexpr const char* kHistoryMenuText = "&History...\tCtrl+H";
+
 inline constexpr const char* kWindowClass = "TMainForm";
 inline constexpr const char* kCaption = "Tallyvane v" TV_VERSION_TEXT;
 

@@ -25,6 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     for (;;) {
         idle.BeforeGetMessage();
         if (GetMessageA(&msg, nullptr, 0, 0) <= 0) break;
+        if (main_form.TranslateHistoryKey(msg)) continue;
         // The dialog manager gives the program's windows Tab, arrow and access-key navigation.
         if (tv::IsFormDialogMessage(msg)) continue;
         TranslateMessage(&msg);

@@ -1,5 +1,7 @@
 #include "backup/BackupReader.h"
 
+#include <optional>
+
 #include "backup/IntegerText.h"
 
 namespace tv {
@@ -48,17 +50,28 @@ std::vector<std::string> SplitBackupText(std::string_view bytes) {
     return lines;
 }
 
-std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name,
-                             TextEquality same_name) {
-    std::string_view value;
+namespace {
+
+// The text after the "=" of the first line of the quoted name, if any line has it.
+std::optional<std::string_view> FindValueText(const std::vector<std::string>& lines, std::string_view quoted_name,
+                                              TextEquality same_name) {
     for (const auto& line : lines) {
         const auto eq = line.find('=');
         if (eq == std::string::npos) continue;
-        if (same_name(std::string_view(line).substr(0, eq), quoted_name)) {
-            value = std::string_view(line).substr(eq + 1);
-            break;
-        }
+        if (same_name(std::string_view(line).substr(0, eq), quoted_name)) return std::string_view(line).substr(eq + 1);
     }
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool HasBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name, TextEquality same_name) {
+    return FindValueText(lines, quoted_name, same_name).has_value();
+}
+
+std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name,
+                             TextEquality same_name) {
+    std::string_view value = FindValueText(lines, quoted_name, same_name).value_or(std::string_view());
     if (value.empty()) value = "hex:00,00,00,00";
     // The pieces start 4, 7, 10 and 13 characters after "hex:" begins, or after the text's start
     // (1-based position 0) when there is no "hex:".

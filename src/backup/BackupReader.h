@@ -29,6 +29,10 @@ std::vector<std::string> SplitBackupText(std::string_view bytes);
 std::int32_t ReadBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name,
                              TextEquality same_name);
 
+// Whether a line holds the quoted name before its first "=" (as ReadBackupValue finds it): a value
+// the file does not hold was absent when it was written.
+bool HasBackupValue(const std::vector<std::string>& lines, std::string_view quoted_name, TextEquality same_name);
+
 // The six figures of a backup file, read in the order Won, Lost, Wins, Losses, Streak, SType.
 DecodedRecord ReadBackupFigures(const std::vector<std::string>& lines, TextEquality same_name);
 

@@ -3,11 +3,11 @@
 #include "ui/LabelName.h"
 #include "ui/MessageBox.h"
 #include "ui/PushButton.h"
-#include "backup/AutomaticBackup.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupList.h"
 #include "backup/BackupReader.h"
 #include "backup/DateText.h"
+#include "backup/RestoreCommand.h"
 #include "backup/RestoreFMIds.h"
 #include "backup/RestoreFMLayout.h"
 #include "platform/GeneralError.h"
@@ -21,9 +21,6 @@ namespace tv {
 using namespace restorefm;
 
 namespace {
-
-// The restore's own failure, in the words and the box the backup command uses for its own.
-std::string RestoreFailedText(const std::string& error) { return "Could not restore statistics.\r\n" + error; }
 
 std::string ListItemText(const BackupEntry& entry) {
     std::string text = DateText(entry.Stamp);
@@ -203,7 +200,7 @@ void TFormRestore::btnOKClick() {
     if (SelectedEntry() < 0) return;
     const std::string path = SelectedFilePath();
     const std::string file_name = FBackups[SelectedEntry()].FileName;
-    if (!Confirm("Restore backup file dated \"%s\"?", "Restore backup file dated \"%s\" from %s?")) return;
+    if (!ConfirmRestore(Handle(), SelectedDateText(), SelectedBackupName())) return;
     ClearRawRecord(raw_);
     const DecodedRecord f = ReadBackupFigures(ReadBackupFile(path), EqualsIgnoringCaseInLocale);
     raw_[StatValue::Won] = IntegerToRawBytes(f.Won);
@@ -212,15 +209,8 @@ void TFormRestore::btnOKClick() {
     raw_[StatValue::Losses] = IntegerToRawBytes(f.Losses);
     raw_[StatValue::Streak] = IntegerToRawBytes(f.Streak);
     raw_[StatValue::SType] = IntegerToRawBytes(f.SType);
-    // What the restore overwrites is saved first, so that restoring that backup undoes it.
-    if (!BackUpBeforeOverwriting(Handle(), folder_, OverwritingCommand::Restore)) return;
-    // All or nothing: a failure puts the values back and reaches the General error box; the
-    // dialog stays open. So it does when the key cannot be opened or created, with its own words.
-    if (!WriteStatisticsRecordAllOrNothing(raw_)) {
-        const std::string key = FormatText("Cannot create key HKEY_CURRENT_USER%s", std::string(kStatisticsKeyPath));
-        ShowMessageBox(Handle(), RestoreFailedText(key), MsgKind::Warning, Buttons(MsgButton::OK));
-        return;
-    }
+    // A failure leaves the dialog open.
+    if (!RestoreStatistics(Handle(), folder_, raw_)) return;
     restored_file_ = file_name;
     Close(IDOK);
 }

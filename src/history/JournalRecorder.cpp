@@ -96,12 +96,14 @@ void JournalRecorder::Write(const SettledValues& settled, bool may_report) {
     if (result.outcome != AppendOutcome::Failed) {
         status_.failing = false;
         status_.failing_since.clear();
+        if (result.written && listener_) listener_(&*result.written);
         return;
     }
     if (!status_.failing) status_.failing_since = time;
     status_.failing = true;
     status_.reason = result.reason;
     if (status_.first_failure.empty()) status_.first_failure = time;
+    if (listener_) listener_(nullptr);
     // Once a run, and never at every change: the program goes on as before.
     if (failure_reported_ || !may_report || !owner_) return;
     failure_reported_ = true;

@@ -3,6 +3,7 @@
 // once the values have settled, through a one-shot timer of its owner window (Win32).
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "history/JournalSettler.h"
@@ -38,6 +39,11 @@ public:
 
     const JournalStatus& Status() const { return status_; }
 
+    // Told of every entry once it is in the file (or of the status when a write fails), so that an
+    // open History window follows without reading the journal again. One listener; empty: none.
+    using Listener = std::function<void(const JournalEntry* appended)>;
+    void SetListener(Listener listener) { listener_ = std::move(listener); }
+
 private:
     void ArmTimer(std::int64_t at);
     void Write(const SettledValues& settled, bool may_report);
@@ -49,6 +55,7 @@ private:
     bool failure_reported_ = false;
     JournalSettler settler_;
     JournalStatus status_;
+    Listener listener_;
 };
 
 // The six values as the store reads them, an absent one (or an absent key) empty; a value the store

@@ -91,14 +91,27 @@ void PutBack(HKEY key, const char* name, const SavedValue& saved) {
         RegDeleteValueA(key, name);
 }
 
+void DeleteRawValue(HKEY key, const char* name) {
+    const LONG result = RegDeleteValueA(key, name);
+    if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND)
+        throw TvError(FormatText("Failed to set data for '%s'", name));
+}
+
 }  // namespace
 
-void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write) {
+void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write,
+                                   const RawPresence& present) {
     std::array<SavedValue, kRawRecordOrder.size()> before;
     for (std::size_t i = 0; i < kRawRecordOrder.size(); ++i) before[i] = SaveValue(key, ValueName(kRawRecordOrder[i]));
     std::size_t i = 0;
     try {
-        for (; i < kRawRecordOrder.size(); ++i) write(key, ValueName(kRawRecordOrder[i]), raw[kRawRecordOrder[i]]);
+        for (; i < kRawRecordOrder.size(); ++i) {
+            const StatValue value = kRawRecordOrder[i];
+            if (present[static_cast<std::size_t>(value)])
+                write(key, ValueName(value), raw[value]);
+            else
+                DeleteRawValue(key, ValueName(value));
+        }
     } catch (...) {
         // The failed value too: a write may have changed it before failing.
         for (std::size_t j = 0; j <= i && j < kRawRecordOrder.size(); ++j)
@@ -107,14 +120,14 @@ void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValu
     }
 }
 
-bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write) {
+bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write, const RawPresence& present) {
     UniqueHKey key;
     DWORD disposition = 0;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, StatisticsSubKey(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
                         nullptr, key.put(), &disposition) != ERROR_SUCCESS)
         return false;
     try {
-        WriteRecordValuesAllOrNothing(key.get(), raw, write);
+        WriteRecordValuesAllOrNothing(key.get(), raw, write, present);
     } catch (...) {
         key.reset();
         // The key was not there before: leave none behind (only removed while it is empty).

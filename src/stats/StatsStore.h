@@ -2,6 +2,7 @@
 // The registry side of the statistics record (Win32).
 #include <windows.h>
 
+#include <array>
 #include <functional>
 
 #include "stats/StatsRecord.h"
@@ -37,14 +38,21 @@ BackupRead ReadRecordForBackup(RawRecord& raw);
 // Writes one value; WriteRawValue, or a stand-in that fails on purpose.
 using RawValueWriter = std::function<void(HKEY key, const char* name, const RawValue& bytes)>;
 
+// Which of the six values (indexed as the Raw record) a write puts there; an absent one is deleted
+// instead, so that a state without it comes back as it was.
+using RawPresence = std::array<bool, 6>;
+inline constexpr RawPresence kAllValuesPresent = {true, true, true, true, true, true};
+
 // Writes the six values in record order, all or nothing: when one cannot be written, the values
 // (and the absence of values) that were there before are put back, then the write's error
 // ("Failed to set data for '%s'") is thrown.
-void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write = WriteRawValue);
+void WriteRecordValuesAllOrNothing(HKEY key, const RawRecord& raw, const RawValueWriter& write = WriteRawValue,
+                                   const RawPresence& present = kAllValuesPresent);
 
 // A restore's write: opens (creating if need be) the key with full access and writes the six
 // values in record order, all or nothing; a key that it had to create is removed again on failure.
 // Returns false, writing nothing, when the key cannot be opened or created.
-bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write = WriteRawValue);
+bool WriteStatisticsRecordAllOrNothing(const RawRecord& raw, const RawValueWriter& write = WriteRawValue,
+                                       const RawPresence& present = kAllValuesPresent);
 
 }  // namespace tv

@@ -12,6 +12,7 @@
 #include "ui/InputPromptLayout.h"
 #include "ui/MessageBoxLayout.h"
 #include "backup/RestoreFMLayout.h"
+#include "history/HistoryFMIds.h"
 #include "e2e/dpi/DpiLayoutChecks.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
@@ -109,6 +110,56 @@ TEST_F(DpiLayout, TheRestoreDialogAndItsList) {
     SaveWindowScreenshot(dialog, FileName("restore-dialog", dpi_));
     PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(WaitForWindowGone(dialog));
+}
+
+// The History window's texts against each other and its controls: every label as wide as its text
+// in the form font of the DPI and inside the client area, nothing overlapping.
+void ExpectHistoryLaidOut(HWND history, Dpi dpi, const std::string& how) {
+    const UniqueFont font = DesignedFontAt(kRegularAndBoldFonts[kRegularFont], dpi);
+    std::vector<Box> boxes;
+    for (HWND child : Children(history)) {
+        if (!IsWindowVisible(child)) continue;
+        const std::string text = WindowText(child);
+        const bool is_label = ClassName(child) == "Static";
+        LayoutRect rect = RectInParent(child);
+        if (is_label) {
+            const SIZE extent = LineExtent(font.get(), text);
+            EXPECT_GE(rect.width, extent.cx) << how << ": \"" << text << "\" is cut";
+            if (text.empty()) continue;
+            rect.width = extent.cx;
+        }
+        boxes.push_back({text.empty() ? ClassName(child) : text, rect, is_label});
+    }
+    for (const std::string& collision : TextCollisions(boxes, ClientSizeOf(history)))
+        ADD_FAILURE() << how << ": " << collision;
+}
+
+TEST_F(DpiLayout, TheHistoryWindowOpenedAndResized) {
+    ASSERT_TRUE(RegExeWriteFigures({57, 43, 9, 6, 3, 1}));
+    Start("dpi-history");
+    PostMessageA(main_, WM_SYSCOMMAND, mainfm::kSysCmdHistory, 0);
+    HWND history = FindTopWindow(program_->Pid(), historyfm::kCaption);
+    ASSERT_NE(history, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return !DlgItemText(history, historyfm::IdFiguresFirst).empty(); }));
+    ExpectHistoryLaidOut(history, dpi_, "as opened");
+    SaveWindowScreenshot(history, FileName("history-window", dpi_));
+    // Made as small as it goes, then larger: the chart takes the difference, nothing is cut.
+    const SIZE opened = ClientSizeOf(history);
+    const LayoutRect chart = RectInParent(GetDlgItem(history, historyfm::IdChart));
+    SetWindowPos(history, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE least = ClientSizeOf(history);
+    // (At 192 dpi the virtual desktop is not tall enough for more than the least height.)
+    EXPECT_LT(least.cx, opened.cx);
+    EXPECT_LE(least.cy, opened.cy);
+    ExpectHistoryLaidOut(history, dpi_, "at its least size");
+    SetWindowPos(history, nullptr, 0, 0, 900 * dpi_.Value() / 96, 700 * dpi_.Value() / 96, SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE large = ClientSizeOf(history);
+    const LayoutRect grown = RectInParent(GetDlgItem(history, historyfm::IdChart));
+    EXPECT_EQ(grown.width - chart.width, large.cx - opened.cx);
+    EXPECT_EQ(grown.height - chart.height, large.cy - opened.cy);
+    ExpectHistoryLaidOut(history, dpi_, "enlarged");
+    PostMessageA(history, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(WaitForWindowGone(history));
 }
 
 TEST_F(DpiLayout, TheAboutBoxWithItsIconInTheScaledSize) {

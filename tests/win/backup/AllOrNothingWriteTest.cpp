@@ -88,6 +88,24 @@ TEST_F(AllOrNothingWrite, FailuresAtTheFirstAndLastValue) {
     EXPECT_EQ(Snapshot(), before);
 }
 
+TEST_F(AllOrNothingWrite, AbsentValuesAreDeletedAndComeBackOnFailure) {
+    ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(Record(10)));
+    RawPresence present = kAllValuesPresent;
+    present[static_cast<std::size_t>(StatValue::SType)] = false;
+    present[static_cast<std::size_t>(StatValue::Losses)] = false;
+    const auto before = Snapshot();
+    // A failure after the deletions puts the deleted values back.
+    EXPECT_EQ(ErrorOf([&] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Streak"), present); }),
+              "Failed to set data for 'Streak'");
+    EXPECT_EQ(Snapshot(), before);
+    ASSERT_TRUE(WriteStatisticsRecordAllOrNothing(Record(100), WriteRawValue, present));
+    const auto now = Snapshot();
+    EXPECT_EQ(now.size(), 4u);
+    EXPECT_FALSE(now.contains("SType"));
+    EXPECT_FALSE(now.contains("Losses"));
+    EXPECT_EQ(now.at("Wins").bytes, (std::vector<std::uint8_t>{100, 0, 0, 0}));
+}
+
 TEST_F(AllOrNothingWrite, AKeyThatWasNotThereIsNotLeftBehind) {
     ASSERT_FALSE(test::GameKeyExists());
     EXPECT_EQ(ErrorOf([] { WriteStatisticsRecordAllOrNothing(Record(100), FailingAt("Streak")); }),
