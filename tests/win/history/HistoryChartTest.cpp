@@ -83,6 +83,8 @@ std::vector<std::pair<int, int>> RunsOf(const Capture& c, COLORREF colour) {
 class HistoryChartTest : public testing::Test {
 protected:
     void SetUp() override {
+        // The pointer away from the chart, wherever an earlier test left it: hovering chooses a period.
+        SetCursorPos(900, 700);
         WNDCLASSEXA wc{};
         wc.cbSize = sizeof(wc);
         wc.lpfnWndProc = Parent::Procedure;
