@@ -16,8 +16,8 @@ inline void MakeBackupFiles(const std::string& folder, int count) {
         "\"Lost\"=hex:2B,00,00,00\r\n\"Streak\"=hex:03,00,00,00\r\n\"SType\"=hex:01,00,00,00\r\n\r\n";
     for (int i = 0; i < count; ++i) {
         char name[64];
-        std::snprintf(name, sizeof(name), "Player%d_%04d%02d%02d_%02d%02d%02d.reg", i % 37, 2000 + i % 25,
-                      1 + i % 12, 1 + i % 28, i % 24, (i / 24) % 60, (i / 7) % 60);
+        std::snprintf(name, sizeof(name), "Player%d_%04d%02d%02d_%02d%02d%02d.reg", i % 37, 2000 + i % 25, 1 + i % 12,
+                      1 + i % 28, i % 24, (i / 24) % 60, (i / 7) % 60);
         const std::string path = folder + name;
         if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES) tv::WriteBackupFile(path, text);
     }

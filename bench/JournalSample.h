@@ -24,8 +24,8 @@ inline std::string MakeJournal(int count) {
     unsigned seed = 12345;
     for (int i = 0; i < count; ++i) {
         const int day = i / 10;
-        entry.time = tv::FormatJournalTime({1996 + day / 365, 1 + day % 365 / 31, 1 + day % 365 % 28, 8 + i % 10,
-                                            (i * 7) % 60, (i * 13) % 60, 60});
+        entry.time = tv::FormatJournalTime(
+            {1996 + day / 365, 1 + day % 365 / 31, 1 + day % 365 % 28, 8 + i % 10, (i * 7) % 60, (i * 13) % 60, 60});
         entry.detail.clear();
         seed = seed * 1103515245 + 12345;
         auto& v = entry.values.values;
@@ -85,13 +85,14 @@ inline Timing TimeReadAndDerive(const std::string& text, int runs) {
 // The figures, and whether 100,000 entries stay under target_ms.
 inline void PrintReadAndDerive(const char* where, const Timing& small, std::size_t small_bytes, const Timing& large,
                                std::size_t large_bytes, double target_ms) {
-    std::printf("\nread and derive, 15 runs: 10,000 entries (%zu KB) median %.2f ms, fastest %.2f ms; "
-                "100,000 entries (%zu KB) median %.2f ms, fastest %.2f ms\n",
-                small_bytes / 1024, small.median_ms, small.best_ms, large_bytes / 1024, large.median_ms,
-                large.best_ms);
-    std::printf("cost per entry (fastest runs): %.3f us at 10,000, %.3f us at 100,000 (ratio %.2f; near 1 is "
-                "linear)\n",
-                small.best_ms * 0.1, large.best_ms * 0.01, (large.best_ms / 10) / small.best_ms);
+    std::printf(
+        "\nread and derive, 15 runs: 10,000 entries (%zu KB) median %.2f ms, fastest %.2f ms; "
+        "100,000 entries (%zu KB) median %.2f ms, fastest %.2f ms\n",
+        small_bytes / 1024, small.median_ms, small.best_ms, large_bytes / 1024, large.median_ms, large.best_ms);
+    std::printf(
+        "cost per entry (fastest runs): %.3f us at 10,000, %.3f us at 100,000 (ratio %.2f; near 1 is "
+        "linear)\n",
+        small.best_ms * 0.1, large.best_ms * 0.01, (large.best_ms / 10) / small.best_ms);
     const double growth = (large.best_ms / 10) / small.best_ms;
     tv::bench::ReportTarget(std::string("journal read and derive, 100,000 entries, ") + where,
                             "< " + tv::bench::Figure(target_ms, 0, " ms"), tv::bench::Figure(large.median_ms, 1, " ms"),

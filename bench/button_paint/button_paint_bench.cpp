@@ -82,10 +82,11 @@ int main(int argc, char** argv) {
     HWND host = CreateWindowExA(0, "ButtonBenchHost", "Bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 300, 120,
                                 nullptr, nullptr, wc.hInstance, nullptr);
     HFONT font = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif");
-    HWND ours = CreateWindowExA(0, tv::kVtPopupButtonClass, "&Clear Statistics", WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-                                10, 10, 97, 25, host, nullptr, wc.hInstance, nullptr);
-    HWND standard = CreateWindowExA(0, "BUTTON", "&Clear Statistics", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                                    120, 10, 97, 25, host, nullptr, wc.hInstance, nullptr);
+    HWND ours = CreateWindowExA(0, tv::kVtPopupButtonClass, "&Clear Statistics", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 10,
+                                10, 97, 25, host, nullptr, wc.hInstance, nullptr);
+    HWND standard =
+        CreateWindowExA(0, "BUTTON", "&Clear Statistics", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 120, 10,
+                        97, 25, host, nullptr, wc.hInstance, nullptr);
     SendMessageA(ours, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SendMessageA(standard, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     Pump();

@@ -68,8 +68,8 @@ int main(int argc, char** argv) {
     }
     std::sort(ms.begin(), ms.end());
     const double median = ms[ms.size() / 2];
-    std::printf("redraw after a resize, %d cycles: median %.2f ms, fastest %.2f ms, 90th percentile %.2f ms\n",
-                cycles, median, ms.front(), ms[ms.size() * 9 / 10]);
+    std::printf("redraw after a resize, %d cycles: median %.2f ms, fastest %.2f ms, 90th percentile %.2f ms\n", cycles,
+                median, ms.front(), ms[ms.size() * 9 / 10]);
     tv::bench::ReportTarget("history chart redraw on a resize, range All over 100,000 entries", "< 16 ms",
                             tv::bench::Figure(median, 2, " ms"), median < 16.0);
     tv::bench::ReportFigure("history chart periods of range All over 100,000 entries",

@@ -71,7 +71,7 @@ int main(int argc, char** argv) {
 
     const std::string small = bench::MakeJournal(10'000);
     std::printf("\nReading and deriving under Wine\n");
-    bench::PrintReadAndDerive("under Wine", bench::TimeReadAndDerive(small, 15), small.size(), bench::TimeReadAndDerive(large, 15),
-                              large.size(), kReadTargetMs);
+    bench::PrintReadAndDerive("under Wine", bench::TimeReadAndDerive(small, 15), small.size(),
+                              bench::TimeReadAndDerive(large, 15), large.size(), kReadTargetMs);
     return 0;
 }

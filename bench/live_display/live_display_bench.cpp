@@ -223,9 +223,9 @@ void MeasureIdle(const std::string& exe, const std::string& name, const char* wh
     const long long sw1 = pid.empty() ? -1 : ContextSwitches(pid);
     std::printf("%-34s CPU %7.1f ms  thread wake-ups %6lld  (10 s idle)\n", what, cpu1 - cpu0,
                 pid.empty() ? -1LL : sw1 - sw0);
-    tv::bench::ReportFigure(std::string("idle 10 s, ") + what,
-                            tv::bench::Figure(cpu1 - cpu0, 1, " ms CPU, ") +
-                                std::to_string(pid.empty() ? -1LL : sw1 - sw0) + " wake-ups");
+    tv::bench::ReportFigure(
+        std::string("idle 10 s, ") + what,
+        tv::bench::Figure(cpu1 - cpu0, 1, " ms CPU, ") + std::to_string(pid.empty() ? -1LL : sw1 - sw0) + " wake-ups");
     PostMessageA(program.MainWindow(), WM_CLOSE, 0, 0);
     program.WaitForExit(5000);
 }

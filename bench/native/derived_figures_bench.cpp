@@ -70,8 +70,8 @@ int main(int argc, char** argv) {
     // The search answers in about a microsecond for any counts (as the README says).
     if (const auto* worst = runs.Find("BM_WinsNeededWorstOverInputs")) {
         const double us = tv::bench::KeptRuns::Nanoseconds(*worst) / 1000;
-        tv::bench::ReportTarget("derived figures: wins needed, worst inputs", "<= 2 us", tv::bench::Figure(us, 2, " us"),
-                                us <= 2);
+        tv::bench::ReportTarget("derived figures: wins needed, worst inputs", "<= 2 us",
+                                tv::bench::Figure(us, 2, " us"), us <= 2);
     }
     // The ratio the search wins by at the case the plain loop is slowest for.
     using clock = std::chrono::steady_clock;
@@ -82,8 +82,9 @@ int main(int argc, char** argv) {
     const auto t2 = clock::now();
     const double fast_us = std::chrono::duration<double, std::micro>(t1 - t0).count();
     const double slow_us = std::chrono::duration<double, std::micro>(t2 - t1).count();
-    std::printf("wins needed at Won 99%%, Lost 10,000,000: search %.2f us, plain loop %.0f us (%.0fx), same answer: %s\n",
-                fast_us, slow_us, slow_us / (fast_us > 0 ? fast_us : 1e-3), fast == slow ? "yes" : "NO");
+    std::printf(
+        "wins needed at Won 99%%, Lost 10,000,000: search %.2f us, plain loop %.0f us (%.0fx), same answer: %s\n",
+        fast_us, slow_us, slow_us / (fast_us > 0 ? fast_us : 1e-3), fast == slow ? "yes" : "NO");
     benchmark::Shutdown();
     return fast == slow ? 0 : 1;
 }

@@ -29,9 +29,7 @@ struct Opening {
 
 Opening* g_opening = nullptr;  // the opening being measured; the timer callback has no user data
 
-double MsSince(Clock::time_point t) {
-    return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
-}
+double MsSince(Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); }
 
 // Runs once the dialog's message loop is idle, that is after the listing filled the list.
 void CALLBACK OnIdle(HWND, UINT, UINT_PTR id, DWORD) {
@@ -87,7 +85,8 @@ Result Measure(const std::string& folder, int runs) {
                                         nullptr, nullptr);
             t = Clock::now();
             SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-            for (const auto& e : entries) SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.FileName.c_str()));
+            for (const auto& e : entries)
+                SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(e.FileName.c_str()));
             std::printf("  bare list box, %zu LB_ADDSTRING: %.1f ms\n", entries.size(), MsSince(t));
             DestroyWindow(owner);
         }
@@ -125,8 +124,8 @@ int main() {
     }
     const double per_file_1k = results[0].filled_ms / 1000.0;
     const double per_file_10k = results[1].filled_ms / 10000.0;
-    std::printf("open+filled per file: %.4f ms at 1,000, %.4f ms at 10,000 (ratio %.2f; 1.00 is linear)\n",
-                per_file_1k, per_file_10k, per_file_10k / per_file_1k);
+    std::printf("open+filled per file: %.4f ms at 1,000, %.4f ms at 10,000 (ratio %.2f; 1.00 is linear)\n", per_file_1k,
+                per_file_10k, per_file_10k / per_file_1k);
     tv::bench::ReportTarget("restore dialog open and filled, 10,000 backups", "< 500 ms",
                             tv::bench::Figure(results[1].filled_ms, 1, " ms"), results[1].filled_ms < 500.0);
     return 0;

@@ -12,8 +12,8 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <utility>
@@ -99,7 +99,8 @@ Start TimeStart(const std::string& exe, const char* window_class, Ready ready, b
         return result;
     tv::UniqueHandle marks;
     if (traced) {
-        marks.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(tv::bench::StartupMarks),
+        marks.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                       sizeof(tv::bench::StartupMarks),
                                        tv::bench::StartupMarksName(pi.dwProcessId).c_str()));
         ResumeThread(pi.hThread);
     }
@@ -172,8 +173,8 @@ int main(int argc, char** argv) {
     const int dpi = argc > 2 ? std::atoi(argv[2]) : 96;
     DisplayScale scale(static_cast<DWORD>(dpi));
     HKEY key = nullptr;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell", 0, nullptr,
-                    0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell", 0, nullptr, 0,
+                    KEY_ALL_ACCESS, nullptr, &key, nullptr);
     WriteFigure(key, "Won", 57);
     WriteFigure(key, "Lost", 43);
     RegCloseKey(key);
@@ -216,7 +217,8 @@ int main(int argc, char** argv) {
     std::printf("\nWhere the time goes (traced copies, medians in ms from process start):\n");
     std::printf("%-14s %8s %16s %15s %18s %8s\n", "", "entry", "window created", "first refresh", "first paints done",
                 "shown");
-    for (const auto& [name, starts] : {std::pair{"Tallyvane", &traced_program}, std::pair{"empty window", &traced_empty}}) {
+    for (const auto& [name, starts] :
+         {std::pair{"Tallyvane", &traced_program}, std::pair{"empty window", &traced_empty}}) {
         std::printf("%-14s", name);
         const int widths[kPhases] = {8, 16, 15, 18};
         for (int p = 0; p < kPhases; ++p) {

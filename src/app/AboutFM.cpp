@@ -6,9 +6,9 @@
 #include "app/AboutFMLayout.h"
 #include "app/AboutText.h"
 #include "app/Application.h"
+#include "platform/RuntimeLibrary.h"
 #include "ui/HandCursor.h"
 #include "ui/PushButton.h"
-#include "platform/RuntimeLibrary.h"
 
 namespace tv {
 
@@ -49,9 +49,9 @@ INT_PTR TAboutForm::ShowModal(HWND main_window) { return Form::ShowModal(main_wi
 
 HWND TAboutForm::OnCreate() {
     const HWND wnd = Handle();
-    ImageIcon = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 0, 0, wnd,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdImageIcon)), GetModuleHandleA(nullptr),
-                                nullptr);
+    ImageIcon =
+        CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0, 0, 0, wnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdImageIcon)), GetModuleHandleA(nullptr), nullptr);
     lblAppName = Label(GetDlgItem(wnd, IdLblAppName));
     lblVersion = Label(GetDlgItem(wnd, IdLblVersion));
     lblURL = Label(GetDlgItem(wnd, IdLblURL));

@@ -2,10 +2,10 @@
 // The About box: name, icon, version and build date, and links to the homepage and support mail.
 #include <windows.h>
 
+#include "platform/Handles.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/ToolTips.h"
-#include "platform/Handles.h"
 
 namespace tv {
 

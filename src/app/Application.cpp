@@ -14,8 +14,8 @@ TApplication::TApplication(HINSTANCE instance) {
     wc.lpszClassName = kApplicationWindowClass;
     RegisterClassExA(&wc);
     // Hidden and unowned: broadcast messages reach it, the user never sees it.
-    wnd_.reset(CreateWindowExA(0, kApplicationWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                               0, 0, 0, 0, nullptr, nullptr, instance, this));
+    wnd_.reset(CreateWindowExA(0, kApplicationWindowClass, "", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0,
+                               0, 0, 0, nullptr, nullptr, instance, this));
 }
 
 void TApplication::SetTitle(const std::string& title) { SetWindowTextA(wnd_.get(), title.c_str()); }

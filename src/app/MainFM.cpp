@@ -5,9 +5,6 @@
 #include "app/MainFMLayout.h"
 #include "app/StartupTrace.h"
 #include "app/UpdateSource.h"
-#include "ui/HandCursor.h"
-#include "ui/MessageBox.h"
-#include "ui/PushButton.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/BackupCommand.h"
 #include "backup/RestoreFM.h"
@@ -23,6 +20,9 @@
 #include "stats/RegMonitorMessage.h"
 #include "stats/RegMonitorThread.h"
 #include "stats/StatsStore.h"
+#include "ui/HandCursor.h"
+#include "ui/MessageBox.h"
+#include "ui/PushButton.h"
 
 namespace tv {
 
@@ -160,9 +160,7 @@ void TMainForm::ReadStatistics() {
     figures_.ShowCounts(decoded_);
 }
 
-void TMainForm::UpdateWinsNeeded() {
-    lblNextUp.SetCaption(std::to_string(WinsNeeded(decoded_.Won, decoded_.Lost)));
-}
+void TMainForm::UpdateWinsNeeded() { lblNextUp.SetCaption(std::to_string(WinsNeeded(decoded_.Won, decoded_.Lost))); }
 
 void TMainForm::RefreshDisplay() {
     ReadStatistics();
@@ -193,14 +191,29 @@ void TMainForm::ReportRefreshError() {
 bool TMainForm::OnCommand(int id, int code, HWND) {
     if (code != BN_CLICKED) return false;
     switch (id) {
-        case IdBtnLaunch: btnLaunchClick(); return true;
-        case IdBtnKill: btnKillClick(); return true;
-        case IdBtnBackup: btnBackupClick(); return true;
-        case IdBtnRestore: btnRestoreClick(); return true;
-        case IdBtnClear: btnClearClick(); return true;
-        case IdBtnExit: btnExitClick(); return true;
-        case IdBtnAbout: btnAboutClick(); return true;
-        default: return false;
+        case IdBtnLaunch:
+            btnLaunchClick();
+            return true;
+        case IdBtnKill:
+            btnKillClick();
+            return true;
+        case IdBtnBackup:
+            btnBackupClick();
+            return true;
+        case IdBtnRestore:
+            btnRestoreClick();
+            return true;
+        case IdBtnClear:
+            btnClearClick();
+            return true;
+        case IdBtnExit:
+            btnExitClick();
+            return true;
+        case IdBtnAbout:
+            btnAboutClick();
+            return true;
+        default:
+            return false;
     }
 }
 

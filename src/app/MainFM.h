@@ -5,12 +5,12 @@
 #include <memory>
 #include <string>
 
-#include "ui/FiguresPanel.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
 #include "history/HistoryFM.h"
 #include "history/JournalRecorder.h"
 #include "stats/StatsRecord.h"
+#include "ui/FiguresPanel.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
 
 namespace tv {
 
@@ -66,14 +66,14 @@ private:
     HWND btnLaunch = nullptr, btnKill = nullptr, btnBackup = nullptr, btnRestore = nullptr, btnClear = nullptr,
          btnExit = nullptr, btnAbout = nullptr;
 
-    bool timer_enabled_ = false;     // TimerWin9x
-    bool refresh_error_open_ = false;  // a refresh's General error box is showing
+    bool timer_enabled_ = false;                  // TimerWin9x
+    bool refresh_error_open_ = false;             // a refresh's General error box is showing
     std::unique_ptr<TRegMonitorThread> monitor_;  // the change monitor on the NT family
     int monitor_sends_ = 0;                       // WM_REGMONITORCHANGE handlings under way
     RawRecord raw_;
     DecodedRecord decoded_;
     std::string FBackupName;
-    JournalRecorder journal_;  // the history file beside the program, fed by every refresh
+    JournalRecorder journal_;                // the history file beside the program, fed by every refresh
     std::unique_ptr<THistoryForm> history_;  // the History window, once opened
 };
 

@@ -5,9 +5,28 @@
 namespace tv::mainfm {
 
 enum ControlId : int {
-    IdLabel14 = 200, IdLblPercent, IdLabel1, IdLblWon, IdLabel2, IdLblLost, IdLabel5, IdLabel6, IdLblWins,
-    IdLabel7, IdLblLosses, IdLabel8, IdLblStreak, IdLabel3, IdLblNextUp,
-    IdBtnLaunch = 101, IdBtnKill, IdBtnBackup, IdBtnRestore, IdBtnClear, IdBtnExit, IdBtnAbout,
+    IdLabel14 = 200,
+    IdLblPercent,
+    IdLabel1,
+    IdLblWon,
+    IdLabel2,
+    IdLblLost,
+    IdLabel5,
+    IdLabel6,
+    IdLblWins,
+    IdLabel7,
+    IdLblLosses,
+    IdLabel8,
+    IdLblStreak,
+    IdLabel3,
+    IdLblNextUp,
+    IdBtnLaunch = 101,
+    IdBtnKill,
+    IdBtnBackup,
+    IdBtnRestore,
+    IdBtnClear,
+    IdBtnExit,
+    IdBtnAbout,
 };
 
 // The system menu's command that opens the History window (below the system's own, 0xF000 on).

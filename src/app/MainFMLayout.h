@@ -7,8 +7,8 @@
 
 namespace tv::mainfm {
 
-static_assert(
-    figures::ValueIdsMatch(IdLabel14, IdLblPercent, IdLblWon, IdLblLost, IdLblWins, IdLblLosses, IdLblStreak));
+static_assert(figures::ValueIdsMatch(IdLabel14, IdLblPercent, IdLblWon, IdLblLost, IdLblWins, IdLblLosses,
+                                     IdLblStreak));
 static_assert(IdLabel3 == figures::PartId(IdLabel14, figures::kPartCount));
 
 inline constexpr auto kLabels = figures::JoinLabels(figures::PanelLabels(12, 12, IdLabel14),
@@ -19,7 +19,7 @@ inline constexpr auto kLabels = figures::JoinLabels(figures::PanelLabels(12, 12,
 
 // In tab order.
 inline constexpr ControlDesign kButtons[] = {
-    {IdBtnLaunch, {174, 12, 97, 25}}, {IdBtnKill, {276, 12, 97, 25}},  {IdBtnBackup, {174, 42, 97, 25}},
+    {IdBtnLaunch, {174, 12, 97, 25}},  {IdBtnKill, {276, 12, 97, 25}},  {IdBtnBackup, {174, 42, 97, 25}},
     {IdBtnRestore, {276, 42, 97, 25}}, {IdBtnClear, {174, 72, 97, 25}}, {IdBtnExit, {276, 72, 97, 25}},
     {IdBtnAbout, {276, 102, 97, 25}},
 };

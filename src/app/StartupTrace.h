@@ -7,10 +7,10 @@
 namespace tv {
 
 enum class StartupPhase {
-    Entry,           // the program's entry is reached
-    WindowCreated,   // the main window and its controls exist, laid out
-    FirstRefresh,    // the first refresh has set the figures
-    FirstIdle,       // the message queue is empty for the first time: every first paint is done
+    Entry,          // the program's entry is reached
+    WindowCreated,  // the main window and its controls exist, laid out
+    FirstRefresh,   // the first refresh has set the figures
+    FirstIdle,      // the message queue is empty for the first time: every first paint is done
     Count
 };
 

@@ -6,8 +6,8 @@
 #include "app/MainFM.h"
 #include "app/StartupTrace.h"
 #include "app/multinst.h"
-#include "ui/Form.h"
 #include "platform/ApplicationTitle.h"
+#include "ui/Form.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show_command) {
     tv::MarkStartupPhase(tv::StartupPhase::Entry);

@@ -27,8 +27,8 @@ TInstanceGuard::TInstanceGuard(TApplication& application) : application_(applica
     ActivationWndProc.emplace(application.Handle(), *this);
 }
 
-LRESULT TInstanceGuard::HandleSubclassMessage(const Subclass<TInstanceGuard>& previous, HWND wnd, UINT msg,
-                                              WPARAM wp, LPARAM lp) {
+LRESULT TInstanceGuard::HandleSubclassMessage(const Subclass<TInstanceGuard>& previous, HWND wnd, UINT msg, WPARAM wp,
+                                              LPARAM lp) {
     if (msg != ActivateMessage) return previous.CallPrevious(wnd, msg, wp, lp);
     ActivateApplication();
     return 0;

@@ -26,8 +26,7 @@ public:
     UINT Message() const { return ActivateMessage; }
 
     // The application window's messages, before its own procedure (PreviousWndProc) gets them.
-    LRESULT HandleSubclassMessage(const Subclass<TInstanceGuard>& previous, HWND wnd, UINT msg, WPARAM wp,
-                                  LPARAM lp);
+    LRESULT HandleSubclassMessage(const Subclass<TInstanceGuard>& previous, HWND wnd, UINT msg, WPARAM wp, LPARAM lp);
 
 private:
     void ActivateApplication();
@@ -35,7 +34,7 @@ private:
     TApplication& application_;
     std::string InstanceName;
     UINT ActivateMessage = 0;
-    UniqueHandle InstanceMutex;  // held for the life of the process
+    UniqueHandle InstanceMutex;                                 // held for the life of the process
     std::optional<Subclass<TInstanceGuard>> ActivationWndProc;  // the replacement, while installed
 };
 

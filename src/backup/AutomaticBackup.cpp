@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "ui/MessageBox.h"
 #include "backup/BackupFiles.h"
 #include "platform/Error.h"
 #include "platform/TextFormat.h"
 #include "stats/StatsStore.h"
+#include "ui/MessageBox.h"
 
 namespace tv {
 
@@ -44,8 +44,8 @@ bool BackUpBeforeOverwriting(HWND owner, const std::string& folder, OverwritingC
     const BackupFirstResult backup = WriteAutomaticBackup(folder, command, LocalNow());
     return GoesOnAfterBackup(command, backup, [owner](const std::string& question) {
         // No is the default: going on without a backup is never a matter of one key too many.
-        return ShowMessageBox(owner, question, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No,
-                              MsgButton::No) == MsgResult::Yes;
+        return ShowMessageBox(owner, question, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No, MsgButton::No) ==
+               MsgResult::Yes;
     });
 }
 

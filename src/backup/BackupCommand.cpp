@@ -2,12 +2,12 @@
 
 #include <exception>
 
-#include "ui/InputPrompt.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
 #include "platform/TextFormat.h"
 #include "stats/StatsStore.h"
+#include "ui/InputPrompt.h"
 
 namespace tv {
 

@@ -15,7 +15,7 @@ enum class BackupOutcome {
     Cancelled,     // the prompt was cancelled: nothing changed
     NoStatistics,  // the game's key cannot be opened: no file, nothing to say
     Completed,
-    Failed,        // the file could not be written; error holds the reason
+    Failed,  // the file could not be written; error holds the reason
 };
 
 struct BackupResult {

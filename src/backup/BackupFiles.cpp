@@ -46,8 +46,8 @@ ScratchFile WriteScratchBeside(const std::string& path, const std::string& text)
     if (!GetTempFileNameA(FolderOf(path).c_str(), "tvb", 0, scratch_name))
         throw TvError(FormatText("Cannot create file %s", path));
     ScratchFile scratch(scratch_name);
-    UniqueFile file(CreateFileA(scratch.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(
+        CreateFileA(scratch.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) throw TvError(FormatText("Cannot create file %s", path));
     DWORD written = 0;
     if (!WriteFile(file.get(), text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ||

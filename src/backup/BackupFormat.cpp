@@ -62,8 +62,7 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
 
 std::string StampText(const BackupStamp& s) {
     char text[32];
-    std::snprintf(text, sizeof(text), "%04d%02d%02d_%02d%02d%02d", s.year, s.month, s.day, s.hour, s.minute,
-                  s.second);
+    std::snprintf(text, sizeof(text), "%04d%02d%02d_%02d%02d%02d", s.year, s.month, s.day, s.hour, s.minute, s.second);
     return text;
 }
 
@@ -78,8 +77,8 @@ std::vector<std::string> BackupFileLines(const RawRecord& raw) {
     std::vector<std::string> lines{kHeaderLine, "", FormatText(kKeyLineFormat, std::string(kStatisticsKeyPath))};
     for (StatValue v : kRawRecordOrder) {
         const RawValue& b = raw[v];
-        lines.push_back(FormatText("\"%s\"=hex:%s,%s,%s,%s",
-                                   {ValueName(v), Hex2(b[0]), Hex2(b[1]), Hex2(b[2]), Hex2(b[3])}));
+        lines.push_back(
+            FormatText("\"%s\"=hex:%s,%s,%s,%s", {ValueName(v), Hex2(b[0]), Hex2(b[1]), Hex2(b[2]), Hex2(b[3])}));
     }
     lines.emplace_back();
     return lines;
@@ -92,8 +91,7 @@ std::string JoinBackupLines(const std::vector<std::string>& lines) {
 }
 
 void CheckStamp(const BackupStamp& s) {
-    if (s.year < 1 || s.year > 9999 || s.month < 1 || s.month > 12 || s.day < 1 ||
-        s.day > DaysInMonth(s.year, s.month))
+    if (s.year < 1 || s.year > 9999 || s.month < 1 || s.month > 12 || s.day < 1 || s.day > DaysInMonth(s.year, s.month))
         throw TvError("Invalid argument to date encode");
     if (s.hour < 0 || s.hour > 23 || s.minute < 0 || s.minute > 59 || s.second < 0 || s.second > 59)
         throw TvError("Invalid argument to time encode");

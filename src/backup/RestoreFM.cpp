@@ -1,8 +1,5 @@
 #include "backup/RestoreFM.h"
 
-#include "ui/LabelName.h"
-#include "ui/MessageBox.h"
-#include "ui/PushButton.h"
 #include "backup/BackupFiles.h"
 #include "backup/BackupList.h"
 #include "backup/BackupReader.h"
@@ -15,6 +12,9 @@
 #include "platform/TextFormat.h"
 #include "platform/VisualStyles.h"
 #include "stats/StatsStore.h"
+#include "ui/LabelName.h"
+#include "ui/MessageBox.h"
+#include "ui/PushButton.h"
 
 namespace tv {
 
@@ -30,8 +30,7 @@ std::string ListItemText(const BackupEntry& entry) {
 
 }  // namespace
 
-TFormRestore::TFormRestore(RawRecord& raw, std::string folder)
-    : Form(kDesign), raw_(raw), folder_(std::move(folder)) {}
+TFormRestore::TFormRestore(RawRecord& raw, std::string folder) : Form(kDesign), raw_(raw), folder_(std::move(folder)) {}
 
 INT_PTR TFormRestore::ShowModal(HWND owner) { return Form::ShowModal(owner, kCaption); }
 
@@ -181,8 +180,8 @@ void TFormRestore::RemoveSelectedItem() {
 
 bool TFormRestore::Confirm(const char* dated, const char* dated_and_named) const {
     const std::string name = SelectedBackupName();
-    const std::string text = name.empty() ? FormatText(dated, SelectedDateText())
-                                          : FormatText(dated_and_named, {SelectedDateText(), name});
+    const std::string text =
+        name.empty() ? FormatText(dated, SelectedDateText()) : FormatText(dated_and_named, {SelectedDateText(), name});
     return ShowMessageBox(Handle(), text, MsgKind::Confirmation, MsgButton::Yes | MsgButton::No) == MsgResult::Yes;
 }
 

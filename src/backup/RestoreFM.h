@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "ui/FiguresPanel.h"
-#include "ui/Form.h"
 #include "backup/BackupFormat.h"
 #include "platform/Subclass.h"
 #include "stats/StatsRecord.h"
+#include "ui/FiguresPanel.h"
+#include "ui/Form.h"
 
 namespace tv {
 

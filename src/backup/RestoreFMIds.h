@@ -3,8 +3,22 @@
 namespace tv::restorefm {
 
 enum ControlId : int {
-    IdLabel1 = 400, IdListBoxFiles, IdLabel14, IdLblPercent, IdLabel2, IdLblWon, IdLabel3, IdLblLost, IdLabel5,
-    IdLabel6, IdLblWins, IdLabel7, IdLblLosses, IdLabel8, IdLblStreak, IdBtnDelete,
+    IdLabel1 = 400,
+    IdListBoxFiles,
+    IdLabel14,
+    IdLblPercent,
+    IdLabel2,
+    IdLblWon,
+    IdLabel3,
+    IdLblLost,
+    IdLabel5,
+    IdLabel6,
+    IdLblWins,
+    IdLabel7,
+    IdLblLosses,
+    IdLabel8,
+    IdLblStreak,
+    IdBtnDelete,
 };
 // btnOK and btnCancel are IDOK and IDCANCEL.
 inline constexpr int IdBtnOK = 1;

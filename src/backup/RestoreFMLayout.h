@@ -3,16 +3,16 @@
 // backups, the preview's figures and three buttons.
 #include <algorithm>
 
+#include "backup/RestoreFMIds.h"
 #include "ui/FiguresPanelDesign.h"
 #include "ui/FormDesign.h"
-#include "backup/RestoreFMIds.h"
 
 namespace tv::restorefm {
 
 inline constexpr const char* kLabel1Caption = "Select backup to restore:";
 
-static_assert(
-    figures::ValueIdsMatch(IdLabel14, IdLblPercent, IdLblWon, IdLblLost, IdLblWins, IdLblLosses, IdLblStreak));
+static_assert(figures::ValueIdsMatch(IdLabel14, IdLblPercent, IdLblWon, IdLblLost, IdLblWins, IdLblLosses,
+                                     IdLblStreak));
 
 inline constexpr auto kLabels = figures::JoinLabels(std::array<LabelDesign, 1>{{{IdLabel1, 12, 12, kLabel1Caption}}},
                                                     figures::PanelLabels(246, 30, IdLabel14));

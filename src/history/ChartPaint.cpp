@@ -98,9 +98,7 @@ void PaintPercentLine(HDC dc, const ChartLayout& layout, const ChartView& view) 
     }
     const int width = view.dpi.Scale(2), rim = view.dpi.Scale(1);
     const bool dots = layout.slot_width >= view.dpi.Scale(8);
-    const struct {
-        int colour, grow;
-    } passes[] = {{COLOR_WINDOW, rim}, {COLOR_WINDOWTEXT, 0}};
+    const struct { int colour, grow; } passes[] = {{COLOR_WINDOW, rim}, {COLOR_WINDOWTEXT, 0}};
     for (const auto& pass : passes) {
         const UniquePen pen(CreatePen(PS_SOLID, width + 2 * pass.grow, GetSysColor(pass.colour)));
         const SelectGuard select(dc, pen.get());
@@ -188,8 +186,8 @@ ChartLayout LayoutChart(HDC dc, const RECT& client, const ChartView& view) {
     layout.plot.top = client.top + m.margin + m.text_height / 2;
     layout.plot.bottom =
         std::max<LONG>(layout.plot.top + 1, client.bottom - m.margin - m.text_height - m.gap - m.mark - m.gap);
-    layout.slot_width = static_cast<double>(layout.plot.right - layout.plot.left) /
-                        static_cast<double>(view.data->periods.size());
+    layout.slot_width =
+        static_cast<double>(layout.plot.right - layout.plot.left) / static_cast<double>(view.data->periods.size());
     return layout;
 }
 

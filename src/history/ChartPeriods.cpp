@@ -8,8 +8,8 @@ namespace tv {
 
 namespace {
 
-constexpr std::int64_t kAllInDaysUpTo = 31;     // days spanned
-constexpr std::int64_t kAllInWeeksUpTo = 731;   // two years, a leap day among them
+constexpr std::int64_t kAllInDaysUpTo = 31;    // days spanned
+constexpr std::int64_t kAllInWeeksUpTo = 731;  // two years, a leap day among them
 
 std::int64_t MonthIndex(const CivilDate& d) { return std::int64_t{d.year} * 12 + (d.month - 1); }
 
@@ -45,16 +45,16 @@ public:
 
     ChartUnit Unit() const { return unit_; }
     bool Holds(const PointDay& d) const { return d.reads && d.day >= first_day_ && d.day <= last_day_; }
-    std::size_t Count() const {
-        return IndexOf({last_day_, MonthIndex(CivilFromDays(last_day_)), true}) + 1;
-    }
+    std::size_t Count() const { return IndexOf({last_day_, MonthIndex(CivilFromDays(last_day_)), true}) + 1; }
 
     std::size_t IndexOf(const PointDay& d) const {
         switch (unit_) {
-            case ChartUnit::Day: return static_cast<std::size_t>(d.day - first_day_);
+            case ChartUnit::Day:
+                return static_cast<std::size_t>(d.day - first_day_);
             case ChartUnit::Week:
                 return static_cast<std::size_t>((WeekStartOfDays(d.day, first_weekday_) - first_week_) / 7);
-            case ChartUnit::Month: return static_cast<std::size_t>(d.month - first_month_);
+            case ChartUnit::Month:
+                return static_cast<std::size_t>(d.month - first_month_);
         }
         return 0;
     }
@@ -64,9 +64,15 @@ public:
         const auto i = static_cast<std::int64_t>(index);
         std::int64_t start = first_day_;
         switch (unit_) {
-            case ChartUnit::Day: start = first_day_ + i; break;
-            case ChartUnit::Week: start = first_week_ + 7 * i; break;
-            case ChartUnit::Month: start = DaysFromCivil(FirstOfMonth(first_month_ + i)); break;
+            case ChartUnit::Day:
+                start = first_day_ + i;
+                break;
+            case ChartUnit::Week:
+                start = first_week_ + 7 * i;
+                break;
+            case ChartUnit::Month:
+                start = DaysFromCivil(FirstOfMonth(first_month_ + i));
+                break;
         }
         return std::max(start, first_day_);
     }
@@ -82,13 +88,16 @@ private:
 std::optional<PeriodGrid> GridOf(const std::vector<PointDay>& days, ChartRange range, std::int64_t today,
                                  int first_weekday) {
     switch (range) {
-        case ChartRange::Days7: return PeriodGrid(ChartUnit::Day, today - 6, today, first_weekday);
-        case ChartRange::Days30: return PeriodGrid(ChartUnit::Day, today - 29, today, first_weekday);
+        case ChartRange::Days7:
+            return PeriodGrid(ChartUnit::Day, today - 6, today, first_weekday);
+        case ChartRange::Days30:
+            return PeriodGrid(ChartUnit::Day, today - 29, today, first_weekday);
         case ChartRange::Months12: {
             const std::int64_t first = DaysFromCivil(AddMonths(CivilFromDays(today), -12)) + 1;
             return PeriodGrid(ChartUnit::Week, first, today, first_weekday);
         }
-        case ChartRange::All: break;
+        case ChartRange::All:
+            break;
     }
     std::optional<std::int64_t> first, last;
     for (const PointDay& d : days)
@@ -99,7 +108,7 @@ std::optional<PeriodGrid> GridOf(const std::vector<PointDay>& days, ChartRange r
     if (!first) return std::nullopt;
     const std::int64_t end = std::max(*last, today);
     const std::int64_t span = end - *first;
-    const ChartUnit unit = span <= kAllInDaysUpTo ? ChartUnit::Day
+    const ChartUnit unit = span <= kAllInDaysUpTo    ? ChartUnit::Day
                            : span <= kAllInWeeksUpTo ? ChartUnit::Week
                                                      : ChartUnit::Month;
     // Whole first week or month: nothing lies before the first point to be cut off.

@@ -146,8 +146,7 @@ void HistoryChart::OnMouseMove(LPARAM lp) {
     const ChartLayout layout = LayoutChart(dc.get(), client, view);
     if (layout.empty) return;
     const int x = static_cast<short>(LOWORD(lp));
-    const std::optional<std::size_t> under =
-        PeriodAt(x, layout.plot.left, layout.slot_width, data_.periods.size());
+    const std::optional<std::size_t> under = PeriodAt(x, layout.plot.left, layout.slot_width, data_.periods.size());
     if (under && under != current_) Choose(under);
 }
 
@@ -156,20 +155,20 @@ bool HistoryChart::OnKeyDown(WPARAM key) {
     if (count == 0 || ChartIsEmpty(data_)) return false;
     std::size_t next = 0;
     switch (key) {
-    case VK_LEFT:
-        next = current_ ? (*current_ > 0 ? *current_ - 1 : 0) : count - 1;
-        break;
-    case VK_RIGHT:
-        next = current_ ? std::min(*current_ + 1, count - 1) : 0;
-        break;
-    case VK_HOME:
-        next = 0;
-        break;
-    case VK_END:
-        next = count - 1;
-        break;
-    default:
-        return false;
+        case VK_LEFT:
+            next = current_ ? (*current_ > 0 ? *current_ - 1 : 0) : count - 1;
+            break;
+        case VK_RIGHT:
+            next = current_ ? std::min(*current_ + 1, count - 1) : 0;
+            break;
+        case VK_HOME:
+            next = 0;
+            break;
+        case VK_END:
+            next = count - 1;
+            break;
+        default:
+            return false;
     }
     if (next != current_) Choose(next);
     return true;
@@ -184,68 +183,68 @@ LRESULT HistoryChart::OnGetObject(WPARAM wp, LPARAM lp) {
 
 LRESULT HistoryChart::HandleMessage(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_CREATE:
-        wnd_ = wnd;
-        dpi_ = DpiOfWindow(wnd);
-        MakeFont();
-        return 0;
-    case WM_SETFONT: {
-        LOGFONTA given{};
-        HFONT from = reinterpret_cast<HFONT>(wp);
-        if (from && GetObjectA(from, sizeof(given), &given) == sizeof(given)) {
-            font_.reset(CreateFontIndirectA(&given));
-            label_widths_.clear();
+        case WM_CREATE:
+            wnd_ = wnd;
+            dpi_ = DpiOfWindow(wnd);
+            MakeFont();
+            return 0;
+        case WM_SETFONT: {
+            LOGFONTA given{};
+            HFONT from = reinterpret_cast<HFONT>(wp);
+            if (from && GetObjectA(from, sizeof(given), &given) == sizeof(given)) {
+                font_.reset(CreateFontIndirectA(&given));
+                label_widths_.clear();
+            }
+            if (LOWORD(lp)) InvalidateRect(wnd, nullptr, FALSE);
+            return 0;
         }
-        if (LOWORD(lp)) InvalidateRect(wnd, nullptr, FALSE);
-        return 0;
-    }
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font_.get());
-    case WM_DPICHANGED_AFTERPARENT:
-        dpi_ = DpiOfWindow(wnd);
-        MakeFont();
-        InvalidateRect(wnd, nullptr, FALSE);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;  // the paint covers every pixel
-    case WM_PAINT: {
-        const PaintDc dc(wnd);
-        Paint(dc.get());
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        Paint(reinterpret_cast<HDC>(wp));
-        return 0;
-    case WM_SIZE:
-    case WM_SYSCOLORCHANGE:
-    case WM_THEMECHANGED:
-        InvalidateRect(wnd, nullptr, FALSE);
-        return 0;
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        InvalidateRect(wnd, nullptr, FALSE);
-        return 0;
-    case WM_GETDLGCODE:
-        return DLGC_WANTARROWS;
-    case WM_KEYDOWN:
-        if (OnKeyDown(wp)) return 0;
-        break;
-    case WM_LBUTTONDOWN:
-        SetFocus(wnd);
-        OnMouseMove(lp);
-        return 0;
-    case WM_MOUSEMOVE:
-        OnMouseMove(lp);
-        return 0;
-    case WM_MOUSELEAVE:
-        tracking_mouse_ = false;
-        // Without the focus the period followed the pointer only: it goes with it.
-        if (GetFocus() != wnd && current_) Choose(std::nullopt);
-        return 0;
-    case WM_GETOBJECT:
-        return OnGetObject(wp, lp);
-    default:
-        break;
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(font_.get());
+        case WM_DPICHANGED_AFTERPARENT:
+            dpi_ = DpiOfWindow(wnd);
+            MakeFont();
+            InvalidateRect(wnd, nullptr, FALSE);
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_PAINT: {
+            const PaintDc dc(wnd);
+            Paint(dc.get());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Paint(reinterpret_cast<HDC>(wp));
+            return 0;
+        case WM_SIZE:
+        case WM_SYSCOLORCHANGE:
+        case WM_THEMECHANGED:
+            InvalidateRect(wnd, nullptr, FALSE);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(wnd, nullptr, FALSE);
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTARROWS;
+        case WM_KEYDOWN:
+            if (OnKeyDown(wp)) return 0;
+            break;
+        case WM_LBUTTONDOWN:
+            SetFocus(wnd);
+            OnMouseMove(lp);
+            return 0;
+        case WM_MOUSEMOVE:
+            OnMouseMove(lp);
+            return 0;
+        case WM_MOUSELEAVE:
+            tracking_mouse_ = false;
+            // Without the focus the period followed the pointer only: it goes with it.
+            if (GetFocus() != wnd && current_) Choose(std::nullopt);
+            return 0;
+        case WM_GETOBJECT:
+            return OnGetObject(wp, lp);
+        default:
+            break;
     }
     return DefWindowProcA(wnd, msg, wp, lp);
 }

@@ -58,8 +58,8 @@ private:
     HWND wnd_ = nullptr;
     ChartData data_;
     std::string summary_;
-    std::vector<std::string> labels_;     // each period's date, in the user's format
-    std::vector<int> label_widths_;       // in font_; empty until measured
+    std::vector<std::string> labels_;  // each period's date, in the user's format
+    std::vector<int> label_widths_;    // in font_; empty until measured
     std::optional<std::size_t> current_;
     bool tracking_mouse_ = false;
     Dpi dpi_;

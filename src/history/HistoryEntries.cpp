@@ -10,12 +10,18 @@ namespace {
 
 HistoryKind KindOf(JournalEvent event) {
     switch (event) {
-        case JournalEvent::Won: return HistoryKind::Won;
-        case JournalEvent::Lost: return HistoryKind::Lost;
-        case JournalEvent::Clear: return HistoryKind::Clear;
-        case JournalEvent::Restore: return HistoryKind::Restore;
-        case JournalEvent::Start: return HistoryKind::Start;
-        case JournalEvent::Change: break;
+        case JournalEvent::Won:
+            return HistoryKind::Won;
+        case JournalEvent::Lost:
+            return HistoryKind::Lost;
+        case JournalEvent::Clear:
+            return HistoryKind::Clear;
+        case JournalEvent::Restore:
+            return HistoryKind::Restore;
+        case JournalEvent::Start:
+            return HistoryKind::Start;
+        case JournalEvent::Change:
+            break;
     }
     return HistoryKind::Change;
 }

@@ -12,13 +12,20 @@ constexpr std::int32_t kNoKind = 2;
 
 std::string EventText(HistoryKind kind, const JournalEntry& entry) {
     switch (kind) {
-        case HistoryKind::Won: return "Won";
-        case HistoryKind::Lost: return "Lost";
-        case HistoryKind::Clear: return "Clear";
-        case HistoryKind::Restore: return "Restore of " + entry.detail;
-        case HistoryKind::Start: return "Start";
-        case HistoryKind::Change: return "Change";
-        case HistoryKind::Backup: break;
+        case HistoryKind::Won:
+            return "Won";
+        case HistoryKind::Lost:
+            return "Lost";
+        case HistoryKind::Clear:
+            return "Clear";
+        case HistoryKind::Restore:
+            return "Restore of " + entry.detail;
+        case HistoryKind::Start:
+            return "Start";
+        case HistoryKind::Change:
+            return "Change";
+        case HistoryKind::Backup:
+            break;
     }
     return entry.detail.empty() ? "Backup" : "Backup: " + entry.detail;
 }

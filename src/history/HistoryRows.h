@@ -11,8 +11,8 @@
 
 namespace tv {
 
-inline constexpr std::array<const char*, 6> kHistoryColumnTitles = {"Time",  "Event",      "Won",
-                                                                    "Lost",  "Percentage", "Streak"};
+inline constexpr std::array<const char*, 6> kHistoryColumnTitles = {"Time", "Event",      "Won",
+                                                                    "Lost", "Percentage", "Streak"};
 
 // The columns after Time. Won and Lost are empty where the value was absent (apart from 0); the
 // percentage and the streak are what the main window showed for the entry's values, which reads

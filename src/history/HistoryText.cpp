@@ -24,10 +24,14 @@ PeriodFigures DaysUpToToday(const std::vector<JournalEntry>& points, const Civil
 
 std::string_view RangeName(ChartRange range) {
     switch (range) {
-        case ChartRange::Days7: return "Last 7 days";
-        case ChartRange::Days30: return "Last 30 days";
-        case ChartRange::Months12: return "Last 12 months";
-        case ChartRange::All: break;
+        case ChartRange::Days7:
+            return "Last 7 days";
+        case ChartRange::Days30:
+            return "Last 30 days";
+        case ChartRange::Months12:
+            return "Last 12 months";
+        case ChartRange::All:
+            break;
     }
     return "All recorded";
 }

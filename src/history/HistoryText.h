@@ -39,7 +39,7 @@ struct FiguresRow {
 struct HistoryFigures {
     std::array<FiguresRow, 4> periods;
     StreakRecord longest_winning, longest_losing;  // dates yyyy-mm-dd (ParseCivilDate); length 0 when none
-    std::string last_games;  // the last ten games, oldest first: "WWLWLLWWWL"
+    std::string last_games;                        // the last ten games, oldest first: "WWLWLLWWWL"
 };
 
 HistoryFigures ComputeHistoryFigures(const std::vector<JournalEntry>& points, const CivilDate& today);

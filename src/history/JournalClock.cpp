@@ -24,7 +24,8 @@ std::string JournalTimeNow() {
     // The offset of this very moment, from the two readings of one instant, rounded to minutes.
     constexpr std::int64_t kTicksPerMinute = 60LL * 10'000'000;
     const std::int64_t difference = FileTimeTicks(local) - FileTimeTicks(utc);
-    const int offset = static_cast<int>((difference + (difference >= 0 ? 1 : -1) * kTicksPerMinute / 2) / kTicksPerMinute);
+    const int offset =
+        static_cast<int>((difference + (difference >= 0 ? 1 : -1) * kTicksPerMinute / 2) / kTicksPerMinute);
     return FormatJournalTime(
         {local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond, offset});
 }

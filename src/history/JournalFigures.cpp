@@ -41,12 +41,16 @@ private:
 
 GameCounts GamesBetween(const JournalEntry& before, const JournalEntry& after) {
     switch (after.event) {
-        case JournalEvent::Won: return {1, 0};
-        case JournalEvent::Lost: return {0, 1};
+        case JournalEvent::Won:
+            return {1, 0};
+        case JournalEvent::Lost:
+            return {0, 1};
         case JournalEvent::Clear:
-        case JournalEvent::Restore: return {};
+        case JournalEvent::Restore:
+            return {};
         case JournalEvent::Start:
-        case JournalEvent::Change: break;
+        case JournalEvent::Change:
+            break;
     }
     const std::int64_t won = std::int64_t{after.values.Won()} - before.values.Won();
     const std::int64_t lost = std::int64_t{after.values.Lost()} - before.values.Lost();

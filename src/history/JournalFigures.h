@@ -22,7 +22,7 @@ struct GameCounts {
 GameCounts GamesBetween(const JournalEntry& before, const JournalEntry& after);
 
 struct DayFigures {
-    std::string date;     // yyyy-mm-dd, the entries' local date
+    std::string date;  // yyyy-mm-dd, the entries' local date
     GameCounts games;
     std::string percent;  // the percentage shown at the day's end, as the main window shows it
     bool operator==(const DayFigures&) const = default;

@@ -57,8 +57,9 @@ AppendResult AppendToJournal(const std::string& path, const MakeJournalEntry& ma
     if (size.QuadPart > 0) {
         if (!ReadAt(file.get(), 0, kHeadBytes, head)) return Failed(SystemErrorText(GetLastError()));
         if (!StartsAsJournal(head))
-            return Failed("The file is not a history that Tallyvane wrote (its first line is not the history's "
-                          "header), so it is left as it is.");
+            return Failed(
+                "The file is not a history that Tallyvane wrote (its first line is not the history's "
+                "header), so it is left as it is.");
         const std::int64_t from = std::max<std::int64_t>(0, size.QuadPart - kTailBytes);
         if (!ReadAt(file.get(), from, static_cast<DWORD>(size.QuadPart - from), tail))
             return Failed(SystemErrorText(GetLastError()));

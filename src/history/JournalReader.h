@@ -10,9 +10,9 @@
 namespace tv {
 
 struct JournalRead {
-    bool ours = true;          // false: the first line is not the header; nothing else was read
+    bool ours = true;  // false: the first line is not the header; nothing else was read
     std::vector<JournalEntry> entries;
-    std::size_t skipped = 0;   // lines that hold no entry (blank lines aside), a torn last line among them
+    std::size_t skipped = 0;  // lines that hold no entry (blank lines aside), a torn last line among them
 };
 
 // The whole file's text. An empty text is an empty journal. Lines end in CR LF or LF; a last line

@@ -15,12 +15,18 @@ namespace {
 
 constexpr JournalColumn ColumnOf(StatValue v) {
     switch (v) {
-        case StatValue::Won: return JournalColumn::Won;
-        case StatValue::Lost: return JournalColumn::Lost;
-        case StatValue::Wins: return JournalColumn::Wins;
-        case StatValue::Losses: return JournalColumn::Losses;
-        case StatValue::Streak: return JournalColumn::Streak;
-        case StatValue::SType: return JournalColumn::SType;
+        case StatValue::Won:
+            return JournalColumn::Won;
+        case StatValue::Lost:
+            return JournalColumn::Lost;
+        case StatValue::Wins:
+            return JournalColumn::Wins;
+        case StatValue::Losses:
+            return JournalColumn::Losses;
+        case StatValue::Streak:
+            return JournalColumn::Streak;
+        case StatValue::SType:
+            return JournalColumn::SType;
     }
     return JournalColumn::Won;
 }
@@ -57,7 +63,9 @@ void JournalRecorder::Refreshed() {
     if (const auto at = settler_.Observe(JournalClockMilliseconds(), ReadJournalValues())) ArmTimer(*at);
 }
 
-void JournalRecorder::ClearDone() { ArmTimer(settler_.NoteCommand(JournalClockMilliseconds(), JournalEvent::Clear, {})); }
+void JournalRecorder::ClearDone() {
+    ArmTimer(settler_.NoteCommand(JournalClockMilliseconds(), JournalEvent::Clear, {}));
+}
 
 void JournalRecorder::RestoreDone(const std::string& restored_file) {
     ArmTimer(settler_.NoteCommand(JournalClockMilliseconds(), JournalEvent::Restore, restored_file));

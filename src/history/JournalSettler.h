@@ -31,7 +31,7 @@ public:
     std::int64_t NoteCommand(std::int64_t now, JournalEvent command, std::string detail);
 
     struct Step {
-        std::optional<SettledValues> settled;      // to be written (if they differ from the last entry)
+        std::optional<SettledValues> settled;       // to be written (if they differ from the last entry)
         std::optional<std::int64_t> look_again_at;  // not settled yet: arm the timer again
     };
     // The timer fired at now.

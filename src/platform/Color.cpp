@@ -60,8 +60,8 @@ TColor HlsToRgb(const Hls& hls) {
         const int grey = std::clamp(l * kRgbMax / kHlsMax, 0, 255);
         return MakeRgb(grey, grey, grey);
     }
-    const int m2 = l <= kHlsMax / 2 ? (l * (kHlsMax + s) + kHlsMax / 2) / kHlsMax
-                                    : l + s - (l * s + kHlsMax / 2) / kHlsMax;
+    const int m2 =
+        l <= kHlsMax / 2 ? (l * (kHlsMax + s) + kHlsMax / 2) / kHlsMax : l + s - (l * s + kHlsMax / 2) / kHlsMax;
     const int m1 = 2 * l - m2;
     return MakeRgb(ScaleChannel(HueToChannel(m1, m2, h + kHlsMax / 3)), ScaleChannel(HueToChannel(m1, m2, h)),
                    ScaleChannel(HueToChannel(m1, m2, h - kHlsMax / 3)));

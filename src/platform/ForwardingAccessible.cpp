@@ -12,7 +12,9 @@ namespace {
 
 // The accessibility runtime is bound when a client first asks, not at every start of the program.
 template <typename Fn>
-Fn Oleacc(const char* name) { return RuntimeProc<Fn>("oleacc.dll", name); }
+Fn Oleacc(const char* name) {
+    return RuntimeProc<Fn>("oleacc.dll", name);
+}
 
 }  // namespace
 
@@ -61,9 +63,7 @@ HRESULT ForwardingAccessible::get_accDescription(VARIANT c, BSTR* d) { return ba
 HRESULT ForwardingAccessible::get_accRole(VARIANT c, VARIANT* role) { return base_->get_accRole(c, role); }
 HRESULT ForwardingAccessible::get_accState(VARIANT c, VARIANT* state) { return base_->get_accState(c, state); }
 HRESULT ForwardingAccessible::get_accHelp(VARIANT c, BSTR* h) { return base_->get_accHelp(c, h); }
-HRESULT ForwardingAccessible::get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) {
-    return base_->get_accHelpTopic(f, c, t);
-}
+HRESULT ForwardingAccessible::get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) { return base_->get_accHelpTopic(f, c, t); }
 HRESULT ForwardingAccessible::get_accKeyboardShortcut(VARIANT c, BSTR* key) {
     return base_->get_accKeyboardShortcut(c, key);
 }

@@ -20,7 +20,9 @@ int CompareIgnoringCaseInLocale(std::string_view a, std::string_view b) {
     return result - CSTR_EQUAL;
 }
 
-bool EqualsIgnoringCaseInLocale(std::string_view a, std::string_view b) { return CompareIgnoringCaseInLocale(a, b) == 0; }
+bool EqualsIgnoringCaseInLocale(std::string_view a, std::string_view b) {
+    return CompareIgnoringCaseInLocale(a, b) == 0;
+}
 
 std::string SortKeyIgnoringCaseInLocale(std::string_view text) {
     constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;

@@ -26,8 +26,6 @@ std::string FormatText(std::string_view pattern, const std::vector<std::string>&
     return out;
 }
 
-std::string IntToText(std::int64_t value) {
-    return std::to_string(value);
-}
+std::string IntToText(std::int64_t value) { return std::to_string(value); }
 
 }  // namespace tv

@@ -17,8 +17,8 @@ using SetDialogDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
 using SetDialogControlDpiChangeBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
 
 // The dialog manager's switches (Windows 10 version 1703 and later).
-constexpr int kDialogDisableAll = 0x0001;                                // DDC_DISABLE_ALL
-constexpr int kControlDisableFontAndLayout = 0x0001 | 0x0002;            // DCDC_DISABLE_FONT_UPDATE | _RELAYOUT
+constexpr int kDialogDisableAll = 0x0001;                      // DDC_DISABLE_ALL
+constexpr int kControlDisableFontAndLayout = 0x0001 | 0x0002;  // DCDC_DISABLE_FONT_UPDATE | _RELAYOUT
 
 // Bound by name: the entry points are missing before Windows 10 version 1607.
 template <typename Fn>
@@ -54,8 +54,7 @@ Dpi DpiFromMessage(WPARAM wp) { return Dpi(static_cast<int>(HIWORD(wp))); }
 void TakeSuggestedRect(HWND wnd, LPARAM lp) {
     const RECT* r = reinterpret_cast<const RECT*>(lp);
     if (!r) return;
-    SetWindowPos(wnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(wnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE WindowSizeForClient(int client_width, int client_height, DWORD style, DWORD ex_style, Dpi dpi) {

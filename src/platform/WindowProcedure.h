@@ -96,7 +96,9 @@ struct WindowSlot {
         if (void* object = reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams) Set(wnd, object);
     }
     template <typename T>
-    static void Detach(HWND wnd, T&) { Set(wnd, nullptr); }
+    static void Detach(HWND wnd, T&) {
+        Set(wnd, nullptr);
+    }
     static Result Unowned(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcA(wnd, msg, wp, lp); }
     static constexpr Result kAfterError = 0;
 };
@@ -132,7 +134,9 @@ struct DialogSlot {
         if (void* object = reinterpret_cast<void*>(lp)) Set(wnd, object);
     }
     template <typename T>
-    static void Detach(HWND wnd, T&) { Set(wnd, nullptr); }
+    static void Detach(HWND wnd, T&) {
+        Set(wnd, nullptr);
+    }
     static Result Unowned(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
     static constexpr Result kAfterError = FALSE;
 };

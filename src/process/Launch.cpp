@@ -21,9 +21,12 @@ bool FileExists(const std::string& path) {
 
 std::string GameFolder() {
     switch (CurrentPlatform()) {
-        case PlatformFamily::WindowsNt: return SystemFolder();
-        case PlatformFamily::Windows9x: return WindowsFolder();
-        default: return {};
+        case PlatformFamily::WindowsNt:
+            return SystemFolder();
+        case PlatformFamily::Windows9x:
+            return WindowsFolder();
+        default:
+            return {};
     }
 }
 
@@ -34,7 +37,7 @@ LaunchResult LaunchFreeCell() {
     if (!FileExists(path)) return {LaunchOutcome::NotFound, folder};
     // A start the system refuses shows nothing, as the shell reports its own failures.
     if (const auto shell_execute = RuntimeProc<decltype(&ShellExecuteA)>("shell32.dll", "ShellExecuteA"))
-            shell_execute(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        shell_execute(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return {LaunchOutcome::Started, folder};
 }
 

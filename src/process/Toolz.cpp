@@ -64,16 +64,22 @@ void ListWithToolHelp(ToolHelpBinding& tool_help, ProcessList& list) {
 void GetProcessList(ProcessList& list) {
     list.clear();
     switch (CurrentPlatform()) {
-        case PlatformFamily::WindowsNt: ListWithPsapi(Psapi(), list); break;
-        case PlatformFamily::Windows9x: ListWithToolHelp(ToolHelp(), list); break;
-        default: break;
+        case PlatformFamily::WindowsNt:
+            ListWithPsapi(Psapi(), list);
+            break;
+        case PlatformFamily::Windows9x:
+            ListWithToolHelp(ToolHelp(), list);
+            break;
+        default:
+            break;
     }
 }
 
 std::optional<std::uint32_t> FindFreeCellIn(const ProcessList& list) {
     const PlatformFamily family = CurrentPlatform();
     std::string name = GameSearchName(family, family == PlatformFamily::Windows9x ? WindowsFolder() : "");
-    if (family == PlatformFamily::Windows9x && !name.empty()) CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
+    if (family == PlatformFamily::Windows9x && !name.empty())
+        CharUpperBuffA(name.data(), static_cast<DWORD>(name.size()));
     return FindFirstNamed(list, name, LocaleNameEquals);
 }
 

@@ -140,7 +140,10 @@ std::int64_t WinsNeeded(std::int32_t won, std::int32_t lost) {
     if (hi <= lo) hi = lo + 1;
     while (hi - lo > 1) {  // invariant: reaches(hi), !reaches(lo)
         const std::int64_t mid = lo + (hi - lo) / 2;
-        if (reaches(mid)) hi = mid; else lo = mid;
+        if (reaches(mid))
+            hi = mid;
+        else
+            lo = mid;
     }
     return hi - won;
 }

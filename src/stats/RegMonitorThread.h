@@ -13,8 +13,8 @@ namespace tv {
 class TRegMonitorThread {
 public:
     // The union of name, attribute, last-set and security changes.
-    static constexpr DWORD kDefaultNotifyFilter = REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_ATTRIBUTES |
-                                                  REG_NOTIFY_CHANGE_LAST_SET | REG_NOTIFY_CHANGE_SECURITY;
+    static constexpr DWORD kDefaultNotifyFilter =
+        REG_NOTIFY_CHANGE_NAME | REG_NOTIFY_CHANGE_ATTRIBUTES | REG_NOTIFY_CHANGE_LAST_SET | REG_NOTIFY_CHANGE_SECURITY;
     static constexpr const char* kChangeEventName = "RegMonitorChange";
 
     // Creates the worker suspended; nothing is opened until it runs.
@@ -27,7 +27,7 @@ public:
 
     // Set by the owner before Start, never changed afterwards.
     HKEY RootKey = HKEY_CURRENT_USER;
-    std::string KeyPath;  // with a leading backslash: from the root
+    std::string KeyPath;     // with a leading backslash: from the root
     DWORD NotifyFilter = 0;  // 0: the default filter
     HWND TargetWindow = nullptr;
 

@@ -4,8 +4,7 @@ namespace tv {
 
 std::int32_t RawBytesToInteger(const RawValue& bytes) {
     const std::uint32_t u = static_cast<std::uint32_t>(bytes[0]) | (static_cast<std::uint32_t>(bytes[1]) << 8) |
-                            (static_cast<std::uint32_t>(bytes[2]) << 16) |
-                            (static_cast<std::uint32_t>(bytes[3]) << 24);
+                            (static_cast<std::uint32_t>(bytes[2]) << 16) | (static_cast<std::uint32_t>(bytes[3]) << 24);
     return static_cast<std::int32_t>(u);  // two's complement, well defined since C++20
 }
 

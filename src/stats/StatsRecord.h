@@ -7,15 +7,14 @@
 namespace tv {
 
 // The game's key under HKEY_CURRENT_USER; the leading backslash means "from the root".
-inline constexpr const char* kStatisticsKeyPath =
-    "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
+inline constexpr const char* kStatisticsKeyPath = "\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell";
 
 using RawValue = std::array<std::uint8_t, 4>;
 
 // Order of the Raw record, and the order in which every reader and writer visits the values.
 enum class StatValue { Wins, Losses, Won, Lost, Streak, SType };
-inline constexpr std::array<StatValue, 6> kRawRecordOrder = {
-    StatValue::Wins, StatValue::Losses, StatValue::Won, StatValue::Lost, StatValue::Streak, StatValue::SType};
+inline constexpr std::array<StatValue, 6> kRawRecordOrder = {StatValue::Wins, StatValue::Losses, StatValue::Won,
+                                                             StatValue::Lost, StatValue::Streak, StatValue::SType};
 
 constexpr const char* ValueName(StatValue v) {
     constexpr const char* names[] = {"Wins", "Losses", "Won", "Lost", "Streak", "SType"};

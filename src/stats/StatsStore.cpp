@@ -54,7 +54,6 @@ BackupRead ReadRecordForBackup(RawRecord& raw) {
     return read;
 }
 
-
 namespace {
 
 // A value as it was before a write: its type and bytes, or its absence.

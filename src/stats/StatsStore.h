@@ -34,7 +34,6 @@ struct BackupRead {
 // record order. Raises the errors of ReadRawValue.
 BackupRead ReadRecordForBackup(RawRecord& raw);
 
-
 // Writes one value; WriteRawValue, or a stand-in that fails on purpose.
 using RawValueWriter = std::function<void(HKEY key, const char* name, const RawValue& bytes)>;
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "ui/FiguresPanelDesign.h"
 #include "stats/DerivedFigures.h"
+#include "ui/FiguresPanelDesign.h"
 
 namespace tv {
 

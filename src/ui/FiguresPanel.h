@@ -3,8 +3,8 @@
 // from one record.
 #include <windows.h>
 
-#include "ui/Label.h"
 #include "stats/StatsRecord.h"
+#include "ui/Label.h"
 
 namespace tv {
 

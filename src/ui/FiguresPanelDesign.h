@@ -11,8 +11,20 @@ namespace tv::figures {
 
 // The panel's labels in creation order; a form gives them the identifiers first_id + part.
 enum Part : int {
-    kTotals, kPercent, kWonCaption, kWon, kLostCaption, kLost, kStreaks, kWinsCaption, kWins, kLossesCaption, kLosses,
-    kCurrentCaption, kStreak, kPartCount
+    kTotals,
+    kPercent,
+    kWonCaption,
+    kWon,
+    kLostCaption,
+    kLost,
+    kStreaks,
+    kWinsCaption,
+    kWins,
+    kLossesCaption,
+    kLosses,
+    kCurrentCaption,
+    kStreak,
+    kPartCount
 };
 
 // The identifier of a part of the panel whose first label has first_id.

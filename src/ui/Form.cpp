@@ -1,11 +1,11 @@
 #include "ui/Form.h"
 
-#include "ui/FormColor.h"
-#include "ui/FormPlacement.h"
-#include "ui/Label.h"
 #include "platform/Rounding.h"
 #include "platform/WindowDpi.h"
 #include "platform/WindowProcedure.h"
+#include "ui/FormColor.h"
+#include "ui/FormPlacement.h"
+#include "ui/Label.h"
 #include "widgets/button/FormButtons.h"
 
 namespace tv {

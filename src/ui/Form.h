@@ -15,9 +15,9 @@
 
 #include <string>
 
+#include "platform/Dpi.h"
 #include "ui/FormDesign.h"
 #include "ui/FormFont.h"
-#include "platform/Dpi.h"
 
 namespace tv {
 

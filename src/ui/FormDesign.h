@@ -5,8 +5,8 @@
 #include <span>
 #include <vector>
 
-#include "ui/LayoutRect.h"
 #include "platform/Dpi.h"
+#include "ui/LayoutRect.h"
 
 namespace tv {
 

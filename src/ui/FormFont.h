@@ -4,9 +4,9 @@
 #include <span>
 #include <vector>
 
-#include "ui/FormDesign.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
+#include "ui/FormDesign.h"
 
 namespace tv {
 

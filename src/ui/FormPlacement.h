@@ -3,9 +3,9 @@
 // Creation and WM_DPICHANGED both go through here.
 #include <windows.h>
 
-#include "ui/LayoutRect.h"
 #include "ui/FormDesign.h"
 #include "ui/FormFont.h"
+#include "ui/LayoutRect.h"
 
 namespace tv {
 

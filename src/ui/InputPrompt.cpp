@@ -3,16 +3,16 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/Handles.h"
+#include "platform/Subclass.h"
+#include "platform/VisualStyles.h"
+#include "platform/WindowText.h"
 #include "ui/Form.h"
 #include "ui/FormFont.h"
 #include "ui/FormPlacement.h"
 #include "ui/InputPromptLayout.h"
 #include "ui/Label.h"
 #include "ui/PushButton.h"
-#include "platform/Handles.h"
-#include "platform/Subclass.h"
-#include "platform/WindowText.h"
-#include "platform/VisualStyles.h"
 #include "widgets/button/VtUxTheme.h"
 
 namespace tv {
@@ -25,8 +25,7 @@ namespace {
 bool DrawEditBorder(HWND wnd, HDC dc, const RECT& rect) {
     BindThemeLibrary();
     const VtUxTheme& ux = UxTheme();
-    if (!ux.IsThemeActive || !ux.OpenThemeData || !ux.CloseThemeData || !ux.DrawThemeBackground ||
-        !ux.IsThemeActive())
+    if (!ux.IsThemeActive || !ux.OpenThemeData || !ux.CloseThemeData || !ux.DrawThemeBackground || !ux.IsThemeActive())
         return false;
     HTHEME theme = ux.OpenThemeData(wnd, L"EDIT");
     if (!theme) return false;
@@ -80,8 +79,8 @@ protected:
         font_ = CreateDesignedFont(kFormFontDesign, CurrentDpi());
         CreateLabel(wnd, IdPrompt, prompt_);
         const VisualStyleScope visual_style;
-        edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0,
-                                0, 0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)),
+        edit_ = CreateWindowExA(0, "EDIT", value_.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0, 0, 0,
+                                0, wnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdit)),
                                 GetModuleHandleA(nullptr), nullptr);
         SendMessageA(edit_, EM_LIMITTEXT, kMaxLength, 0);
         edit_paste_.emplace(edit_, *this);

@@ -2,9 +2,9 @@
 // Where the Input prompt's parts go, in dialog units of its font: client area 180 by 63, the
 // prompt text at (8, 8), the field 19 units from the top and 164 wide, OK and Cancel 50 by 14 at
 // 41 units from the top, 38 and 92 units from the left.
+#include "platform/Dpi.h"
 #include "ui/DialogUnits.h"
 #include "ui/LayoutRect.h"
-#include "platform/Dpi.h"
 
 namespace tv {
 

@@ -1,8 +1,8 @@
 #include "ui/Label.h"
 
-#include "ui/FormFont.h"
 #include "platform/Handles.h"
 #include "platform/WindowText.h"
+#include "ui/FormFont.h"
 
 namespace tv {
 

@@ -3,13 +3,13 @@
 #include <map>
 #include <utility>
 
+#include "platform/Handles.h"
+#include "platform/WindowDpi.h"
+#include "ui/Form.h"
 #include "ui/FormPlacement.h"
 #include "ui/Label.h"
 #include "ui/MessageBoxLayout.h"
-#include "ui/Form.h"
 #include "ui/PushButton.h"
-#include "platform/Handles.h"
-#include "platform/WindowDpi.h"
 
 namespace tv {
 
@@ -48,11 +48,20 @@ int CaptionWidth(HDC dc, int font_height, const char* caption) {
 UniqueIcon KindIcon(MsgKind kind, int size) {
     LPCSTR id = nullptr;
     switch (kind) {
-        case MsgKind::Warning: id = reinterpret_cast<LPCSTR>(IDI_EXCLAMATION); break;
-        case MsgKind::Error: id = reinterpret_cast<LPCSTR>(IDI_HAND); break;
-        case MsgKind::Information: id = reinterpret_cast<LPCSTR>(IDI_ASTERISK); break;
-        case MsgKind::Confirmation: id = reinterpret_cast<LPCSTR>(IDI_QUESTION); break;
-        case MsgKind::Custom: return UniqueIcon();
+        case MsgKind::Warning:
+            id = reinterpret_cast<LPCSTR>(IDI_EXCLAMATION);
+            break;
+        case MsgKind::Error:
+            id = reinterpret_cast<LPCSTR>(IDI_HAND);
+            break;
+        case MsgKind::Information:
+            id = reinterpret_cast<LPCSTR>(IDI_ASTERISK);
+            break;
+        case MsgKind::Confirmation:
+            id = reinterpret_cast<LPCSTR>(IDI_QUESTION);
+            break;
+        case MsgKind::Custom:
+            return UniqueIcon();
     }
     // Not shared: a shared icon comes in the system's one size only.
     return UniqueIcon(static_cast<HICON>(LoadImageA(nullptr, id, IMAGE_ICON, size, size, 0)));
@@ -166,8 +175,8 @@ private:
         const int font_height = FontHeightOf(font);
         std::vector<int> caption_widths;
         for (const auto& info : buttons_) caption_widths.push_back(CaptionWidth(dc.get(), font_height, info.caption));
-        return LayOutMessageBox(du, text.right - text.left, text.bottom - text.top, KindHasIcon(kind_),
-                                caption_widths, right_to_left_, dpi);
+        return LayOutMessageBox(du, text.right - text.left, text.bottom - text.top, KindHasIcon(kind_), caption_widths,
+                                right_to_left_, dpi);
     }
 
     std::string text_;

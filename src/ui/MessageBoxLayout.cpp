@@ -65,11 +65,16 @@ MsgResult ResultOfControlId(int id) {
 
 const char* KindCaption(MsgKind kind) {
     switch (kind) {
-        case MsgKind::Warning: return "Warning";
-        case MsgKind::Error: return "Error";
-        case MsgKind::Information: return "Information";
-        case MsgKind::Confirmation: return "Confirm";
-        case MsgKind::Custom: break;
+        case MsgKind::Warning:
+            return "Warning";
+        case MsgKind::Error:
+            return "Error";
+        case MsgKind::Information:
+            return "Information";
+        case MsgKind::Confirmation:
+            return "Confirm";
+        case MsgKind::Custom:
+            break;
     }
     return kApplicationTitle;
 }

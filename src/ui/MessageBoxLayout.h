@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/Dpi.h"
+#include "platform/Rounding.h"
 #include "ui/DialogUnits.h"
 #include "ui/LayoutRect.h"
 #include "ui/MessageBoxTypes.h"
-#include "platform/Dpi.h"
-#include "platform/Rounding.h"
 
 namespace tv {
 
@@ -66,7 +66,6 @@ MsgResult ResultOfControlId(int id);
 const char* KindCaption(MsgKind kind);
 bool KindHasIcon(MsgKind kind);
 
-
 // One width for all buttons: 50 horizontal units, or the widest caption plus 8 pixels (scaled).
 int ButtonWidth(const DialogUnits& du, const std::vector<int>& caption_widths, Dpi dpi = Dpi{});
 // The text is wrapped within at most half the screen width.
@@ -88,7 +87,6 @@ struct MessageBoxLayout {
 // The units come from the font, which is made for the box's DPI; the measures given in pixels
 // (icon, caption padding) are scaled to dpi.
 MessageBoxLayout LayOutMessageBox(const DialogUnits& du, int text_width, int text_height, bool has_icon,
-                                  const std::vector<int>& caption_widths, bool right_to_left = false,
-                                  Dpi dpi = Dpi{});
+                                  const std::vector<int>& caption_widths, bool right_to_left = false, Dpi dpi = Dpi{});
 
 }  // namespace tv

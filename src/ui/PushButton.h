@@ -10,10 +10,10 @@ enum class ButtonRole { Normal, Default, Cancel, DefaultAndCancel };
 
 struct PushButtonSpec {
     int id = 0;
-    std::string caption;  // "&" marks the access key
+    std::string caption;                      // "&" marks the access key
     int x = 0, y = 0, width = 0, height = 0;  // client pixels; a form's layout step places its own
     ButtonRole role = ButtonRole::Normal;
-    int spacing = 3;  // glyph-to-text spacing
+    int spacing = 3;       // glyph-to-text spacing
     int modal_result = 0;  // non-zero: a click ends the dialog that holds the button with this result
 };
 

@@ -6,7 +6,7 @@
 namespace tv {
 
 struct AccessKeyCaption {
-    std::string shown;                             // the caption as shown and read aloud
+    std::string shown;                               // the caption as shown and read aloud
     std::string::size_type key = std::string::npos;  // where the access key stands in shown
 };
 

@@ -11,15 +11,15 @@
 namespace tv {
 
 struct ButtonMetrics {
-    int arrow_width = 13;          // the classic arrow part
-    int press_band = 15;           // presses and releases on the arrow: the last pixels of the width
-    int flat_press_band = 11;      // the same for a flat button
-    int focus_inset = 2;           // the focus rectangle inside the space the frame leaves
+    int arrow_width = 13;           // the classic arrow part
+    int press_band = 15;            // presses and releases on the arrow: the last pixels of the width
+    int flat_press_band = 11;       // the same for a flat button
+    int focus_inset = 2;            // the focus rectangle inside the space the frame leaves
     int arrow_glyph_min_width = 6;  // a narrower arrow part shows no glyph
     int arrow_glyph_min_height = 3;
-    int arrow_glyph_rows = 4;      // rows of the arrow glyph: 7, 5, 3 and 1 pixels at 96 dpi
-    int shadow_offset = 2;         // the shadowed caption's shadow, right and down
-    int raised_offset = 1;         // the raised caption's highlight, left and up
+    int arrow_glyph_rows = 4;             // rows of the arrow glyph: 7, 5, 3 and 1 pixels at 96 dpi
+    int shadow_offset = 2;                // the shadowed caption's shadow, right and down
+    int raised_offset = 1;                // the raised caption's highlight, left and up
     int relief_offset = Dpi::kHairline;   // the disabled caption's and arrow's highlight
     int pressed_offset = Dpi::kHairline;  // the content of a latched look, right and down
     int frame_line = Dpi::kHairline;      // each line of a frame

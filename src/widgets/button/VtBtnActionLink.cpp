@@ -67,9 +67,7 @@ void TVtButtonActionLink::SetCaption(const std::string& value) { client_.SetCapt
 
 void TVtButtonActionLink::SetHint(const std::string& value) { client_.SetHint(value); }
 
-bool TVtButtonActionLink::IsCheckedLinked() const {
-    return action_ && client_.CheckedState() == action_->Checked();
-}
+bool TVtButtonActionLink::IsCheckedLinked() const { return action_ && client_.CheckedState() == action_->Checked(); }
 
 void TVtButtonActionLink::SetChecked(bool value) {
     if (!IsCheckedLinked() || client_.CheckedState() == value) return;

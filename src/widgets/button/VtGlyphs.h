@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/Color.h"
 #include "platform/CommonControls.h"
 #include "platform/Handles.h"
 #include "widgets/button/ArrangeContent.h"
@@ -17,7 +18,6 @@
 #include "widgets/button/GlyphCache.h"
 #include "widgets/button/PressLogic.h"
 #include "widgets/button/VtBtnCtl.h"
-#include "platform/Color.h"
 #include "widgets/html/GdiFontCache.h"
 #include "widgets/html/HTMLRender.h"
 

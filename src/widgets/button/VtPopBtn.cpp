@@ -203,7 +203,7 @@ LRESULT TCustomVtPopupButton::OnCreate() {
 }
 
 void TCustomVtPopupButton::OnDestroy() {
-    destroying_ = true;  // the system takes back a capture the window still holds
+    destroying_ = true;       // the system takes back a capture the window still holds
     ThemedWindowDestroyed();  // closes the arrow's theme handle with the button's
 }
 

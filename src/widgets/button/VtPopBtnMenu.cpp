@@ -9,9 +9,9 @@ void TCustomVtPopupButton::ShowPullDownMenu(bool arrow) {
     if (!pull_down_menu_ || disable_auto_popup_ || !(arrow || !UseArrow())) return;
     RECT r{};
     GetWindowRect(wnd_, &r);
-    const LayoutPoint at = PullDownPoint(popup_place_, {r.left, r.top, r.right, r.bottom},
-                                         GetMenuItemCount(pull_down_menu_), GetSystemMetrics(SM_CYMENU),
-                                         GetSystemMetrics(SM_CYEDGE));
+    const LayoutPoint at =
+        PullDownPoint(popup_place_, {r.left, r.top, r.right, r.bottom}, GetMenuItemCount(pull_down_menu_),
+                      GetSystemMetrics(SM_CYMENU), GetSystemMetrics(SM_CYEDGE));
     Apply(logic_.MenuOpening());
     TrackPopupMenu(pull_down_menu_, TPM_RIGHTBUTTON, at.x, at.y, 0, wnd_, nullptr);
     if (WindowGone()) return;

@@ -80,12 +80,9 @@ struct TCustomVtPopupButton::PaintContext {
     int themed_state = PBS_NORMAL;
 };
 
-COLORREF TCustomVtPopupButton::FaceColour() const {
-    return ResolveColor(shadow_follows_color_ ? color_ : clBtnFace);
-}
+COLORREF TCustomVtPopupButton::FaceColour() const { return ResolveColor(shadow_follows_color_ ? color_ : clBtnFace); }
 
-void TCustomVtPopupButton::FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f,
-                                        COLORREF& s) const {
+void TCustomVtPopupButton::FrameColours(COLORREF face, COLORREF& h, COLORREF& d, COLORREF& f, COLORREF& s) const {
     const TColor face_value = shadow_follows_color_ ? color_ : clBtnFace;
     if (shadows_use_custom_) {
         h = ResolveColor(shadow_btn_highlight_);
@@ -106,8 +103,7 @@ void TCustomVtPopupButton::FrameColours(COLORREF face, COLORREF& h, COLORREF& d,
     }
 }
 
-void TCustomVtPopupButton::DrawButtonFrame(HDC dc, RECT r, bool raised, bool down, COLORREF face,
-                                           bool thin) const {
+void TCustomVtPopupButton::DrawButtonFrame(HDC dc, RECT r, bool raised, bool down, COLORREF face, bool thin) const {
     COLORREF h, d, f, s;
     FrameColours(face, h, d, f, s);
     COLORREF outer_tl, outer_br, inner_tl, inner_br;

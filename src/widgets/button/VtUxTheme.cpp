@@ -88,8 +88,8 @@ UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name, Dpi dpi) {
     return UniqueTheme(t.OpenThemeData(wnd, class_name));
 }
 
-HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
-                         SIZE* size, Dpi dpi) {
+HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind, SIZE* size,
+                         Dpi dpi) {
     const VtUxTheme& t = UxTheme();
     if (!t.GetThemePartSize) return E_NOTIMPL;
     // Closed also when the query fails.

@@ -54,7 +54,7 @@ UniqueTheme OpenTheme(HWND wnd, LPCWSTR class_name, Dpi dpi);
 
 // Part size of a theme class without a window, at a DPI as above: E_NOTIMPL when the theme data
 // cannot be opened.
-HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind,
-                         SIZE* size, Dpi dpi);
+HRESULT GetClassPartSize(LPCWSTR class_name, HDC dc, int part, int state, const RECT* rect, THEMESIZE kind, SIZE* size,
+                         Dpi dpi);
 
 }  // namespace tv

@@ -41,7 +41,8 @@ const TVtGdiFontCache::Entry& TVtGdiFontCache::Get(const TVtHTMLFont& wanted, HD
     entry.Font = font;
     entry.Handle = CreateCaptionFont(font);
     {
-        SelectGuard select(dc, entry.Handle ? static_cast<HGDIOBJ>(entry.Handle.get()) : GetStockObject(DEFAULT_GUI_FONT));
+        SelectGuard select(dc,
+                           entry.Handle ? static_cast<HGDIOBJ>(entry.Handle.get()) : GetStockObject(DEFAULT_GUI_FONT));
         GetTextMetricsA(dc, &entry.Metrics);
     }
     entries_.push_back(std::move(entry));

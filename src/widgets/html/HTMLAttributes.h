@@ -14,8 +14,8 @@ struct TVtHTMLAttribute {
 
 struct TVtHTMLAttributeList {
     std::vector<TVtHTMLAttribute> Items;
-    bool Closed = false;  // false: the text ended before ">"
-    std::size_t Next = 0; // position after ">" when closed
+    bool Closed = false;   // false: the text ended before ">"
+    std::size_t Next = 0;  // position after ">" when closed
 
     // The first attribute of the name, or null.
     const std::string* Find(std::string_view lowerName) const;

@@ -15,8 +15,7 @@ namespace tv {
 
 class TVtHTMLLayout;
 
-using TVtHTMLImageNeededEvent =
-    std::function<void(TVtHTMLLayout& sender, const std::string& src, TVtHTMLImage& image)>;
+using TVtHTMLImageNeededEvent = std::function<void(TVtHTMLLayout& sender, const std::string& src, TVtHTMLImage& image)>;
 
 class TVtHTMLLayout {
 public:

@@ -30,9 +30,7 @@ std::int32_t ClampToInt32(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, INT32_MIN, INT32_MAX));
 }
 
-std::uint16_t ClampToWord(std::int32_t value) {
-    return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF));
-}
+std::uint16_t ClampToWord(std::int32_t value) { return static_cast<std::uint16_t>(std::clamp(value, 0, 0xFFFF)); }
 
 struct Entity {
     std::string_view Name;
@@ -40,7 +38,7 @@ struct Entity {
 };
 
 constexpr Entity kEntities[] = {
-    {"nbsp", 32}, {"amp", 38},   {"quot", 34},  {"gt", 62},    {"lt", 60},     {"euro", 128},
+    {"nbsp", 32},  {"amp", 38},  {"quot", 34},  {"gt", 62},    {"lt", 60},     {"euro", 128},
     {"sect", 167}, {"reg", 174}, {"copy", 169}, {"para", 182}, {"trade", 153},
 };
 
@@ -224,7 +222,8 @@ private:
         if (size[0] == '+' || size[0] == '-') {
             const std::int64_t steps = TextToIntDef(size, 0);
             const std::int64_t pixelsPerInch = data_.Render ? data_.Render->PixelsPerInchY() : 96;
-            const auto delta = static_cast<std::int64_t>(std::llround(static_cast<double>(steps * pixelsPerInch) / 72.0));
+            const auto delta =
+                static_cast<std::int64_t>(std::llround(static_cast<double>(steps * pixelsPerInch) / 72.0));
             return ClampToInt32(static_cast<std::int64_t>(data_.DefaultHeight) - delta);
         }
         return TextToIntDef(size, data_.DefaultHeight);
@@ -269,8 +268,8 @@ private:
         if (lastBreak >= 0) {
             const std::uint8_t kind = items_.Get(lastBreak)->ItemType;
             // The run not yet appended counts too: text after the break keeps its line.
-            bool onlyBlank = (kind == ikLineBreak || kind == ikSoftBreak) &&
-                             current_->ItemType == ikText && IsBlankText(current_->Text);
+            bool onlyBlank = (kind == ikLineBreak || kind == ikSoftBreak) && current_->ItemType == ikText &&
+                             IsBlankText(current_->Text);
             for (std::int32_t k = lastBreak + 1; onlyBlank && k < items_.Count(); ++k) {
                 const TVtHTMLItem* item = items_.Get(k);
                 onlyBlank = item->ItemType == ikText && IsBlankText(item->Text);

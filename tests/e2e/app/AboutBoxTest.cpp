@@ -192,14 +192,17 @@ TEST_F(AboutBox, LinksShowTheirTooltips) {
         MoveMouseTo(r.left + 4, (r.top + r.bottom) / 2);
         MoveMouseTo(r.left + 6, (r.top + r.bottom) / 2);
         std::string shown;
-        EXPECT_TRUE(WaitUntil([&] {
-            for (HWND w : TopWindows(program_->Pid()))
-                if (ClassName(w) == "tooltips_class32") {
-                    shown = WindowText(w);
-                    if (shown == link.tip) return true;
-                }
-            return false;
-        }, 5000)) << "tooltip shown: '" << shown << "'";
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                for (HWND w : TopWindows(program_->Pid()))
+                    if (ClassName(w) == "tooltips_class32") {
+                        shown = WindowText(w);
+                        if (shown == link.tip) return true;
+                    }
+                return false;
+            },
+            5000))
+            << "tooltip shown: '" << shown << "'";
     }
     MoveMouseTo(5, 5);
 }

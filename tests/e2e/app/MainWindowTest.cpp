@@ -22,8 +22,8 @@ struct Shown {
 };
 
 Shown ReadFigures(HWND main) {
-    return {DlgItemText(main, IdLblWon),    DlgItemText(main, IdLblLost),   DlgItemText(main, IdLblPercent),
-            DlgItemText(main, IdLblWins),   DlgItemText(main, IdLblLosses), DlgItemText(main, IdLblStreak),
+    return {DlgItemText(main, IdLblWon),   DlgItemText(main, IdLblLost),   DlgItemText(main, IdLblPercent),
+            DlgItemText(main, IdLblWins),  DlgItemText(main, IdLblLosses), DlgItemText(main, IdLblStreak),
             DlgItemText(main, IdLblNextUp)};
 }
 
@@ -159,11 +159,19 @@ TEST_F(MainWindow, LayoutMatchesTheForm) {
         EXPECT_EQ(r.right - r.left, 97);
         EXPECT_EQ(r.bottom - r.top, 25);
     }
-    const Expect labels[] = {{IdLabel14, 12, 12, "Totals"}, {IdLabel1, 36, 36, "Won"},   {IdLblWon, 84, 36, "0"},
-                             {IdLabel2, 36, 52, "Lost"},    {IdLblLost, 84, 52, "0"},  {IdLabel5, 12, 84, "Streaks"},
-                             {IdLabel6, 36, 108, "Wins"},   {IdLblWins, 84, 108, "0"}, {IdLabel7, 36, 124, "Losses"},
-                             {IdLblLosses, 84, 124, "0"},   {IdLabel8, 36, 140, "Current"},
-                             {IdLblStreak, 84, 140, "0"},   {IdLabel3, 174, 140, "# of wins needed to increase %:"},
+    const Expect labels[] = {{IdLabel14, 12, 12, "Totals"},
+                             {IdLabel1, 36, 36, "Won"},
+                             {IdLblWon, 84, 36, "0"},
+                             {IdLabel2, 36, 52, "Lost"},
+                             {IdLblLost, 84, 52, "0"},
+                             {IdLabel5, 12, 84, "Streaks"},
+                             {IdLabel6, 36, 108, "Wins"},
+                             {IdLblWins, 84, 108, "0"},
+                             {IdLabel7, 36, 124, "Losses"},
+                             {IdLblLosses, 84, 124, "0"},
+                             {IdLabel8, 36, 140, "Current"},
+                             {IdLblStreak, 84, 140, "0"},
+                             {IdLabel3, 174, 140, "# of wins needed to increase %:"},
                              {IdLblNextUp, 336, 140, "0"}};
     for (const auto& l : labels) {
         HWND w = GetDlgItem(main, l.id);

@@ -1,8 +1,8 @@
 // The application manifest as the loader sees it: read back from the built program's resources,
 // the running program's windows per-monitor DPI aware, and the common controls of version 6 loaded
 // for the windows that use them, not for the main window.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -61,15 +61,17 @@ TEST(Manifest, TheProgramCarriesItsManifestAndTheVisualStyleOne) {
         EXPECT_EQ(manifests[0].id, 1);
         EXPECT_EQ(manifests[1].id, 2);
         const std::string& m = manifests[0].text;
-        EXPECT_TRUE(Has(m, "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
-                           "PerMonitorV2, PerMonitor</dpiAwareness>"))
+        EXPECT_TRUE(Has(m,
+                        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                        "PerMonitorV2, PerMonitor</dpiAwareness>"))
             << m;
-        EXPECT_TRUE(Has(m, "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>"));
+        EXPECT_TRUE(
+            Has(m, "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>"));
         EXPECT_TRUE(Has(m, "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"));
-        for (const char* os : {"{e2011457-1546-43c5-a5fe-008deee3d3f0}",    // Vista
-                               "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",    // 7
-                               "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",    // 8
-                               "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",    // 8.1
+        for (const char* os : {"{e2011457-1546-43c5-a5fe-008deee3d3f0}",     // Vista
+                               "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",     // 7
+                               "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",     // 8
+                               "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",     // 8.1
                                "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"}) {  // 10 and 11
             EXPECT_TRUE(Has(m, std::string("<supportedOS Id=\"") + os + "\"/>")) << os;
         }

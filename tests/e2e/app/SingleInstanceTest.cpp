@@ -98,16 +98,21 @@ TEST(SingleInstance, CopiesStartedTogetherLeaveExactlyOne) {
         for (int i = 0; i < 3; ++i) copies.push_back(std::make_unique<Program>(folder));
         for (auto& c : copies) ASSERT_TRUE(c->Start());
         HWND main = nullptr;
-        ASSERT_TRUE(WaitUntil([&] {
-            main = FindTopWindowByClass(0, "TMainForm", 0);
-            return main != nullptr;
-        }, 10000));
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                main = FindTopWindowByClass(0, "TMainForm", 0);
+                return main != nullptr;
+            },
+            10000));
         // Every copy but one ends by itself.
-        EXPECT_TRUE(WaitUntil([&] {
-            int running = 0;
-            for (auto& c : copies) running += c->Running() ? 1 : 0;
-            return running == 1;
-        }, 10000)) << "round " << round;
+        EXPECT_TRUE(WaitUntil(
+            [&] {
+                int running = 0;
+                for (auto& c : copies) running += c->Running() ? 1 : 0;
+                return running == 1;
+            },
+            10000))
+            << "round " << round;
         Sleep(300);
         EXPECT_EQ(MainWindowCount(), 1) << "round " << round;
         for (auto& c : copies) c->Kill();

@@ -5,13 +5,13 @@
 #include <memory>
 
 #include "app/MainFMIds.h"
-#include "ui/InputPrompt.h"
 #include "e2e/backup/BackupSupport.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Screenshot.h"
 #include "shared/WorkedExample.h"
 #include "support/system/Registry.h"
+#include "ui/InputPrompt.h"
 
 namespace tv::e2e {
 namespace {
@@ -224,7 +224,8 @@ TEST_F(BackupCommand, ANameThatPointsElsewhereIsRefused) {
         HWND box = BackUpAs(name, "Warning");
         ASSERT_NE(box, nullptr) << name;
         const std::string text = MessageText(box);
-        const std::string expected_start = "Could not backup statistics.\r\nCannot create file " + Folder() + name + "_";
+        const std::string expected_start =
+            "Could not backup statistics.\r\nCannot create file " + Folder() + name + "_";
         EXPECT_EQ(text.substr(0, expected_start.size()), expected_start) << text;
         EXPECT_EQ(text.substr(text.size() - 4), ".reg");
         ASSERT_TRUE(Answer(box, "OK"));

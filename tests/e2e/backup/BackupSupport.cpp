@@ -40,9 +40,10 @@ void ClickListBoxItem(HWND list, int index) {
 
 std::string BackupText(const GameFigures& f) {
     return "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Applets\\FreeCell]\r\n"
-           "\"Wins\"=hex:" + Hex(f.Wins) + "\r\n\"Losses\"=hex:" + Hex(f.Losses) + "\r\n\"Won\"=hex:" + Hex(f.Won) +
-           "\r\n\"Lost\"=hex:" + Hex(f.Lost) + "\r\n\"Streak\"=hex:" + Hex(f.Streak) + "\r\n\"SType\"=hex:" +
-           Hex(f.SType) + "\r\n\r\n";
+           "\"Wins\"=hex:" +
+           Hex(f.Wins) + "\r\n\"Losses\"=hex:" + Hex(f.Losses) + "\r\n\"Won\"=hex:" + Hex(f.Won) +
+           "\r\n\"Lost\"=hex:" + Hex(f.Lost) + "\r\n\"Streak\"=hex:" + Hex(f.Streak) +
+           "\r\n\"SType\"=hex:" + Hex(f.SType) + "\r\n\r\n";
 }
 
 SYSTEMTIME LocalTimeIn(int seconds) {

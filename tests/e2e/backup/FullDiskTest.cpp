@@ -1,8 +1,8 @@
 // A backup on a full disk: the program runs from a small file system of its own that the test
 // fills, so the write fails part-way. full-disk.sh mounts that file system, runs this test and
 // unmounts it again; the test refuses to run without it.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -31,7 +31,6 @@ using test::FullDiskFolder;
 std::string StampName(const std::string& backup_name, const SYSTEMTIME& t) {
     return BackupFileName("", backup_name, {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute, t.wSecond});
 }
-
 
 std::vector<std::string> FilesIn(const std::string& folder) { return FilesMatching(folder, "*"); }
 

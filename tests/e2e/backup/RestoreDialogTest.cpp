@@ -69,8 +69,8 @@ protected:
         return dialog_;
     }
     Preview Shown() const {
-        return {DlgItemText(dialog_, IdLblWon),   DlgItemText(dialog_, IdLblLost),
-                DlgItemText(dialog_, IdLblWins),  DlgItemText(dialog_, IdLblLosses),
+        return {DlgItemText(dialog_, IdLblWon),    DlgItemText(dialog_, IdLblLost),
+                DlgItemText(dialog_, IdLblWins),   DlgItemText(dialog_, IdLblLosses),
                 DlgItemText(dialog_, IdLblStreak), DlgItemText(dialog_, IdLblPercent)};
     }
     bool OkEnabled() const { return IsWindowEnabled(GetDlgItem(dialog_, IDOK)) != FALSE; }
@@ -106,15 +106,15 @@ TEST_F(RestoreDialog, AnEmptyFolderShowsAnEmptyListAndTheLayout) {
         int x, y;
         const char* text;
     };
-    for (const Expect& e : {Expect{IdLabel1, 12, 12, "Select backup to restore:"}, Expect{IdListBoxFiles, 12, 30, "Select backup to restore"},
-                            Expect{IdLabel14, 246, 30, "Totals"}, Expect{IdLabel2, 270, 54, "Won"},
-                            Expect{IdLblWon, 318, 54, "0"}, Expect{IdLabel3, 270, 70, "Lost"},
-                            Expect{IdLblLost, 318, 70, "0"}, Expect{IdLabel5, 246, 102, "Streaks"},
-                            Expect{IdLabel6, 270, 126, "Wins"}, Expect{IdLblWins, 318, 126, "0"},
-                            Expect{IdLabel7, 270, 142, "Losses"}, Expect{IdLblLosses, 318, 142, "0"},
-                            Expect{IdLabel8, 270, 158, "Current"}, Expect{IdLblStreak, 318, 158, "0"},
-                            Expect{IdBtnDelete, 12, 196, "&Delete"}, Expect{IDOK, 216, 196, "&OK"},
-                            Expect{IDCANCEL, 300, 196, "&Cancel"}}) {
+    for (const Expect& e :
+         {Expect{IdLabel1, 12, 12, "Select backup to restore:"},
+          Expect{IdListBoxFiles, 12, 30, "Select backup to restore"}, Expect{IdLabel14, 246, 30, "Totals"},
+          Expect{IdLabel2, 270, 54, "Won"}, Expect{IdLblWon, 318, 54, "0"}, Expect{IdLabel3, 270, 70, "Lost"},
+          Expect{IdLblLost, 318, 70, "0"}, Expect{IdLabel5, 246, 102, "Streaks"}, Expect{IdLabel6, 270, 126, "Wins"},
+          Expect{IdLblWins, 318, 126, "0"}, Expect{IdLabel7, 270, 142, "Losses"}, Expect{IdLblLosses, 318, 142, "0"},
+          Expect{IdLabel8, 270, 158, "Current"}, Expect{IdLblStreak, 318, 158, "0"},
+          Expect{IdBtnDelete, 12, 196, "&Delete"}, Expect{IDOK, 216, 196, "&OK"},
+          Expect{IDCANCEL, 300, 196, "&Cancel"}}) {
         HWND control = GetDlgItem(dialog_, e.id);
         ASSERT_NE(control, nullptr) << e.text;
         const POINT p = PositionInParent(control);
@@ -145,8 +145,8 @@ TEST_F(RestoreDialog, ListsPreviewsDeletesAndRestores) {
     ASSERT_FALSE(GameKeyExists());
     ASSERT_NE(Open(), nullptr);
     // Sorted by the text, not by date.
-    EXPECT_EQ(ListBoxItems(list_), (std::vector<std::string>{"10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B",
-                                                             "3/2/2005 10:15:30 PM - Robin"}));
+    EXPECT_EQ(ListBoxItems(list_),
+              (std::vector<std::string>{"10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B", "3/2/2005 10:15:30 PM - Robin"}));
     EXPECT_EQ(ListBoxSelection(list_), LB_ERR);
     EXPECT_FALSE(OkEnabled());
     EXPECT_FALSE(DeleteEnabled());
@@ -244,8 +244,8 @@ TEST_F(RestoreDialog, AFileThatFailsToReadAtTheRestoreWritesNothingAndTheDialogS
     ASSERT_TRUE(RegExeWriteFigures({120, 80, 11, 4, 2, 0}));
     std::string bad = BackupText({57, 43, 9, 6, 3, 1});
     bad.replace(bad.find("\"Lost\"=hex:2B"), 13, "\"Lost\"=hex:zz");
-    Start("restore-read-fails", {{"Bad_20050302_221530.reg", bad},
-                                 {"Robin_20050302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
+    Start("restore-read-fails",
+          {{"Bad_20050302_221530.reg", bad}, {"Robin_20050302_221530.reg", BackupText({57, 43, 9, 6, 3, 1})}});
     auto restore_fails_with = [&](const std::string& message) {
         ClickButton(GetDlgItem(dialog_, IDOK));
         HWND box = Confirmation();
@@ -261,8 +261,8 @@ TEST_F(RestoreDialog, AFileThatFailsToReadAtTheRestoreWritesNothingAndTheDialogS
 
     // A value that does not convert: the preview says so first, and the restore again.
     ASSERT_NE(Open(), nullptr);
-    ASSERT_EQ(ListBoxItems(list_), (std::vector<std::string>{"3/2/2005 10:15:30 PM - Bad",
-                                                             "3/2/2005 10:15:30 PM - Robin"}));
+    ASSERT_EQ(ListBoxItems(list_),
+              (std::vector<std::string>{"3/2/2005 10:15:30 PM - Bad", "3/2/2005 10:15:30 PM - Robin"}));
     ClickListBoxItem(list_, 0);
     HWND preview_error = FindDialog(program_->Pid(), "Tallyvane");
     ASSERT_NE(preview_error, nullptr);
@@ -328,9 +328,9 @@ TEST_F(RestoreDialog, TheListIsNamedAfterItsLabel) {
     ASSERT_EQ(CoInitialize(nullptr), S_OK);
     {
         UniqueCom<IAccessible> accessible;
-        ASSERT_EQ(AccessibleObjectFromWindow(list_, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                             accessible.put_void()),
-                  S_OK);
+        ASSERT_EQ(
+            AccessibleObjectFromWindow(list_, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible, accessible.put_void()),
+            S_OK);
         VARIANT self{};
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;

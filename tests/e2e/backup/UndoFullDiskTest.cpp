@@ -1,8 +1,8 @@
 // Clear and Restore from a program folder on a full disk, where their automatic backup cannot be
 // written: they ask with the writer's reason, No changes nothing, Yes goes on without a backup.
 // full-disk.sh mounts the small file system around this test; the test refuses to run without it.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

@@ -2,8 +2,8 @@
 
 #include "e2e/backup/BackupSupport.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 
@@ -77,8 +77,8 @@ std::string ListItemOf(const std::string& file_name) {
 void MoveToTheMiddleOfTheScreen(HWND wnd) {
     const RECT r = WindowRectOf(wnd);
     const int width = r.right - r.left, height = r.bottom - r.top;
-    SetWindowPos(wnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(wnd, nullptr, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                 (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 void ExpectBackupFirstQuestion(HWND box, HWND over, const std::string& text) {

@@ -44,7 +44,8 @@ protected:
     }
     bool Closed() { return program.WaitForExit(5000); }
 
-    Program program{ScratchFolder("button-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))};
+    Program program{
+        ScratchFolder("button-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()))};
     HWND main = nullptr;
     HWND exit_button = nullptr;
 };
@@ -188,8 +189,10 @@ void VisitDialogs(Program& program, HWND main, const std::string& look, int& vis
         WORD close_key;
     };
     // Escape leaves every one of them without doing anything; the About box also closes on Enter.
-    const Opener openers[] = {{'A', "about", VK_RETURN}, {'A', "about-esc", VK_ESCAPE},
-                              {'C', "clear-confirmation", VK_ESCAPE}, {'B', "backup-prompt", VK_ESCAPE},
+    const Opener openers[] = {{'A', "about", VK_RETURN},
+                              {'A', "about-esc", VK_ESCAPE},
+                              {'C', "clear-confirmation", VK_ESCAPE},
+                              {'B', "backup-prompt", VK_ESCAPE},
                               {'R', "restore", VK_ESCAPE}};
     for (const Opener& o : openers) {
         BringToFront(main);

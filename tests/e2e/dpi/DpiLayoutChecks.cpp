@@ -79,8 +79,8 @@ int RoomToTheRight(const Box& box, const std::vector<Box>& boxes, int client_wid
     int limit = client_width;
     const int right = box.rect.left + box.rect.width;
     for (const Box& other : boxes) {
-        const bool same_lines = other.rect.top < box.rect.top + box.rect.height &&
-                                box.rect.top < other.rect.top + other.rect.height;
+        const bool same_lines =
+            other.rect.top < box.rect.top + box.rect.height && box.rect.top < other.rect.top + other.rect.height;
         if (&other != &box && same_lines && other.rect.left >= right) limit = std::min(limit, other.rect.left);
     }
     return limit - right;

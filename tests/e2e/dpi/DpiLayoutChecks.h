@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "ui/FormDesign.h"
 #include "platform/Dpi.h"
 #include "platform/Handles.h"
+#include "ui/FormDesign.h"
 
 namespace tv::e2e {
 

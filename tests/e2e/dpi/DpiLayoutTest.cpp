@@ -9,16 +9,16 @@
 
 #include "app/AboutFMLayout.h"
 #include "app/MainFMLayout.h"
-#include "ui/InputPromptLayout.h"
-#include "ui/MessageBoxLayout.h"
 #include "backup/RestoreFMLayout.h"
-#include "history/HistoryFMIds.h"
 #include "e2e/dpi/DpiLayoutChecks.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "e2e/driver/Screenshot.h"
+#include "history/HistoryFMIds.h"
 #include "support/system/Folders.h"
 #include "support/system/Registry.h"
+#include "ui/InputPromptLayout.h"
+#include "ui/MessageBoxLayout.h"
 #include "win/button/ThemeSwitch.h"
 
 namespace tv::e2e {
@@ -242,8 +242,8 @@ TEST_F(DpiLayout, TheBackupPromptIsLaidOutInTheFormFontOfTheDpi) {
     ASSERT_NE(edit, nullptr);
     EXPECT_EQ(RectInParent(edit), (LayoutRect{f.left + kInputFieldBorder, f.top + kInputFieldBorder,
                                               f.width - 2 * kInputFieldBorder, f.height - 2 * kInputFieldBorder}));
-    std::vector<Box> boxes{{"Please enter your name:", text, true}, {"field", f}, {"OK", expected.ok},
-                           {"Cancel", expected.cancel}};
+    std::vector<Box> boxes{
+        {"Please enter your name:", text, true}, {"field", f}, {"OK", expected.ok}, {"Cancel", expected.cancel}};
     for (const std::string& collision : TextCollisions(boxes, client)) ADD_FAILURE() << collision;
     SaveWindowScreenshot(prompt, FileName("backup-prompt", dpi_));
     EXPECT_TRUE(Answer(prompt, "Cancel"));

@@ -4,7 +4,9 @@
 
 namespace tv::e2e {
 
-HWND FindDialog(DWORD pid, const std::string& caption, int timeout_ms) { return FindTopWindow(pid, caption, timeout_ms); }
+HWND FindDialog(DWORD pid, const std::string& caption, int timeout_ms) {
+    return FindTopWindow(pid, caption, timeout_ms);
+}
 
 namespace {
 

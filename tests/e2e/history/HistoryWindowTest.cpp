@@ -1,8 +1,8 @@
 // The History window seen from outside: opened from the system menu and with Ctrl+H (one at a
 // time), following the games written while it is open, copying its entries, restoring one, each
 // range of the chart.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <commctrl.h>
 #include <oleacc.h>

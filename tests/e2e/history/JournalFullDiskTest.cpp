@@ -1,7 +1,7 @@
 // The journal on a full disk: the program runs from a small file system of its own that the test
 // fills. full-disk.sh mounts it, runs this test and unmounts it; the test refuses to run without it.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

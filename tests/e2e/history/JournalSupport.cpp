@@ -9,9 +9,8 @@
 namespace tv::e2e {
 
 void WriteGameAsTheGameDoes(const test::GameFigures& f) {
-    const std::pair<const char*, std::int32_t> values[] = {{"Wins", f.Wins}, {"Losses", f.Losses},
-                                                           {"Won", f.Won},   {"Lost", f.Lost},
-                                                           {"Streak", f.Streak}, {"SType", f.SType}};
+    const std::pair<const char*, std::int32_t> values[] = {{"Wins", f.Wins}, {"Losses", f.Losses}, {"Won", f.Won},
+                                                           {"Lost", f.Lost}, {"Streak", f.Streak}, {"SType", f.SType}};
     for (const auto& [name, value] : values) {
         const auto u = static_cast<std::uint32_t>(value);
         test::WriteGameValue(name, REG_BINARY,
@@ -32,6 +31,8 @@ bool JournalSettlesAt(const std::string& folder, std::size_t count) {
     return JournalEntries(folder).size() == count;
 }
 
-JournalValues JournalValuesOf(const test::GameFigures& f) { return {{f.Won, f.Lost, f.Wins, f.Losses, f.Streak, f.SType}}; }
+JournalValues JournalValuesOf(const test::GameFigures& f) {
+    return {{f.Won, f.Lost, f.Wins, f.Losses, f.Streak, f.SType}};
+}
 
 }  // namespace tv::e2e

@@ -60,8 +60,11 @@ TEST_F(Journal, EachGameMakesOneEntry) {
     EXPECT_EQ(won.values, JournalValuesOf({58, 43, 10, 6, 4, 1}));
 
     // Five games, as a player plays them: five entries.
-    const GameFigures games[] = {
-        {58, 44, 10, 6, 1, 0}, {58, 45, 10, 6, 2, 0}, {59, 45, 10, 6, 1, 1}, {60, 45, 10, 6, 2, 1}, {60, 46, 10, 6, 1, 0}};
+    const GameFigures games[] = {{58, 44, 10, 6, 1, 0},
+                                 {58, 45, 10, 6, 2, 0},
+                                 {59, 45, 10, 6, 1, 1},
+                                 {60, 45, 10, 6, 2, 1},
+                                 {60, 46, 10, 6, 1, 0}};
     for (const auto& g : games) {
         WriteGameAsTheGameDoes(g);
         Sleep(600);
@@ -84,7 +87,7 @@ TEST_F(Journal, ThePollingBuildMakesOneEntryOfAGameWrittenAcrossItsTicks) {
     ASSERT_TRUE(JournalSettlesAt(Folder(), 1));
     // A slow writer: a tick may see the first values only; the journal looks again before writing.
     const std::pair<const char*, std::uint8_t> values[] = {{"Wins", 10}, {"Losses", 6}, {"Won", 58},
-                                                            {"Lost", 43}, {"Streak", 4}, {"SType", 1}};
+                                                           {"Lost", 43}, {"Streak", 4}, {"SType", 1}};
     for (int round = 0; round < 3; ++round) {
         const auto r = static_cast<std::uint8_t>(round);
         for (const auto& [name, value] : values) {

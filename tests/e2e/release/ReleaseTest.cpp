@@ -1,7 +1,7 @@
 // The release as a player meets it: the version Explorer shows, the portable zip, and the per-user
 // installer's silent install, upgrade and uninstall, seen as the user and the system see them.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <shlobj.h>
 
 #include <string>
@@ -11,11 +11,11 @@
 #include "app/BuildNumber.h"
 #include "app/MainFMIds.h"
 #include "app/Version.h"
-#include "ui/InputPrompt.h"
 #include "e2e/driver/Dialogs.h"
 #include "e2e/driver/Driver.h"
 #include "platform/TextCase.h"
 #include "support/system/Registry.h"
+#include "ui/InputPrompt.h"
 
 namespace tv::e2e {
 namespace {
@@ -60,7 +60,7 @@ TEST(Release, TheProgramsCarryTheirVersionForExplorer) {
         EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
         EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
         const std::pair<std::string, std::string> expected[] = {
-            {"ProductName", "Tallyvane"}, {"CompanyName", "Tallyvane"}, {"FileDescription", "FreeCell statistics"},
+            {"ProductName", "Tallyvane"},  {"CompanyName", "Tallyvane"},     {"FileDescription", "FreeCell statistics"},
             {"FileVersion", kFileVersion}, {"ProductVersion", kFileVersion}, {"OriginalFilename", program}};
         for (const auto& [name, value] : expected) {
             char* text = nullptr;
@@ -148,9 +148,13 @@ TEST_F(Installer, InstallsWithShortcutAndEntryAndUninstallKeepsThePlayersFiles) 
     // The size in kilobytes: the program and its README, rounded up per file.
     const auto kb = [&](const std::string& name) { return (ReadWholeFile(folder + name).size() + 1023) / 1024; };
     const std::pair<const char*, std::string> expected[] = {
-        {"DisplayName", "Tallyvane"}, {"DisplayVersion", kFileVersion}, {"Publisher", "Tallyvane"},
-        {"DisplayIcon", folder + "Tallyvane.exe,0"}, {"InstallLocation", folder.substr(0, folder.size() - 1)},
-        {"UninstallString", uninstaller}, {"QuietUninstallString", uninstaller + " /S"},
+        {"DisplayName", "Tallyvane"},
+        {"DisplayVersion", kFileVersion},
+        {"Publisher", "Tallyvane"},
+        {"DisplayIcon", folder + "Tallyvane.exe,0"},
+        {"InstallLocation", folder.substr(0, folder.size() - 1)},
+        {"UninstallString", uninstaller},
+        {"QuietUninstallString", uninstaller + " /S"},
         {"EstimatedSize", std::to_string(kb("Tallyvane.exe") + kb("README.txt"))}};
     for (const auto& [name, value] : expected) EXPECT_EQ(Entry(name), value) << name;
 

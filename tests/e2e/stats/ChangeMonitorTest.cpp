@@ -13,7 +13,6 @@ namespace {
 
 using namespace tv::mainfm;
 
-
 class ChangeMonitor : public testing::Test {
 protected:
     void SetUp() override { DeleteGameKey(); }
@@ -79,8 +78,8 @@ TEST_F(ChangeMonitor, KeyDeletedAndWrittenAgainIsFollowed) {
     // Deleted and written again at once, as a registry import of the whole key does. A value that
     // vanishes between the two steps in which a refresh reads it counts as missing: no error box.
     DeleteGameKey();
-    const std::pair<const char*, std::uint8_t> values[] = {{"Wins", 9}, {"Losses", 6}, {"Won", 57},
-                                                            {"Lost", 43}, {"Streak", 3}, {"SType", 1}};
+    const std::pair<const char*, std::uint8_t> values[] = {{"Wins", 9},  {"Losses", 6}, {"Won", 57},
+                                                           {"Lost", 43}, {"Streak", 3}, {"SType", 1}};
     for (const auto& [name, value] : values) WriteGameValue(name, REG_BINARY, {value, 0, 0, 0});
     EXPECT_TRUE(WaitForFigures(main, kShown57)) << ReadFigures(main) << OtherWindows(main);
     EXPECT_EQ(FindDialog(program_->Pid(), "Tallyvane", 0), nullptr) << OtherWindows(main);

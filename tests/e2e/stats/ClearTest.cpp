@@ -1,6 +1,6 @@
 // The Clear command and its confirmation, driven from outside.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <tlhelp32.h>
 
 #include <vector>

@@ -23,8 +23,8 @@ inline std::ostream& operator<<(std::ostream& os, const Shown& s) {
 
 inline Shown ReadFigures(HWND main) {
     using namespace tv::mainfm;
-    return {DlgItemText(main, IdLblWon),    DlgItemText(main, IdLblLost),   DlgItemText(main, IdLblPercent),
-            DlgItemText(main, IdLblWins),   DlgItemText(main, IdLblLosses), DlgItemText(main, IdLblStreak),
+    return {DlgItemText(main, IdLblWon),   DlgItemText(main, IdLblLost),   DlgItemText(main, IdLblPercent),
+            DlgItemText(main, IdLblWins),  DlgItemText(main, IdLblLosses), DlgItemText(main, IdLblStreak),
             DlgItemText(main, IdLblNextUp)};
 }
 

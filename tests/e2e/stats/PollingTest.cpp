@@ -30,8 +30,8 @@ protected:
 
     // Started without waiting for the main window: a box at start-up holds it back.
     void Launch(const std::string& name) {
-        program_ = std::make_unique<Program>(ScratchFolder(name), "Tallyvane.exe",
-                                             BuildFolder() + "TallyvanePolling.exe");
+        program_ =
+            std::make_unique<Program>(ScratchFolder(name), "Tallyvane.exe", BuildFolder() + "TallyvanePolling.exe");
         EXPECT_TRUE(program_->Start());
     }
 

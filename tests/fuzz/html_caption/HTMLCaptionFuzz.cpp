@@ -19,9 +19,7 @@ public:
         for (char c : text) Add(static_cast<unsigned char>(c));
     }
     void DrawBullet(tv::TVtColor color, int l, int t, int r, int b) override { Add(color, l, t, r, b); }
-    void DrawImage(const tv::TVtHTMLImage& image, int x, int y, int w, int h) override {
-        Add(image.Width, x, y, w, h);
-    }
+    void DrawImage(const tv::TVtHTMLImage& image, int x, int y, int w, int h) override { Add(image.Width, x, y, w, h); }
     void DrawHLine(tv::TVtColor color, int l, int r, int y) override { Add(color, l, r, y); }
     std::uint64_t sum = 0;
 

@@ -16,8 +16,8 @@ namespace {
 bool IsPossible(const tv::BackupStamp& s) {
     using namespace std::chrono;
     const year_month_day date{year{s.year}, month{static_cast<unsigned>(s.month)}, day{static_cast<unsigned>(s.day)}};
-    return s.year >= 1 && s.year <= 9999 && s.month >= 1 && s.month <= 12 && s.day >= 1 && date.ok() &&
-           s.hour >= 0 && s.hour <= 23 && s.minute >= 0 && s.minute <= 59 && s.second >= 0 && s.second <= 59;
+    return s.year >= 1 && s.year <= 9999 && s.month >= 1 && s.month <= 12 && s.day >= 1 && date.ok() && s.hour >= 0 &&
+           s.hour <= 23 && s.minute >= 0 && s.minute <= 59 && s.second >= 0 && s.second <= 59;
 }
 
 // The stamp a plain "yyyymmdd_hhmmss.reg" tail spells, digits only; none for any other tail.

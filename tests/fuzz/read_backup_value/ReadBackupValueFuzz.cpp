@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto lines = tv::SplitBackupText(bytes);
     for (const auto& line : lines)
         if (line.find_first_of(std::string_view("\r\n\0", 3)) != std::string::npos) std::abort();
-    for (const char* quoted : {tv::kQuotedWon, tv::kQuotedLost, tv::kQuotedWins, tv::kQuotedLosses,
-                               tv::kQuotedStreak, tv::kQuotedSType}) {
+    for (const char* quoted :
+         {tv::kQuotedWon, tv::kQuotedLost, tv::kQuotedWins, tv::kQuotedLosses, tv::kQuotedStreak, tv::kQuotedSType}) {
         try {
             tv::ReadBackupValue(lines, quoted, tv::EqualsIgnoringAsciiCase);
         } catch (const tv::TvError&) {

@@ -1,7 +1,7 @@
 #include "support/fulldisk/FullDisk.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>

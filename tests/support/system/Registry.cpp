@@ -47,9 +47,7 @@ bool RegExeWriteFigures(const GameFigures& f) {
            RegExeWriteBinary("Streak", f.Streak) && RegExeWriteBinary("SType", f.SType);
 }
 
-bool RegExeDeleteKey() {
-    return RunRegExe("delete \"" + std::string(kGameKeyForReg) + "\" /f") == 0;
-}
+bool RegExeDeleteKey() { return RunRegExe("delete \"" + std::string(kGameKeyForReg) + "\" /f") == 0; }
 
 void DeleteGameKey() { RegDeleteTreeA(HKEY_CURRENT_USER, kGameKey); }
 

@@ -3,8 +3,8 @@
 
 #include "backup/BackupFormat.h"
 #include "platform/Error.h"
-#include "support/ErrorOf.h"
 #include "shared/WorkedExample.h"
+#include "support/ErrorOf.h"
 
 namespace tv {
 namespace {
@@ -116,13 +116,13 @@ TEST(BackupFormat, ShortNamesFailWithoutReadingOutside) {
 }
 
 TEST(BackupFormat, ListingMask) {
-    for (const char* name : {"Robin_20050302_221530.reg", "20050302_221530.reg", "x20050302_221530.reg",
-                             "Up_20050302_221530.REG", "a_b_c_20050302_221530.Reg", "abcdefgh_ijklmn.reg",
-                             "????????_??????.reg"})
+    for (const char* name :
+         {"Robin_20050302_221530.reg", "20050302_221530.reg", "x20050302_221530.reg", "Up_20050302_221530.REG",
+          "a_b_c_20050302_221530.Reg", "abcdefgh_ijklmn.reg", "????????_??????.reg"})
         EXPECT_TRUE(MatchesMask(name, kBackupListingMask)) << name;
-    for (const char* name : {"notes.reg", "0302_221530.reg", "2005030_221530.reg", "20050302-221530.reg",
-                             "Robin_20050302_221530.reg.bak", "Robin_20050302_221530.txt", "20050302_221530reg",
-                             "", "Robin_20050302_2215301.reg"})
+    for (const char* name :
+         {"notes.reg", "0302_221530.reg", "2005030_221530.reg", "20050302-221530.reg", "Robin_20050302_221530.reg.bak",
+          "Robin_20050302_221530.txt", "20050302_221530reg", "", "Robin_20050302_2215301.reg"})
         EXPECT_FALSE(MatchesMask(name, kBackupListingMask)) << name;
     EXPECT_TRUE(MatchesMask("abc", "*"));
     EXPECT_TRUE(MatchesMask("", "*"));
@@ -150,8 +150,7 @@ TEST(BackupFormat, NamesThatWouldLeaveTheFolder) {
     // Dots alone cannot leave the folder: they stay part of one file name beside the program.
     EXPECT_TRUE(IsSafeBackupName("J..R"));
     EXPECT_TRUE(IsSafeBackupName(".."));
-    EXPECT_EQ(BackupFileName("C:\\Games\\", "J..R", {2005, 3, 2, 22, 15, 30}),
-              "C:\\Games\\J..R_20050302_221530.reg");
+    EXPECT_EQ(BackupFileName("C:\\Games\\", "J..R", {2005, 3, 2, 22, 15, 30}), "C:\\Games\\J..R_20050302_221530.reg");
 }
 
 }  // namespace

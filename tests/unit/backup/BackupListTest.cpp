@@ -9,9 +9,9 @@ namespace tv {
 namespace {
 
 TEST(BackupList, OrdersByTextIgnoringCase) {
-    const std::vector<std::string> texts{"3/2/2005 10:15:30 PM - Robin", "10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B",
-                                         "3/2/2005 10:15:30 PM - ann", "3/2/2005 10:15:30 PM - Bob",
-                                         "3/2/2005 10:15:30 PM"};
+    const std::vector<std::string> texts{"3/2/2005 10:15:30 PM - Robin", "10/1/2005 8:00:00 AM",
+                                         "12/31/2004 - Ann_B",           "3/2/2005 10:15:30 PM - ann",
+                                         "3/2/2005 10:15:30 PM - Bob",   "3/2/2005 10:15:30 PM"};
     std::vector<std::string> sorted;
     for (std::size_t i : ListOrder(texts, LowerAscii)) sorted.push_back(texts[i]);
     EXPECT_EQ(sorted, (std::vector<std::string>{"10/1/2005 8:00:00 AM", "12/31/2004 - Ann_B", "3/2/2005 10:15:30 PM",

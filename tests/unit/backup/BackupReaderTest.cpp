@@ -50,19 +50,19 @@ TEST(BackupReader, SplitsAtEveryKindOfLineEnd) {
 }
 
 TEST(BackupReader, LineRules) {
-    EXPECT_EQ(Value("\"Lost\"=hex:2b,00,00,00", kQuotedLost), 43);                       // lower-case digits
-    EXPECT_EQ(Value("\"lost\"=hex:2B,00,00,00", kQuotedLost), 43);                       // name ignores case
-    EXPECT_EQ(Value("\"Won\" = hex:39,00,00,00", kQuotedWon), 0);                        // blanks around "="
-    EXPECT_EQ(Value("REGEDIT4\r\n\"Wins\"=hex:09,00,00,00\r\n", kQuotedWon), 0);         // missing line
-    EXPECT_EQ(Value("\"Won\"=\r\n\"Won\"=hex:39,00,00,00", kQuotedWon), 0);              // first match, empty
-    EXPECT_EQ(Value("\"Won\"=hex:05", kQuotedWon), 5);                                   // missing high bytes
+    EXPECT_EQ(Value("\"Lost\"=hex:2b,00,00,00", kQuotedLost), 43);                // lower-case digits
+    EXPECT_EQ(Value("\"lost\"=hex:2B,00,00,00", kQuotedLost), 43);                // name ignores case
+    EXPECT_EQ(Value("\"Won\" = hex:39,00,00,00", kQuotedWon), 0);                 // blanks around "="
+    EXPECT_EQ(Value("REGEDIT4\r\n\"Wins\"=hex:09,00,00,00\r\n", kQuotedWon), 0);  // missing line
+    EXPECT_EQ(Value("\"Won\"=\r\n\"Won\"=hex:39,00,00,00", kQuotedWon), 0);       // first match, empty
+    EXPECT_EQ(Value("\"Won\"=hex:05", kQuotedWon), 5);                            // missing high bytes
     EXPECT_EQ(Value("\"Won\"=hex:05,01", kQuotedWon), 261);
-    EXPECT_EQ(Value("\"Won\"=hex:01,02,03,04,05,06", kQuotedWon), 0x04030201);           // more than four bytes
+    EXPECT_EQ(Value("\"Won\"=hex:01,02,03,04,05,06", kQuotedWon), 0x04030201);  // more than four bytes
     EXPECT_EQ(Value("\"Won\"=hex:FF,FF,FF,FF", kQuotedWon), -1);
     EXPECT_EQ(Value("\"Won\"=hex:00,00,00,80", kQuotedWon), INT32_MIN);
-    EXPECT_EQ(Value("\"Won\"=dword:hex:39,00,00,00", kQuotedWon), 57);                   // "hex:" found inside
-    EXPECT_EQ(Value("\"Won\"=hex:39;00;00;00", kQuotedWon), 57);                         // separators unexamined
-    EXPECT_EQ(Value("\"Won\"=hex:39,00,00,00=junk", kQuotedWon), 57);                    // only the first "=" splits
+    EXPECT_EQ(Value("\"Won\"=dword:hex:39,00,00,00", kQuotedWon), 57);  // "hex:" found inside
+    EXPECT_EQ(Value("\"Won\"=hex:39;00;00;00", kQuotedWon), 57);        // separators unexamined
+    EXPECT_EQ(Value("\"Won\"=hex:39,00,00,00=junk", kQuotedWon), 57);   // only the first "=" splits
     EXPECT_EQ(Value("\"Streak\"=hex:03,00,00,00\r\n\"Won\"=hex:39,00,00,00", kQuotedWon), 57);  // order free
 }
 
@@ -118,7 +118,9 @@ TEST(BackupReader, Utf16RegistryEditorExportIsDecoded) {
     std::string odd = std::string("\xFF\xFE\xE9\x00\x3D\xD8\x00\xDE", 8) + Utf16("=\r\n\"Won\"=hex:07", false) + "x";
     const auto lines = SplitBackupText(odd);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0], "?" "?=");
+    EXPECT_EQ(lines[0],
+              "?"
+              "?=");
     EXPECT_EQ(ReadBackupValue(lines, kQuotedWon, EqualsIgnoringAsciiCase), 7);
 }
 

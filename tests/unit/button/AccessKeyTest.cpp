@@ -21,7 +21,7 @@ TEST(AccessKey, FoundAfterASingleAmpersand) {
     EXPECT_EQ(AcceleratorOf("&Clear Statistics"), 'C');
     EXPECT_EQ(AcceleratorOf("Cl&ose FreeCell"), 'o');
     EXPECT_EQ(AcceleratorOf("Salt && &Pepper"), 'P');
-    EXPECT_EQ(AcceleratorOf("a&b&c"), 'b');  // the first mark counts
+    EXPECT_EQ(AcceleratorOf("a&b&c"), 'b');    // the first mark counts
     EXPECT_EQ(AcceleratorOf("A && B"), '\0');  // "&&" is no access key
     EXPECT_EQ(AcceleratorOf("&&&x"), 'x');
     EXPECT_EQ(AcceleratorOf("End&"), '\0');  // a trailing "&" marks nothing

@@ -12,7 +12,7 @@ TEST(GlyphCount, DerivedFromTheBitmapShape) {
     EXPECT_EQ(DeriveNumGlyphs(80, 16, 2), 1);  // five cells are not accepted
     EXPECT_EQ(DeriveNumGlyphs(50, 16, 2), 2);  // not a whole multiple: keeps the count
     EXPECT_EQ(DeriveNumGlyphs(32, 16, 1), 2);
-    EXPECT_EQ(DeriveNumGlyphs(0, 0, 3), 1);  // empty bitmap
+    EXPECT_EQ(DeriveNumGlyphs(0, 0, 3), 1);   // empty bitmap
     EXPECT_EQ(DeriveNumGlyphs(8, 16, 3), 3);  // narrower than high: zero cells are ignored
 }
 

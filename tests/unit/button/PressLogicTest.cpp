@@ -390,7 +390,7 @@ TEST(Arrow, BandsForPressesAndReleases) {
 TEST(Arrow, AReleaseOnTheArrowWhileItsMenuIsShownIsNoSecondClick) {
     auto b = ArrowButton();
     b.LeftPress(10, 10, kSize, kEnabled);  // on the body
-    b.MenuOpening();                        // the menu is shown meanwhile
+    b.MenuOpening();                       // the menu is shown meanwhile
     EXPECT_EQ(b.LeftRelease(70, 10, kSize).Clicks(), ClickTarget::None);
 }
 

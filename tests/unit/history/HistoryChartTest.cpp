@@ -44,52 +44,111 @@ struct PeriodCase {
 
 TEST(HistoryChart, PeriodsAndBarsOfEachRange) {
     // A game on a year's last day outside the range and one on its first day inside; a Sunday and a Monday.
-    const std::vector<JournalEntry> year = {E("2025-12-08T12:00:00+01:00", Event::Start, 0, 0), E("2025-12-08T13:00:00+01:00", Event::Won, 1, 0),
-        E("2025-12-09T13:00:00+01:00", Event::Won, 2, 0), E("2026-12-06T13:00:00+01:00", Event::Lost, 2, 1),
-        E("2026-12-07T13:00:00+01:00", Event::Restore, 0, 0, 0, 2, "x.reg"),
-        E("2026-12-07T13:05:00+01:00", Event::Lost, 0, 1)};
+    const std::vector<JournalEntry> year = {E("2025-12-08T12:00:00+01:00", Event::Start, 0, 0),
+                                            E("2025-12-08T13:00:00+01:00", Event::Won, 1, 0),
+                                            E("2025-12-09T13:00:00+01:00", Event::Won, 2, 0),
+                                            E("2026-12-06T13:00:00+01:00", Event::Lost, 2, 1),
+                                            E("2026-12-07T13:00:00+01:00", Event::Restore, 0, 0, 0, 2, "x.reg"),
+                                            E("2026-12-07T13:05:00+01:00", Event::Lost, 0, 1)};
     const std::vector<PeriodCase> cases = {
         {"seven days end today; the first point and the days before the range count nothing",
          {E("2026-11-20T10:00:00+01:00", Event::Start, 10, 10), E("2026-12-01T23:59:59+01:00", Event::Won, 11, 10),
           E("2026-12-02T00:00:00+01:00", Event::Lost, 11, 11), E("2026-12-02T09:00:00+01:00", Event::Won, 12, 11),
           E("2026-12-05T09:00:00+01:00", Event::Clear, _, _),  // no games: a mark, and a gap
           E("2026-12-08T23:59:59+01:00", Event::Change, 3, 1)},
-         ChartRange::Days7, D(2026, 12, 8), 0, 7, ChartUnit::Day, D(2026, 12, 2), D(2026, 12, 8),
-         {{0, 1, 1, 52}, {6, 3, 1, 75}}, {{3, ChartMarkKind::Clear}}},
+         ChartRange::Days7,
+         D(2026, 12, 8),
+         0,
+         7,
+         ChartUnit::Day,
+         D(2026, 12, 2),
+         D(2026, 12, 8),
+         {{0, 1, 1, 52}, {6, 3, 1, 75}},
+         {{3, ChartMarkKind::Clear}}},
         {"a day of 23 hours: each game on the local date written, not the date in UTC",
          {E("2026-03-28T23:30:00+01:00", Event::Start, 0, 0), E("2026-03-28T23:40:00+01:00", Event::Won, 1, 0),
           E("2026-03-29T00:30:00+01:00", Event::Lost, 1, 1), E("2026-03-29T03:30:00+02:00", Event::Won, 2, 1),
           E("2026-03-29T23:59:00+02:00", Event::Won, 3, 1), E("2026-03-30T00:30:00+02:00", Event::Lost, 3, 2),
           E("2026-10-25T02:50:00+02:00", Event::Won, 4, 2), E("2026-10-25T02:10:00+01:00", Event::Won, 5, 2)},
-         ChartRange::Days30, D(2026, 10, 26), 0, 30, ChartUnit::Day, D(2026, 9, 27), D(2026, 10, 26),
-         {{28, 2, 0, 71}}, {}},
+         ChartRange::Days30,
+         D(2026, 10, 26),
+         0,
+         30,
+         ChartUnit::Day,
+         D(2026, 9, 27),
+         D(2026, 10, 26),
+         {{28, 2, 0, 71}},
+         {}},
         {"the same, seen in the week of the change",
          {E("2026-03-28T23:30:00+01:00", Event::Start, 0, 0), E("2026-03-28T23:40:00+01:00", Event::Won, 1, 0),
           E("2026-03-29T00:30:00+01:00", Event::Lost, 1, 1), E("2026-03-29T03:30:00+02:00", Event::Won, 2, 1),
           E("2026-03-29T23:59:00+02:00", Event::Won, 3, 1), E("2026-03-30T00:30:00+02:00", Event::Lost, 3, 2)},
-         ChartRange::Days7, D(2026, 3, 30), 0, 7, ChartUnit::Day, D(2026, 3, 24), D(2026, 3, 30),
-         {{4, 1, 0, 100}, {5, 2, 1, 75}, {6, 0, 1, 60}}, {}},
+         ChartRange::Days7,
+         D(2026, 3, 30),
+         0,
+         7,
+         ChartUnit::Day,
+         D(2026, 3, 24),
+         D(2026, 3, 30),
+         {{4, 1, 0, 100}, {5, 2, 1, 75}, {6, 0, 1, 60}},
+         {}},
         {"twelve months in weeks from Monday: the first week cut to the day after a year back",
          year,
-         ChartRange::Months12, D(2026, 12, 8), 0, 53, ChartUnit::Week, D(2025, 12, 9), D(2026, 12, 7),
-         {{0, 1, 0, 100}, {51, 0, 1, 67}, {52, 0, 1, 0}}, {{52, ChartMarkKind::Restore}}},
+         ChartRange::Months12,
+         D(2026, 12, 8),
+         0,
+         53,
+         ChartUnit::Week,
+         D(2025, 12, 9),
+         D(2026, 12, 7),
+         {{0, 1, 0, 100}, {51, 0, 1, 67}, {52, 0, 1, 0}},
+         {{52, ChartMarkKind::Restore}}},
         {"the same weeks from Sunday: Sunday and Monday share one",
          year,
-         ChartRange::Months12, D(2026, 12, 8), 6, 53, ChartUnit::Week, D(2025, 12, 9), D(2026, 12, 6),
-         {{0, 1, 0, 100}, {52, 0, 2, 0}}, {{52, ChartMarkKind::Restore}}},
+         ChartRange::Months12,
+         D(2026, 12, 8),
+         6,
+         53,
+         ChartUnit::Week,
+         D(2025, 12, 9),
+         D(2026, 12, 6),
+         {{0, 1, 0, 100}, {52, 0, 2, 0}},
+         {{52, ChartMarkKind::Restore}}},
         {"all over less than a month: days from the first point",
          {E("2026-11-20T10:00:00+01:00", Event::Start, 0, 0), E("2026-11-21T10:00:00+01:00", Event::Won, 1, 0)},
-         ChartRange::All, D(2026, 12, 8), 0, 19, ChartUnit::Day, D(2026, 11, 20), D(2026, 12, 8), {{1, 1, 0, 100}}, {}},
+         ChartRange::All,
+         D(2026, 12, 8),
+         0,
+         19,
+         ChartUnit::Day,
+         D(2026, 11, 20),
+         D(2026, 12, 8),
+         {{1, 1, 0, 100}},
+         {}},
         {"all over two years: whole weeks",
          {E("2025-01-01T10:00:00+01:00", Event::Start, 0, 0), E("2025-01-05T10:00:00+01:00", Event::Won, 1, 0),
           E("2025-01-06T10:00:00+01:00", Event::Won, 2, 0)},
-         ChartRange::All, D(2026, 12, 8), 0, 102, ChartUnit::Week, D(2024, 12, 30), D(2026, 12, 7),
-         {{0, 1, 0, 100}, {1, 1, 0, 100}}, {}},
+         ChartRange::All,
+         D(2026, 12, 8),
+         0,
+         102,
+         ChartUnit::Week,
+         D(2024, 12, 30),
+         D(2026, 12, 7),
+         {{0, 1, 0, 100}, {1, 1, 0, 100}},
+         {}},
         {"all over more: calendar months, a month's last day and the next's first apart",
          {E("2020-01-15T10:00:00+01:00", Event::Start, 5, 5), E("2020-01-31T23:59:59+01:00", Event::Change, 7, 6),
           E("2020-02-01T00:00:00+01:00", Event::Won, 8, 6), E("2026-12-08T00:00:00+01:00", Event::Lost, 8, 7)},
-         ChartRange::All, D(2026, 12, 8), 0, 84, ChartUnit::Month, D(2020, 1, 1), D(2026, 12, 1),
-         {{0, 2, 1, 54}, {1, 1, 0, 57}, {83, 0, 1, 53}}, {}},
+         ChartRange::All,
+         D(2026, 12, 8),
+         0,
+         84,
+         ChartUnit::Month,
+         D(2020, 1, 1),
+         D(2026, 12, 1),
+         {{0, 2, 1, 54}, {1, 1, 0, 57}, {83, 0, 1, 53}},
+         {}},
     };
     for (const PeriodCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -132,9 +191,9 @@ TEST(HistoryChart, CalendarArithmetic) {
 }
 
 TEST(HistoryChart, Axes) {
-    const std::vector<std::pair<std::int64_t, AxisScale>> scales = {
-        {0, {1, 1}},   {1, {1, 1}},     {5, {5, 1}},         {6, {6, 2}},
-        {7, {8, 2}},   {11, {15, 5}},   {101, {150, 50}},    {999, {1000, 200}}};
+    const std::vector<std::pair<std::int64_t, AxisScale>> scales = {{0, {1, 1}},      {1, {1, 1}},       {5, {5, 1}},
+                                                                    {6, {6, 2}},      {7, {8, 2}},       {11, {15, 5}},
+                                                                    {101, {150, 50}}, {999, {1000, 200}}};
     for (const auto& [largest, scale] : scales) EXPECT_EQ(GamesAxis(largest), scale) << largest;
 
     struct LabelCase {
@@ -144,8 +203,8 @@ TEST(HistoryChart, Axes) {
         std::vector<std::size_t> drawn;
     };
     const std::vector<LabelCase> labels = {
-        {{30, 30, 30, 30}, 40, 4, {0, 1, 2, 3}},        // 30 + 4 fits 40
-        {{30, 30, 30, 30, 30}, 20, 4, {0, 2, 4}},       // 34 needs two slots
+        {{30, 30, 30, 30}, 40, 4, {0, 1, 2, 3}},           // 30 + 4 fits 40
+        {{30, 30, 30, 30, 30}, 20, 4, {0, 2, 4}},          // 34 needs two slots
         {{60, 30, 30, 30, 30, 30, 30}, 20, 4, {0, 3, 6}},  // one wide label sets the step for all
         {{50, 50}, 10, 0, {0}},
         {{}, 10, 0, {}},
@@ -186,9 +245,9 @@ TEST(HistoryChart, BackupsMergeByWallClockAndCountOnlyBeforeTheJournal) {
     const History history = SampleHistory();
     std::vector<std::string> order;
     for (std::size_t row = history.entries.size(); row-- > 0;) order.push_back(RowTextOf(history, row).event);
-    EXPECT_EQ(order, (std::vector<std::string>{"Backup", "Backup", "Start", "Backup: Mine", "Won",
-                                               "Backup: Before Clear", "Clear",
-                                               "Restore of Before Clear_20261208_091000.reg", "Backup: Later"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"Backup", "Backup", "Start", "Backup: Mine", "Won", "Backup: Before Clear",
+                                        "Clear", "Restore of Before Clear_20261208_091000.reg", "Backup: Later"}));
     ASSERT_EQ(history.points.size(), 6u);
     EXPECT_EQ(history.uncounted.size(), 3u);
     EXPECT_EQ(history.points[1].time, "2026-12-01T08:00:00");

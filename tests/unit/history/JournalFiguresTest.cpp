@@ -13,18 +13,18 @@ namespace {
 // the game's own reset, and a winning streak that runs across the Clear.
 constexpr const char* kJournal =
     "Time,Event,Won,Lost,Wins,Losses,Streak,SType,Detail\r\n"
-    "2026-12-07T20:00:00+01:00,start,10,5,3,2,1,1,\r\n"       // the starting point: no games
+    "2026-12-07T20:00:00+01:00,start,10,5,3,2,1,1,\r\n"  // the starting point: no games
     "2026-12-07T20:05:00+01:00,lost,10,6,3,2,1,0,\r\n"
     "2026-12-07T20:10:00+01:00,won,11,6,3,2,1,1,\r\n"
     "2026-12-07T20:15:00+01:00,won,12,6,3,2,2,1,\r\n"
-    "2026-12-08T09:00:00+01:00,start,15,6,3,2,5,1,\r\n"       // three wins while not running
-    "2026-12-08T09:10:00+01:00,clear,,,,,,,\r\n"              // no games, no end of the streak
+    "2026-12-08T09:00:00+01:00,start,15,6,3,2,5,1,\r\n"  // three wins while not running
+    "2026-12-08T09:10:00+01:00,clear,,,,,,,\r\n"         // no games, no end of the streak
     "2026-12-08T09:20:00+01:00,won,1,0,1,0,1,1,\r\n"
-    "2026-12-08T09:30:00+01:00,change,3,2,1,2,2,0,\r\n"       // wins and losses at once: ends both
+    "2026-12-08T09:30:00+01:00,change,3,2,1,2,2,0,\r\n"  // wins and losses at once: ends both
     "2026-12-08T09:40:00+01:00,lost,3,3,1,3,3,0,\r\n"
     "2026-12-08T09:50:00+01:00,restore,40,60,4,5,1,0,\"Before Clear_20261208_091000.reg\"\r\n"
     "2026-12-08T10:00:00+01:00,lost,40,61,4,5,2,0,\r\n"
-    "2026-12-09T08:00:00+01:00,change,0,0,0,0,0,2,\r\n"       // the game's own reset: no games
+    "2026-12-09T08:00:00+01:00,change,0,0,0,0,0,2,\r\n"  // the game's own reset: no games
     "2026-12-09T08:10:00+01:00,lost,0,1,0,1,1,0,\r\n";
 
 class JournalFigures : public testing::Test {

@@ -37,15 +37,15 @@ TEST(JournalFormat, LinesAreQuotedAsSpreadsheetsReadThem) {
 
 TEST(JournalFormat, LinesThatDoNotRead) {
     for (const char* line : {
-             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1",           // a field short
-             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1,,",         // a field too many
-             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1,\"x.re",    // quote left open: cut short
-             "2026-12-08T19:30:05+01:00,tied,1,0,1,0,1,1,",         // no such event
-             "2026-12-08T19:30:05+01:00,won,1.5,0,1,0,1,1,",        // not an integer
+             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1",            // a field short
+             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1,,",          // a field too many
+             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1,\"x.re",     // quote left open: cut short
+             "2026-12-08T19:30:05+01:00,tied,1,0,1,0,1,1,",          // no such event
+             "2026-12-08T19:30:05+01:00,won,1.5,0,1,0,1,1,",         // not an integer
              "2026-12-08T19:30:05+01:00,won,2147483648,0,1,0,1,1,",  // beyond 32 bits
-             "2026-02-30T19:30:05+01:00,won,1,0,1,0,1,1,",          // no such day
-             "08.12.2026 19:30,won,1,0,1,0,1,1,",                   // not ISO 8601
-             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1,x\"y",      // quote inside a bare field
+             "2026-02-30T19:30:05+01:00,won,1,0,1,0,1,1,",           // no such day
+             "08.12.2026 19:30,won,1,0,1,0,1,1,",                    // not ISO 8601
+             "2026-12-08T19:30:05+01:00,won,1,0,1,0,1,1,x\"y",       // quote inside a bare field
          })
         EXPECT_FALSE(ParseJournalLine(line)) << line;
 }
@@ -120,10 +120,10 @@ TEST(JournalEvents, ClassifiedFromTheDifferenceToTheLastEntry) {
         {Values(5, 3), Values(6, 3, 1, 0, 1, 1), JournalEvent::Won},
         {Values(5, 3), Values(5, 4), JournalEvent::Lost},
         {Values(_, _, _, _, _, _), Values(1, 0), JournalEvent::Won},  // the first game after a Clear
-        {Values(5, 3), Values(7, 3), JournalEvent::Change},            // several games at once
+        {Values(5, 3), Values(7, 3), JournalEvent::Change},           // several games at once
         {Values(5, 3), Values(6, 4), JournalEvent::Change},
-        {Values(5, 3), Values(0, 0), JournalEvent::Change},            // the game's own reset
-        {Values(5, 3), Values(5, 3, 9), JournalEvent::Change},         // another program's write
+        {Values(5, 3), Values(0, 0), JournalEvent::Change},                     // the game's own reset
+        {Values(5, 3), Values(5, 3, 9), JournalEvent::Change},                  // another program's write
         {Values(2147483647, 3), Values(-2147483648, 3), JournalEvent::Change},  // no wrap into a game
     };
     for (const auto& c : cases) EXPECT_EQ(ClassifyChange(c.before, c.after), c.expected);

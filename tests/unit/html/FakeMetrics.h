@@ -11,9 +11,7 @@ class FakeMetrics : public IVtHTMLMetrics {
 public:
     // Pixel size of a font: its height's absolute value, 11 for the default height 0.
     static int Size(const TVtHTMLFont& font) { return font.Height == 0 ? 11 : std::abs(font.Height % 1000); }
-    static int CharWidth(const TVtHTMLFont& font) {
-        return Size(font) / 2 + ((font.Style & fsBold) ? 1 : 0);
-    }
+    static int CharWidth(const TVtHTMLFont& font) { return Size(font) / 2 + ((font.Style & fsBold) ? 1 : 0); }
 
     int TextExtent(const TVtHTMLFont& font, std::string_view text) override {
         ++extentCalls;

@@ -104,8 +104,7 @@ TEST(HTMLLayoutTest, PaintAlignsLines) {
     Caption right("<p align=right>abc");
     EXPECT_EQ(Paint(right, {10, 10, 59, 30}), std::vector<std::string>{"text 'abc' 33,10"});
     Caption scrolled("<p indent=4>ab<br>cd");
-    EXPECT_EQ(Paint(scrolled, {0, 0, 99, 99}, {2, 5}),
-              (std::vector<std::string>{"text 'ab' 2,5", "text 'cd' 2,18"}));
+    EXPECT_EQ(Paint(scrolled, {0, 0, 99, 99}, {2, 5}), (std::vector<std::string>{"text 'ab' 2,5", "text 'cd' 2,18"}));
 }
 
 TEST(HTMLLayoutTest, PaintRunsColoursAndShifts) {
@@ -115,8 +114,8 @@ TEST(HTMLLayoutTest, PaintRunsColoursAndShifts) {
     RecordingCanvas canvas;
     c.layout.PaintItems(canvas, {}, {0, 0, 99, 99});
     // Line: height 18, descent 4, so the baseline is at 14; s lowered by 11 div 4, p raised by 11 div 2.
-    EXPECT_EQ(canvas.steps, (std::vector<std::string>{"text 'x' 0,14", "text 'y' 6,14", "text 's' 12,16",
-                                                      "text 'p' 17,9"}));
+    EXPECT_EQ(canvas.steps,
+              (std::vector<std::string>{"text 'x' 0,14", "text 'y' 6,14", "text 's' 12,16", "text 'p' 17,9"}));
     EXPECT_EQ(canvas.backgrounds[0], clRed);
     EXPECT_EQ(canvas.backgrounds[1], clNone);
     EXPECT_EQ(canvas.colors[1], 0x00AA00u);
@@ -132,8 +131,8 @@ TEST(HTMLLayoutTest, PaintBulletsRulesAndImages) {
     RecordingCanvas canvas;
     rule.layout.PaintItems(canvas, {}, {0, 0, 49, 99});
     // The rule line has no height, so the rule lies over the top of the next line.
-    EXPECT_EQ(canvas.steps, (std::vector<std::string>{"text 'a' 0,10", "line 0..50 at 13", "line 0..50 at 14",
-                                                      "text 'b' 0,23"}));
+    EXPECT_EQ(canvas.steps,
+              (std::vector<std::string>{"text 'a' 0,10", "line 0..50 at 13", "line 0..50 at 14", "text 'b' 0,23"}));
     EXPECT_EQ(canvas.colors[1], clBtnShadow);
     EXPECT_EQ(canvas.colors[2], clBtnFace);
     Caption shortRule("<hr width=7>");

@@ -177,8 +177,9 @@ TEST(HTMLParserTest, FontTags) {
     EXPECT_EQ(backgrounds.Item(2).BgColor, clRed);
 
     // "/font" gives back the height, colour and background in force before its "font".
-    Caption restored("<font size=20 color=red bgcolor=blue>a<font size=30 color=lime bgcolor=#FFFF00>b</font>c"
-                     "</font>d");
+    Caption restored(
+        "<font size=20 color=red bgcolor=blue>a<font size=30 color=lime bgcolor=#FFFF00>b</font>c"
+        "</font>d");
     ASSERT_EQ(restored.Items(), "P T'a' T'b' T'c' T'd'");
     EXPECT_EQ(restored.Item(2).FontHeight, 30);
     EXPECT_EQ(restored.Item(2).Color, 0x00FF00u);
@@ -259,9 +260,7 @@ TEST(HTMLParserTest, ImagesAndRules) {
 TEST(HTMLParserTest, FailuresClearTheItemsAndRaiseTheEngineError) {
     Caption c("before");
     ASSERT_GT(c.Count(), 0);
-    c.layout.OnImageNeeded = [](TVtHTMLLayout&, const std::string&, TVtHTMLImage&) {
-        throw EVtListError(7);
-    };
+    c.layout.OnImageNeeded = [](TVtHTMLLayout&, const std::string&, TVtHTMLImage&) { throw EVtListError(7); };
     try {
         c.layout.ParseText("x<img src=a>");
         FAIL() << "no error";
@@ -276,9 +275,7 @@ TEST(HTMLParserTest, FailuresClearTheItemsAndRaiseTheEngineError) {
     EXPECT_EQ(c.Count(), 0);
 }
 
-TEST(HTMLParserTest, TextEndsAtNul) {
-    EXPECT_EQ(Caption(std::string("ab\0<b>c", 7)).Items(), "P T'ab'");
-}
+TEST(HTMLParserTest, TextEndsAtNul) { EXPECT_EQ(Caption(std::string("ab\0<b>c", 7)).Items(), "P T'ab'"); }
 
 }  // namespace
 }  // namespace tv

@@ -13,10 +13,10 @@ struct HlsCase {
 
 TEST(HueLightnessSaturation, KnownColours) {
     const HlsCase cases[] = {
-        {MakeRgb(255, 0, 0), {0, 126, 252}},     {MakeRgb(0, 255, 0), {84, 126, 252}},
-        {MakeRgb(0, 0, 255), {168, 126, 252}},   {MakeRgb(255, 255, 255), {168, 252, 0}},
-        {MakeRgb(0, 0, 0), {168, 0, 0}},         {MakeRgb(192, 192, 192), {168, 190, 0}},
-        {MakeRgb(255, 255, 0), {42, 126, 252}},  {MakeRgb(128, 0, 0), {0, 63, 252}},
+        {MakeRgb(255, 0, 0), {0, 126, 252}},    {MakeRgb(0, 255, 0), {84, 126, 252}},
+        {MakeRgb(0, 0, 255), {168, 126, 252}},  {MakeRgb(255, 255, 255), {168, 252, 0}},
+        {MakeRgb(0, 0, 0), {168, 0, 0}},        {MakeRgb(192, 192, 192), {168, 190, 0}},
+        {MakeRgb(255, 255, 0), {42, 126, 252}}, {MakeRgb(128, 0, 0), {0, 63, 252}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RgbToHls(c.rgb), c.hls) << std::hex << c.rgb;

@@ -11,7 +11,7 @@ TEST(Dpi, ScalesTheMainWindowsLayoutAsMulDivRounds) {
     EXPECT_EQ(dpi.Scale(387), 581);  // 580.5
     EXPECT_EQ(dpi.Scale(168), 252);
     EXPECT_EQ(ScaleRect({174, 12, 97, 25}, dpi), (DesignRect{261, 18, 146, 38}));  // 145.5 x 37.5
-    EXPECT_EQ(Dpi(120).Scale(387), 484);  // 483.75
+    EXPECT_EQ(Dpi(120).Scale(387), 484);                                           // 483.75
     EXPECT_EQ(Dpi(192).Scale(387), 774);
     EXPECT_EQ(Dpi(96).Scale(387), 387);
 }

@@ -13,8 +13,7 @@ TEST(GamePath, AddsASeparatorOnlyWhereMissing) {
 }
 
 TEST(GamePath, NotFoundTextEndsWithTheFolderItsSeparatorAndAFullStop) {
-    EXPECT_EQ(GameNotFoundText("C:\\WINDOWS\\system32"),
-              "FreeCell.exe could not be found in C:\\WINDOWS\\system32\\.");
+    EXPECT_EQ(GameNotFoundText("C:\\WINDOWS\\system32"), "FreeCell.exe could not be found in C:\\WINDOWS\\system32\\.");
     EXPECT_EQ(GameNotFoundText("C:\\"), "FreeCell.exe could not be found in C:\\.");
     EXPECT_EQ(GameNotFoundText(""), "FreeCell.exe could not be found in \\.");
 }

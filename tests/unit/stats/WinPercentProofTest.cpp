@@ -24,7 +24,7 @@ std::int64_t X87Percent(std::int32_t, std::int32_t) { return 0; }
 #endif
 
 TEST(WinPercentProof, DoubleAndExactArithmeticWouldDiffer) {
-    EXPECT_EQ(*WinPercent(23, 17), 58);  // double gives 57
+    EXPECT_EQ(*WinPercent(23, 17), 58);   // double gives 57
     EXPECT_EQ(*WinPercent(59, 141), 29);  // exact and double give 30
     EXPECT_EQ(*WinPercent(1, 7), 12);
     EXPECT_EQ(*WinPercent(1, 199), 0);
@@ -53,7 +53,7 @@ TEST(WinPercentProof, TenMillionRandomPairsOverThe32BitRange) {
         std::int32_t won = next();
         std::int32_t lost = next();
         if (i % 4 == 1) won = static_cast<std::int32_t>(static_cast<std::uint32_t>(won) >> 8);  // mid-sized counts
-        if (i % 4 == 2) lost = won ^ 1;  // sums near zero
+        if (i % 4 == 2) lost = won ^ 1;                                                         // sums near zero
         const auto d = static_cast<std::int32_t>(static_cast<std::uint32_t>(won) + static_cast<std::uint32_t>(lost));
         if (d == 0) continue;
         ASSERT_EQ(*WinPercent(won, lost), X87Percent(won, lost)) << won << "/" << lost;

@@ -4,8 +4,8 @@
 
 #include "app/AboutFMLayout.h"
 #include "app/MainFMLayout.h"
-#include "ui/FormDesign.h"
 #include "backup/RestoreFMLayout.h"
+#include "ui/FormDesign.h"
 
 namespace tv {
 namespace {
@@ -74,7 +74,7 @@ TEST(MainWindowLayout, At96DpiIsTheDesignItself) {
 
 TEST(AboutBoxLayout, TheIconAndTheFontsScaleWithTheBox) {
     const FormLayout l = LayOutForm(aboutfm::kDesign, Dpi(144));
-    EXPECT_EQ(l.client_width, 431);  // 430.5
+    EXPECT_EQ(l.client_width, 431);   // 430.5
     EXPECT_EQ(l.client_height, 200);  // 199.5
     EXPECT_EQ(Control(l, aboutfm::IdImageIcon).rect, (LayoutRect{18, 27, 48, 48}));
     EXPECT_EQ(Control(l, aboutfm::IdImageIcon).font, kNoFont);
@@ -89,7 +89,7 @@ TEST(AboutBoxLayout, TheIconAndTheFontsScaleWithTheBox) {
 TEST(RestoreDialogLayout, TheListAndTheButtonsAt120Dpi) {
     const FormLayout l = LayOutForm(restorefm::kDesign, Dpi(120));
     EXPECT_EQ(l.client_width, 490);
-    EXPECT_EQ(l.client_height, 291);  // 291.25
+    EXPECT_EQ(l.client_height, 291);                                                        // 291.25
     EXPECT_EQ(Control(l, restorefm::IdListBoxFiles).rect, (LayoutRect{15, 38, 275, 181}));  // 37.5, 181.25
     EXPECT_EQ(Control(l, restorefm::IdBtnCancel).rect, (LayoutRect{375, 245, 94, 31}));     // 93.75, 31.25
     // The percentage's right edge: 362 at 96 dpi.

@@ -12,7 +12,7 @@ constexpr DialogUnits kDu{6, 13};
 
 TEST(MessageBoxUnits, ConvertWithRounding) {
     EXPECT_EQ(MulDivRound(8, 6, 4), 12);
-    EXPECT_EQ(MulDivRound(10, 7, 4), 18);   // 17.5 rounds up
+    EXPECT_EQ(MulDivRound(10, 7, 4), 18);    // 17.5 rounds up
     EXPECT_EQ(MulDivRound(-10, 7, 4), -18);  // and away from zero when negative
     EXPECT_EQ(MulDivRound(1, 1, 3), 0);
     EXPECT_EQ(MulDivRound(5, 1, 0), -1);

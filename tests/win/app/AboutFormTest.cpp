@@ -1,6 +1,6 @@
 // The About form inside this process: the links' hand cursor and the hand-cursor installation.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 

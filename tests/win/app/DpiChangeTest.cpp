@@ -1,8 +1,8 @@
 // A window moved to a monitor of another scale: WM_DPICHANGED with the new DPI and the system's
 // suggested rectangle. The window takes the rectangle, lays every control out again at the new
 // DPI in fonts made for it, and tells its children, which the system does not do here.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <set>
@@ -13,15 +13,15 @@
 #include "app/AboutFMLayout.h"
 #include "app/MainFM.h"
 #include "app/MainFMLayout.h"
-#include "ui/FormDesign.h"
-#include "ui/InputPrompt.h"
-#include "ui/MessageBox.h"
-#include "ui/MessageBoxLayout.h"
 #include "backup/RestoreFM.h"
 #include "backup/RestoreFMLayout.h"
 #include "platform/Handles.h"
 #include "platform/WindowDpi.h"
 #include "stats/StatsStore.h"
+#include "ui/FormDesign.h"
+#include "ui/InputPrompt.h"
+#include "ui/MessageBox.h"
+#include "ui/MessageBoxLayout.h"
 
 namespace tv {
 namespace {
@@ -163,7 +163,8 @@ void ExpectMovedTo(HWND form, const FormDesign& design, Dpi dpi) {
 // The outer size a window answers for a DPI before the system moves it there (WM_GETDPISCALEDSIZE).
 SIZE DpiScaledSize(HWND wnd, Dpi dpi) {
     SIZE size{-1, -1};
-    EXPECT_TRUE(SendMessageA(wnd, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi.Value()), reinterpret_cast<LPARAM>(&size)));
+    EXPECT_TRUE(
+        SendMessageA(wnd, WM_GETDPISCALEDSIZE, static_cast<WPARAM>(dpi.Value()), reinterpret_cast<LPARAM>(&size)));
     return size;
 }
 
@@ -289,101 +290,116 @@ void WithModal(const char* caption, const std::function<void(HWND)>& check, Show
 
 TEST(DialogDpi, TheAboutBoxScalesItsIconFontsAndTooltips) {
     TAboutForm about;
-    WithModal(about::kCaption, [](HWND box) {
-        ExpectLaidOut(box, aboutfm::kDesign, DpiOfWindow(box));
-        const Dpi moved = OtherDpi(box);
-        ExpectSizeAnswers(box, moved, [&] { ExpectMovedTo(box, aboutfm::kDesign, moved); });
-        // The picture itself comes in the new size, not the old one stretched.
-        HICON icon = reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, aboutfm::IdImageIcon), STM_GETICON, 0, 0));
-        ICONINFO info{};
-        ASSERT_TRUE(GetIconInfo(icon, &info));
-        BITMAP bitmap{};
-        GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
-        EXPECT_EQ(bitmap.bmWidth, moved.Scale(32));
-        if (info.hbmColor) DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        // The tooltips in the system's tooltip font at the new DPI.
-        HWND tips = nullptr;
-        EnumThreadWindows(
-            GetCurrentThreadId(),
-            [](HWND wnd, LPARAM found) -> BOOL {
-                char name[64] = {};
-                GetClassNameA(wnd, name, sizeof(name));
-                if (std::string(name) != "tooltips_class32") return TRUE;
-                *reinterpret_cast<HWND*>(found) = wnd;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&tips));
-        ASSERT_NE(tips, nullptr);
-        EXPECT_EQ(FontOf(tips).lfHeight, NonClientMetricsFor(moved).lfStatusFont.lfHeight);
-    }, [&] { about.ShowModal(nullptr); });
+    WithModal(
+        about::kCaption,
+        [](HWND box) {
+            ExpectLaidOut(box, aboutfm::kDesign, DpiOfWindow(box));
+            const Dpi moved = OtherDpi(box);
+            ExpectSizeAnswers(box, moved, [&] { ExpectMovedTo(box, aboutfm::kDesign, moved); });
+            // The picture itself comes in the new size, not the old one stretched.
+            HICON icon =
+                reinterpret_cast<HICON>(SendMessageA(GetDlgItem(box, aboutfm::IdImageIcon), STM_GETICON, 0, 0));
+            ICONINFO info{};
+            ASSERT_TRUE(GetIconInfo(icon, &info));
+            BITMAP bitmap{};
+            GetObjectA(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+            EXPECT_EQ(bitmap.bmWidth, moved.Scale(32));
+            if (info.hbmColor) DeleteObject(info.hbmColor);
+            DeleteObject(info.hbmMask);
+            // The tooltips in the system's tooltip font at the new DPI.
+            HWND tips = nullptr;
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND wnd, LPARAM found) -> BOOL {
+                    char name[64] = {};
+                    GetClassNameA(wnd, name, sizeof(name));
+                    if (std::string(name) != "tooltips_class32") return TRUE;
+                    *reinterpret_cast<HWND*>(found) = wnd;
+                    return FALSE;
+                },
+                reinterpret_cast<LPARAM>(&tips));
+            ASSERT_NE(tips, nullptr);
+            EXPECT_EQ(FontOf(tips).lfHeight, NonClientMetricsFor(moved).lfStatusFont.lfHeight);
+        },
+        [&] { about.ShowModal(nullptr); });
 }
 
 TEST(DialogDpi, TheRestoreDialogScalesItsListAndItsItems) {
     RawRecord raw{};
     TFormRestore form(raw, "C:\\no-such-folder\\");
-    WithModal(restorefm::kCaption, [](HWND dialog) {
-        const Dpi moved = OtherDpi(dialog);
-        ExpectSizeAnswers(dialog, moved, [&] { ExpectMovedTo(dialog, restorefm::kDesign, moved); });
-        HWND list = GetDlgItem(dialog, restorefm::IdListBoxFiles);
-        EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0),
-                  restorefm::ListItemHeight(moved, ExtentInOwnFont(list).cy));
-        EXPECT_GE(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), moved.Scale(13));
-    }, [&] { form.ShowModal(nullptr); });
+    WithModal(
+        restorefm::kCaption,
+        [](HWND dialog) {
+            const Dpi moved = OtherDpi(dialog);
+            ExpectSizeAnswers(dialog, moved, [&] { ExpectMovedTo(dialog, restorefm::kDesign, moved); });
+            HWND list = GetDlgItem(dialog, restorefm::IdListBoxFiles);
+            EXPECT_EQ(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0),
+                      restorefm::ListItemHeight(moved, ExtentInOwnFont(list).cy));
+            EXPECT_GE(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0), moved.Scale(13));
+        },
+        [&] { form.ShowModal(nullptr); });
 }
 
 TEST(DialogDpi, TheMessageBoxTakesTheMessageFontOfTheNewDpi) {
-    WithModal("Confirm", [](HWND box) {
-        const Dpi moved = OtherDpi(box);
-        HWND yes = GetDlgItem(box, msgbox::kIdYes);
-        HWND text = GetDlgItem(box, msgbox::kIdText);
-        HWND icon = GetDlgItem(box, msgbox::kIdIcon);
-        AfterParentLog log;
-        // The box knows its size only once it has measured in the new font: the suggestion's size
-        // is the system's guess, its place is kept.
-        RECT suggested{60, 40, 360, 240};
-        ExpectSizeAnswers(box, moved, [&] {
-            SendMessageA(box, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
-                         reinterpret_cast<LPARAM>(&suggested));
+    WithModal(
+        "Confirm",
+        [](HWND box) {
+            const Dpi moved = OtherDpi(box);
+            HWND yes = GetDlgItem(box, msgbox::kIdYes);
+            HWND text = GetDlgItem(box, msgbox::kIdText);
+            HWND icon = GetDlgItem(box, msgbox::kIdIcon);
+            AfterParentLog log;
+            // The box knows its size only once it has measured in the new font: the suggestion's size
+            // is the system's guess, its place is kept.
+            RECT suggested{60, 40, 360, 240};
+            ExpectSizeAnswers(box, moved, [&] {
+                SendMessageA(box, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
+                             reinterpret_cast<LPARAM>(&suggested));
+            });
+            RECT now{};
+            GetWindowRect(box, &now);
+            EXPECT_EQ(now.left, 60);
+            EXPECT_EQ(now.top, 40);
+            const LOGFONTW message = NonClientMetricsFor(moved).lfMessageFont;
+            EXPECT_EQ(FontOf(text).lfHeight, message.lfHeight);
+            EXPECT_EQ(FontOf(yes).lfHeight, message.lfHeight);
+            EXPECT_TRUE(log.Saw(yes));
+            // The icon in the new size, the text not cut, the buttons in the units of the new font.
+            EXPECT_EQ(AsLayout(RectInParent(icon)).width, moved.Scale(32));
+            const SIZE extent = ExtentInOwnFont(text);
+            EXPECT_GE(RectInParent(text).right - RectInParent(text).left, extent.cx);
+            EXPECT_GE(RectInParent(text).bottom - RectInParent(text).top, extent.cy);
+            const UniqueFont font(CreateFontIndirectW(&message));
+            const UniqueMemDc dc(CreateCompatibleDC(nullptr));
+            const SelectGuard select(dc.get(), font.get());
+            TEXTMETRICW tm{};
+            GetTextMetricsW(dc.get(), &tm);
+            EXPECT_EQ(RectInParent(yes).bottom - RectInParent(yes).top, VertUnits(DialogUnits{0, tm.tmHeight}, 14));
+            EXPECT_LE(RectInParent(yes).bottom, ClientSize(box).cy);
+        },
+        [] {
+            ShowMessageBox(nullptr, "Clear the statistics?", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No);
         });
-        RECT now{};
-        GetWindowRect(box, &now);
-        EXPECT_EQ(now.left, 60);
-        EXPECT_EQ(now.top, 40);
-        const LOGFONTW message = NonClientMetricsFor(moved).lfMessageFont;
-        EXPECT_EQ(FontOf(text).lfHeight, message.lfHeight);
-        EXPECT_EQ(FontOf(yes).lfHeight, message.lfHeight);
-        EXPECT_TRUE(log.Saw(yes));
-        // The icon in the new size, the text not cut, the buttons in the units of the new font.
-        EXPECT_EQ(AsLayout(RectInParent(icon)).width, moved.Scale(32));
-        const SIZE extent = ExtentInOwnFont(text);
-        EXPECT_GE(RectInParent(text).right - RectInParent(text).left, extent.cx);
-        EXPECT_GE(RectInParent(text).bottom - RectInParent(text).top, extent.cy);
-        const UniqueFont font(CreateFontIndirectW(&message));
-        const UniqueMemDc dc(CreateCompatibleDC(nullptr));
-        const SelectGuard select(dc.get(), font.get());
-        TEXTMETRICW tm{};
-        GetTextMetricsW(dc.get(), &tm);
-        EXPECT_EQ(RectInParent(yes).bottom - RectInParent(yes).top, VertUnits(DialogUnits{0, tm.tmHeight}, 14));
-        EXPECT_LE(RectInParent(yes).bottom, ClientSize(box).cy);
-    }, [] { ShowMessageBox(nullptr, "Clear the statistics?", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No); });
 }
 
 TEST(DialogDpi, TheInputPromptLaysItselfOutInTheFormFontOfTheNewDpi) {
-    WithModal("Backup", [](HWND prompt) {
-        const Dpi moved = OtherDpi(prompt);
-        RECT suggested{50, 30, 450, 230};
-        ExpectSizeAnswers(prompt, moved, [&] {
-            SendMessageA(prompt, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
-                         reinterpret_cast<LPARAM>(&suggested));
+    WithModal(
+        "Backup",
+        [](HWND prompt) {
+            const Dpi moved = OtherDpi(prompt);
+            RECT suggested{50, 30, 450, 230};
+            ExpectSizeAnswers(prompt, moved, [&] {
+                SendMessageA(prompt, WM_DPICHANGED, MAKEWPARAM(moved.Value(), moved.Value()),
+                             reinterpret_cast<LPARAM>(&suggested));
+            });
+            HWND field = GetDlgItem(prompt, inputprompt::IdEdit);
+            EXPECT_EQ(FontOf(field).lfHeight, moved.FontHeight(8));
+            EXPECT_LE(RectInParent(GetDlgItem(prompt, IDOK)).bottom, ClientSize(prompt).cy);
+        },
+        [] {
+            std::string value = "Robin";
+            InputQuery(nullptr, "Backup", "Please enter your name:", value);
         });
-        HWND field = GetDlgItem(prompt, inputprompt::IdEdit);
-        EXPECT_EQ(FontOf(field).lfHeight, moved.FontHeight(8));
-        EXPECT_LE(RectInParent(GetDlgItem(prompt, IDOK)).bottom, ClientSize(prompt).cy);
-    }, [] {
-        std::string value = "Robin";
-        InputQuery(nullptr, "Backup", "Please enter your name:", value);
-    });
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // The single-instance guard inside this process: a second guard under the same executable name
 // finds the first, which restores and raises its main window; shut-down puts the procedure back.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "app/Application.h"
 #include "app/multinst.h"
@@ -35,8 +35,8 @@ TEST(InstanceGuard, SecondGuardEndsTheCopyAndTheFirstRestoresItsMainWindow) {
         EXPECT_EQ(first.Name().find('\\'), std::string::npos);
         EXPECT_EQ(first.Message(), RegisterWindowMessageA(first.Name().c_str()));
 
-        UniqueWindow main(CreateWindowExA(0, "STATIC", "guarded main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                          300, 200, nullptr, nullptr, instance, nullptr));
+        UniqueWindow main(CreateWindowExA(0, "STATIC", "guarded main", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300,
+                                          200, nullptr, nullptr, instance, nullptr));
         ASSERT_TRUE(main);
         first_app.SetMainWindow(main.get());
         ShowWindow(main.get(), SW_MINIMIZE);

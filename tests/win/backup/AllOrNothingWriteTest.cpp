@@ -1,6 +1,6 @@
 // A restore's registry write either stores all six values or leaves the key as it was.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <map>
 #include <optional>
@@ -65,8 +65,8 @@ TEST_F(AllOrNothingWrite, WritesSixBinaryValuesCreatingTheKey) {
 
 TEST_F(AllOrNothingWrite, AFailurePartWayPutsBackValuesAndAbsences) {
     test::WriteGameValue("Wins", REG_BINARY, {1, 0, 0, 0});
-    test::WriteGameValue("Losses", REG_BINARY, {2, 0});                 // shorter than four bytes
-    test::WriteGameValue("Won", REG_DWORD, {3, 0, 0, 0});               // another type
+    test::WriteGameValue("Losses", REG_BINARY, {2, 0});                    // shorter than four bytes
+    test::WriteGameValue("Won", REG_DWORD, {3, 0, 0, 0});                  // another type
     test::WriteGameValue("Streak", REG_BINARY, {1, 2, 3, 4, 5, 6, 7, 8});  // longer
     // "Lost" and "SType" are absent.
     const auto before = Snapshot();

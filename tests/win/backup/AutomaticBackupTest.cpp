@@ -1,6 +1,6 @@
 // The automatic backup that Clear and Restore write first, against the real registry and files.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <set>
 #include <string>

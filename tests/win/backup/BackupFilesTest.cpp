@@ -1,6 +1,6 @@
 // Backup files on the real file system: writing in one piece, reading, listing.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
@@ -64,13 +64,14 @@ TEST(BackupFiles, ANewFileNeverReplacesAFileOrFolderOfItsName) {
     ASSERT_TRUE(CreateDirectoryA(directory.c_str(), nullptr));
     EXPECT_FALSE(WriteNewBackupFile(directory, "third"));
     // Neither refusal leaves its scratch file behind.
-    EXPECT_EQ(FilesIn(folder), (std::set<std::string>{"Before Clear_20260812_013000.reg",
-                                                      "Before Clear_20260812_013001.reg"}));
+    EXPECT_EQ(FilesIn(folder),
+              (std::set<std::string>{"Before Clear_20260812_013000.reg", "Before Clear_20260812_013001.reg"}));
 }
 
 TEST(BackupFiles, NamesThatCannotBeCreated) {
     const std::string folder = test::ScratchFolder("backup-bad-names");
-    for (const std::string name : {"Ro?in_20050302_221530.reg", "Ro|in_20050302_221530.reg", "a<b_20050302_221530.reg"}) {
+    for (const std::string name :
+         {"Ro?in_20050302_221530.reg", "Ro|in_20050302_221530.reg", "a<b_20050302_221530.reg"}) {
         EXPECT_EQ(ErrorOf([&] { WriteBackupFile(folder + name, "x"); }), "Cannot create file " + folder + name);
     }
     const std::string missing = folder + "no such folder\\20050302_221530.reg";
@@ -94,17 +95,17 @@ TEST(BackupFiles, ReadingFailsWithTheFullPath) {
     HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     EXPECT_EQ(ReadBackupFile(path), (std::vector<std::string>{"\"Won\"=hex:39,00,00,00"}));
     CloseHandle(reader);
-    HANDLE writer =
-        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                0, nullptr);
     EXPECT_EQ(ErrorOf([&] { ReadBackupFile(path); }), "Cannot open file " + path);
     CloseHandle(writer);
 }
 
 TEST(BackupFiles, ListingMatchesTheTimestampTailOnly) {
     const std::string folder = test::ScratchFolder("backup-list");
-    for (const char* name : {"Robin_20050302_221530.reg", "20050302_221530.reg", "x20050302_221530.reg",
-                             "Upper_20050302_221530.REG", "notes.reg", "0302_221530.reg",
-                             "Robin_20050302_221530.reg.bak", "Robin_20050302_221530.txt"})
+    for (const char* name :
+         {"Robin_20050302_221530.reg", "20050302_221530.reg", "x20050302_221530.reg", "Upper_20050302_221530.REG",
+          "notes.reg", "0302_221530.reg", "Robin_20050302_221530.reg.bak", "Robin_20050302_221530.txt"})
         PutFile(folder + name, "");
     PutFile(folder + "hidden_20050302_221530.reg", "");
     SetFileAttributesA((folder + "hidden_20050302_221530.reg").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
@@ -113,10 +114,10 @@ TEST(BackupFiles, ListingMatchesTheTimestampTailOnly) {
     ASSERT_TRUE(CreateDirectoryA((folder + "dir_20050302_221530.reg").c_str(), nullptr));
     auto names = FindBackupFileNames(folder);
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(names, (std::vector<std::string>{"20050302_221530.reg", "Robin_20050302_221530.reg",
-                                               "Upper_20050302_221530.REG", "dir_20050302_221530.reg",
-                                               "hidden_20050302_221530.reg", "readonly_20050302_221530.reg",
-                                               "x20050302_221530.reg"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"20050302_221530.reg", "Robin_20050302_221530.reg", "Upper_20050302_221530.REG",
+                                        "dir_20050302_221530.reg", "hidden_20050302_221530.reg",
+                                        "readonly_20050302_221530.reg", "x20050302_221530.reg"}));
     SetFileAttributesA((folder + "readonly_20050302_221530.reg").c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(FindBackupFileNames(folder + "missing\\").empty());
 }

@@ -1,7 +1,7 @@
 // The list's order and the value names of a backup file follow the user's locale, not ASCII: the
 // order is checked against the platform's own sorted list box.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
@@ -31,8 +31,9 @@ std::vector<std::string> SortedByListBox(const std::vector<std::string>& texts) 
 
 TEST(LocaleText, TheRestoreListSortsAsTheListBoxDoesAccentedNamesIncluded) {
     // Windows-1252: \xC9 is E acute, \xE9 e acute, \xD6 O diaeresis.
-    const std::vector<std::string> texts{"3/2/2005 - Zoe", "3/2/2005 - \xC9mile", "3/2/2005 - ann", "3/2/2005 - Bob",
-                                         "3/2/2005 - \xD6sten", "3/2/2005 - Eve", "10/1/2005", "3/2/2005"};
+    const std::vector<std::string> texts{
+        "3/2/2005 - Zoe",      "3/2/2005 - \xC9mile", "3/2/2005 - ann", "3/2/2005 - Bob",
+        "3/2/2005 - \xD6sten", "3/2/2005 - Eve",      "10/1/2005",      "3/2/2005"};
     std::vector<std::string> ours;
     for (std::size_t i : ListOrder(texts, SortKeyIgnoringCaseInLocale)) ours.push_back(texts[i]);
     EXPECT_EQ(ours, SortedByListBox(texts));

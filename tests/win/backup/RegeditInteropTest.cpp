@@ -1,6 +1,6 @@
 // Backup files and the system's own registry editor: both ways.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "backup/BackupFiles.h"
 #include "backup/BackupReader.h"

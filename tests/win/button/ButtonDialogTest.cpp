@@ -217,8 +217,8 @@ TEST(ButtonInDialog, AButtonInsideAPanelOfTheDialogEndsTheDialog) {
         s.Finish();
     });
     d.make_parent = [](HWND dialog) {
-        return CreateWindowExA(WS_EX_CONTROLPARENT, "ButtonTestPanel", "", WS_CHILD | WS_VISIBLE, 0, 0, 260, 80,
-                               dialog, nullptr, GetModuleHandleA(nullptr), nullptr);
+        return CreateWindowExA(WS_EX_CONTROLPARENT, "ButtonTestPanel", "", WS_CHILD | WS_VISIBLE, 0, 0, 260, 80, dialog,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
     };
     EXPECT_EQ(ShowScripted(d), IDYES);
 }

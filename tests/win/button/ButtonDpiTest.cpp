@@ -32,8 +32,7 @@ int RunDpi() {
 struct Expected {
     int arrow_width, focus_inset, glyph_rows;
 };
-const std::map<int, Expected> kExpected = {
-    {96, {13, 2, 4}}, {120, {16, 3, 5}}, {144, {20, 3, 6}}, {192, {26, 4, 8}}};
+const std::map<int, Expected> kExpected = {{96, {13, 2, 4}}, {120, {16, 3, 5}}, {144, {20, 3, 6}}, {192, {26, 4, 8}}};
 
 // As the program: a per-monitor aware process, where the system supports saying so.
 void DeclarePerMonitorAware() {
@@ -67,8 +66,8 @@ protected:
         ASSERT_EQ(kExpected.count(dpi.Value()), 1u) << "no figures for " << dpi.Value() << " dpi";
         expected = kExpected.at(dpi.Value());
         // "MS Sans Serif" 8 point at this DPI, as the windows set it.
-        font.reset(CreateFontA(dpi.FontHeight(8), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0,
-                               "MS Sans Serif"));
+        font.reset(
+            CreateFontA(dpi.FontHeight(8), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "MS Sans Serif"));
     }
     void TearDown() override { testing_theme::SetVisualStyle(false); }
 

@@ -79,7 +79,7 @@ TEST_F(ButtonGlyph, PictureIsDrawnTransparentlyAndEmbossedWhenDisabled) {
     GiveGlyph(*button, {RGB(255, 0, 0)});
     EXPECT_EQ(button->NumGlyphs(), 1);
     const Capture up = CaptureButton(b);
-    EXPECT_EQ(Count(up, RGB(255, 0, 0)), 64);  // the 8 x 8 square
+    EXPECT_EQ(Count(up, RGB(255, 0, 0)), 64);   // the 8 x 8 square
     EXPECT_EQ(Count(up, RGB(128, 128, 0)), 0);  // the ground is transparent
     EnableWindow(b, FALSE);
     const Capture disabled = CaptureButton(b);

@@ -97,9 +97,11 @@ TEST(ButtonAutomation, TheSpokenNameDropsAccessKeyMarksOnly) {
         VariantInit(&self);
         self.vt = VT_I4;
         self.lVal = CHILDID_SELF;
-        const std::pair<const char*, const wchar_t*> cases[] = {
-            {"&Clear Statistics", L"Clear Statistics"}, {"Salt && Pepper", L"Salt & Pepper"},
-            {"x&&&", L"x&"}, {"&&&x", L"&x"}, {"trailing&", L"trailing"}};
+        const std::pair<const char*, const wchar_t*> cases[] = {{"&Clear Statistics", L"Clear Statistics"},
+                                                                {"Salt && Pepper", L"Salt & Pepper"},
+                                                                {"x&&&", L"x&"},
+                                                                {"&&&x", L"&x"},
+                                                                {"trailing&", L"trailing"}};
         for (const auto& [caption, spoken] : cases) {
             HWND b = host.Add(caption, 10, 10);
             {

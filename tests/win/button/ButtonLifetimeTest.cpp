@@ -30,11 +30,13 @@ struct Input {
 };
 
 const Input kClicks[] = {
-    {"mouse", [](HWND b) {
+    {"mouse",
+     [](HWND b) {
          SendMessageA(b, WM_LBUTTONDOWN, MK_LBUTTON, At(10, 10));
          SendMessageA(b, WM_LBUTTONUP, 0, At(10, 10));
      }},
-    {"space", [](HWND b) {
+    {"space",
+     [](HWND b) {
          SendMessageA(b, WM_KEYDOWN, VK_SPACE, 1);
          SendMessageA(b, WM_KEYUP, VK_SPACE, 0xC0000001);
      }},

@@ -219,8 +219,8 @@ TEST(DefaultButton, ExactlyOneButtonIsTheDefaultAsTheFocusMoves) {
                              "default action 2"}));
     EXPECT_EQ(moves[1], (Seq{"plain style 12", "state 12", "default action 12", "default style 1", "state 1",
                              "default action 1"}));
-    EXPECT_EQ(moves[2], (Seq{"plain style 1", "state 1", "default action 1", "default style 2", "state 2",
-                             "default action 2"}));
+    EXPECT_EQ(moves[2],
+              (Seq{"plain style 1", "state 1", "default action 1", "default style 2", "state 2", "default action 2"}));
 }
 
 }  // namespace

@@ -26,11 +26,15 @@ using EnumThemeNamesFn = HRESULT(WINAPI*)(LPWSTR, LPWSTR, DWORD, ThemeNames*);
 inline bool SetVisualStyle(bool on) {
     HMODULE ux = LoadLibraryA("uxtheme.dll");
     if (!ux) return false;
-    auto open_file = reinterpret_cast<OpenThemeFileFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(2))));
-    auto close_file = reinterpret_cast<CloseThemeFileFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(3))));
+    auto open_file =
+        reinterpret_cast<OpenThemeFileFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(2))));
+    auto close_file =
+        reinterpret_cast<CloseThemeFileFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(3))));
     auto apply = reinterpret_cast<ApplyThemeFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(4))));
-    auto enum_colors = reinterpret_cast<EnumThemeNamesFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(9))));
-    auto enum_sizes = reinterpret_cast<EnumThemeNamesFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(10))));
+    auto enum_colors =
+        reinterpret_cast<EnumThemeNamesFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(9))));
+    auto enum_sizes =
+        reinterpret_cast<EnumThemeNamesFn>(reinterpret_cast<void*>(GetProcAddress(ux, MAKEINTRESOURCEA(10))));
     if (!open_file || !close_file || !apply || !enum_colors || !enum_sizes) return false;
     if (!on) return SUCCEEDED(apply(nullptr, nullptr, nullptr));
     WCHAR file[MAX_PATH];

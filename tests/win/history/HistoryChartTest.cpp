@@ -2,8 +2,8 @@
 // colour and pattern at their periods' places, the percentage line broken over a period without
 // games, "No games recorded yet" for no games, the keys and the pointer choosing a period (the parent
 // told each time), and the chart's accessible name and value.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <oleacc.h>
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Appending to the journal on the real file system: a new file gets its header, a line cut short
 // gets a line end before the next entry, a file that is not a journal is left as it is.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

@@ -229,7 +229,8 @@ TEST_F(HTMLRenderTest, EmptyCaptionKeepsTheBackground) {
 TEST_F(HTMLRenderTest, RelativeFontSizesArePointsAtTheDpiOfTheWindowPaintedFor) {
     // Until the owner says otherwise, the system's DPI (the prefix's display scale).
     EXPECT_EQ(render.Metrics().PixelsPerInchY(), SystemDpi().Value());
-    const UniqueWindow window(CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
+    const UniqueWindow window(
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
     render.SetDpi(DpiOfWindow(window.get()));
     EXPECT_EQ(render.Metrics().PixelsPerInchY(), DpiOfWindow(window.get()).Value());
 

@@ -67,7 +67,8 @@ private:
                 }
                 PostMessageA(box, WM_COMMAND, IDOK, 0);
                 // Give it time to go before looking again.
-                for (int i = 0; i < 100 && IsWindow(box); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                for (int i = 0; i < 100 && IsWindow(box); ++i)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }

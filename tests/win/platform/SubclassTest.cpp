@@ -1,7 +1,7 @@
 // The one subclass helper: the owner sees messages first, passes the rest on, and the window gets
 // its own procedure back when the owner goes or the window is destroyed.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <vector>
 

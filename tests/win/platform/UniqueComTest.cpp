@@ -1,6 +1,6 @@
 // The COM owner: one Release for every reference it took over, however it is moved or handed on.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <unknwn.h>
 
 #include <utility>

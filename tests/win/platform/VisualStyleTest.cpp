@@ -1,8 +1,8 @@
 // The visual-style scope: standard controls made inside it come from the common controls of
 // version 6 (this test program carries the program's visual-style manifest), those made outside
 // from the system's classic classes, and the library the program binds is the same version 6.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // ANSI texts handed to the calls that take only UTF-16: every byte converted by the code page.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 

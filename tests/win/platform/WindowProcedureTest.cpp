@@ -1,8 +1,8 @@
 // The one window-procedure boundary: where a window's object comes from, which handle it is
 // given, what happens to an exception, and that nothing reaches the object after WM_NCDESTROY;
 // for a control whose procedure makes its object, also when that object goes.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // The process finder and CloseFreeCell against real processes: a stand-in program copied under
 // the game's name and others into folders of their own.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <memory>
@@ -40,8 +40,8 @@ protected:
             ProcessList list;
             GetProcessList(list);
             return Lists(list, p.Pid());
-        }))
-            << file_name << " never appeared in the process list";
+        })) << file_name
+            << " never appeared in the process list";
         return p;
     }
 
@@ -86,7 +86,8 @@ TEST_F(Finder, CloseTerminatesTheFirstGameThenTheNextWithCode259) {
     Program& b = Run("finder-two-b", "freecell.exe");
     ProcessList list;
     GetProcessList(list);
-    const auto first = std::find_if(list.begin(), list.end(), [](const ProcessEntry& e) { return e.name == "freecell.exe"; });
+    const auto first =
+        std::find_if(list.begin(), list.end(), [](const ProcessEntry& e) { return e.name == "freecell.exe"; });
     ASSERT_NE(first, list.end());
     ASSERT_EQ(FindFreeCell(), first->id);
     Program& found_first = first->id == a.Pid() ? a : b;
@@ -123,7 +124,8 @@ TEST_F(Finder, SeesProcessesBeyondTheFirst1024Ids) {
     const HMODULE module = GetModuleHandleA((BuildFolder() + "tv_fake_psapi.dll").c_str());
     ASSERT_NE(module, nullptr);
     using SetPaddingFn = void(WINAPI*)(DWORD);
-    auto set_padding = reinterpret_cast<SetPaddingFn>(reinterpret_cast<void*>(GetProcAddress(module, "FakePsapiSetPadding")));
+    auto set_padding =
+        reinterpret_cast<SetPaddingFn>(reinterpret_cast<void*>(GetProcAddress(module, "FakePsapiSetPadding")));
     ASSERT_NE(set_padding, nullptr);
     set_padding(3000);  // 3000 ids that cannot be opened come before every real process
 

@@ -1,6 +1,6 @@
 // The registry side of Clear against the real registry.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "stats/ClearCommand.h"
 #include "stats/StatsStore.h"

@@ -1,6 +1,6 @@
 // The change monitor against the real registry and a real window on this thread.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstring>
@@ -62,7 +62,9 @@ bool PumpUntil(const std::function<bool()>& condition, int timeout_ms = 5000) {
     }
 }
 
-void Pump(int ms) { PumpUntil([] { return false; }, ms); }
+void Pump(int ms) {
+    PumpUntil([] { return false; }, ms);
+}
 
 void WriteValue(const char* name, DWORD value) {
     BYTE bytes[4];
@@ -93,8 +95,7 @@ protected:
         const auto start = std::chrono::steady_clock::now();
         monitor_->Terminate();
         monitor_.reset();
-        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-            .count();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
     }
 
     Receiver receiver_;

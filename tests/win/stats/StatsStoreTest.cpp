@@ -1,6 +1,6 @@
 // The statistics store against the real registry of the test prefix.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
@@ -8,8 +8,8 @@
 
 #include "platform/Error.h"
 #include "platform/Handles.h"
-#include "support/ErrorOf.h"
 #include "stats/StatsStore.h"
+#include "support/ErrorOf.h"
 
 namespace tv {
 namespace {

@@ -1,8 +1,8 @@
 // The forms' font is the face the program names, not a substitute the prefix happens to have.
 #include <gtest/gtest.h>
 
-#include "ui/FormFont.h"
 #include "support/guard/PrefixFonts.h"
+#include "ui/FormFont.h"
 
 namespace tv {
 namespace {

@@ -1,6 +1,6 @@
 // The Message box on this thread, answered from a second thread as a user or automation would.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <atomic>
 #include <chrono>
@@ -152,8 +152,8 @@ protected:
 };
 
 TEST_F(MessageBoxTest, ConfirmationLooksAndAnswersAsItShould) {
-    const auto r = ShowAndAct(owner_.wnd(), "Delete it?", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No,
-                              seen_, [](HWND box) { Click(box, IDYES); });
+    const auto r = ShowAndAct(owner_.wnd(), "Delete it?", MsgKind::Confirmation, MsgButton::Yes | MsgButton::No, seen_,
+                              [](HWND box) { Click(box, IDYES); });
     EXPECT_EQ(r, MsgResult::Yes);
     EXPECT_EQ(seen_.caption, "Confirm");
     EXPECT_EQ(seen_.owner, owner_.wnd());
@@ -233,8 +233,8 @@ TEST_F(MessageBoxTest, CustomKindHasTheApplicationTitleAndNoIcon) {
 }
 
 TEST_F(MessageBoxTest, ButtonsKeepTheirFixedOrderAndOneWidth) {
-    const MsgButtons all = MsgButton::YesToAll | MsgButton::Cancel | MsgButton::Yes | MsgButton::NoToAll |
-                           MsgButton::Help | MsgButton::No;
+    const MsgButtons all =
+        MsgButton::YesToAll | MsgButton::Cancel | MsgButton::Yes | MsgButton::NoToAll | MsgButton::Help | MsgButton::No;
     Seen seen;
     std::atomic<bool> help_closed{false};
     const auto r = ShowAndAct(owner_.wnd(), "Many", MsgKind::Confirmation, all, seen, [&](HWND box) {
@@ -256,8 +256,7 @@ TEST_F(MessageBoxTest, ButtonsKeepTheirFixedOrderAndOneWidth) {
         EXPECT_GT(seen.button_rects[i].left, seen.button_rects[i - 1].right);
     }
     // Cancel is the cancel button when shown: Esc gives Cancel, not No.
-    EXPECT_EQ(ShowAndAct(owner_.wnd(), "Many", MsgKind::Confirmation, all, seen,
-                         [](HWND box) { Key(box, VK_ESCAPE); }),
+    EXPECT_EQ(ShowAndAct(owner_.wnd(), "Many", MsgKind::Confirmation, all, seen, [](HWND box) { Key(box, VK_ESCAPE); }),
               MsgResult::Cancel);
 }
 
