@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "history/ChartAxis.h"
@@ -144,11 +145,16 @@ void PaintAxes(HDC dc, const ChartLayout& layout, const AxisScale& games, const 
 void PaintDates(HDC dc, const ChartLayout& layout, const ChartView& view, const Metrics& m) {
     const RECT& plot = layout.plot;
     const int label_top = plot.bottom + m.mark + m.gap;
+    // A label centred under a period near the left edge would be cut: it starts at the edge instead,
+    // and one that would then touch the label before it is left out.
+    int previous_right = std::numeric_limits<int>::min();
     for (const std::size_t i : LabelsToDraw(*view.label_widths, layout.slot_width, view.dpi.Scale(8))) {
         const int x = static_cast<int>(std::lround(SlotCentre(i, plot.left, layout.slot_width)));
         const int w = (*view.label_widths)[i];
-        DrawTextAt(dc, (*view.labels)[i], RECT{x - w / 2 - 1, label_top, x + w / 2 + 2, label_top + m.text_height},
-                   DT_CENTER);
+        const int left = std::max(0, x - w / 2 - 1);
+        if (left <= previous_right) continue;
+        DrawTextAt(dc, (*view.labels)[i], RECT{left, label_top, left + w + 3, label_top + m.text_height}, DT_CENTER);
+        previous_right = left + w + 3;
     }
     const SelectGuard brush(dc, GetSysColorBrush(COLOR_WINDOWTEXT));
     const SelectGuard pen(dc, GetStockObject(NULL_PEN));
