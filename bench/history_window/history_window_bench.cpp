@@ -14,6 +14,7 @@
 #include "JournalSample.h"
 #include "backup/BackupFiles.h"
 #include "history/HistoryFM.h"
+#include "platform/ProgramFolder.h"
 #include "support/guard/ThrowAwayPrefix.h"
 
 namespace {
@@ -83,10 +84,7 @@ void Print(const char* what, const Result& r) {
 
 int main() {
     tv::test::RequireThrowAwayPrefix();
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string root(path, n);
-    root = root.substr(0, root.find_last_of("\\/") + 1);
+    const std::string root = tv::ProgramFolder();
 
     const std::string empty = MakeFolder(root, "history-empty");
     const std::string journal = MakeFolder(root, "history-journal");

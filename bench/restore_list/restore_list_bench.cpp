@@ -14,6 +14,7 @@
 #include "backup/DateText.h"
 #include "backup/RestoreFM.h"
 #include "backup/RestoreFMIds.h"
+#include "platform/ProgramFolder.h"
 #include "support/guard/ThrowAwayPrefix.h"
 
 namespace {
@@ -110,10 +111,7 @@ Result Measure(const std::string& folder, int runs) {
 
 int main() {
     tv::test::RequireThrowAwayPrefix();
-    char path[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string root(path, n);
-    root = root.substr(0, root.find_last_of("\\/") + 1);
+    const std::string root = tv::ProgramFolder();
     std::printf("Restore dialog over many backup files (medians of 5 openings)\n");
     std::printf("%8s %8s %14s %20s %14s\n", "files", "listed", "listing ms", "open+filled ms", "preview ms");
     std::vector<Result> results;
