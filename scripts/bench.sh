@@ -47,7 +47,6 @@ in_wine live_display_bench.exe
 in_wine finder_bench.exe 50
 in_wine journal_wine_bench.exe
 in_wine history_chart_bench.exe
-in_wine history_window_bench.exe
 
 echo "=== Targets"
 rows=$(tr -d '\r' <"$log" | sed -n $'s/^.*\(TARGET\t\)/\\1/p')
